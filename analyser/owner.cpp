@@ -1,0 +1,10 @@
+// The requesting window of the analysis.
+#include "analyser/owner.h"
+
+win_handle anal_owner;
+
+int set_anal_owner(win_handle window)
+{
+    anal_owner = window;
+    return 0;
+}

@@ -1,0 +1,12 @@
+// The window that asked for the analysis now running; the analyser's boxes
+// are owned by it.
+#ifndef VOK_ANALYSER_OWNER_H
+#define VOK_ANALYSER_OWNER_H
+
+#include "shell/host.h"
+
+extern win_handle anal_owner;
+
+int set_anal_owner(win_handle window);
+
+#endif

@@ -1,0 +1,20 @@
+// A top-level test window with a multi-line edit, as the CODE screen has,
+// and a list box, for the Win32 tests.
+#ifndef VOK_TESTS_WIN_TEST_WINDOW_H
+#define VOK_TESTS_WIN_TEST_WINDOW_H
+
+#include <windows.h>
+
+#include <string>
+
+struct test_window {
+    HWND frame;
+    HWND edit;
+    HWND list;
+};
+
+test_window make_test_window();
+void destroy_test_window(const test_window &w);
+std::string window_text(HWND hwnd);
+
+#endif
