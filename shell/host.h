@@ -9,6 +9,11 @@
 //   - vokrun binds none of them: it links only the text helpers and the
 //     interpreter, whose own output and file-open hooks it sets.
 //
+// The interpreter has two hooks of its own, declared in calc/calc_host.h:
+// the output of one finished text and the file open (name, mode -> stream).
+// VOKTAVIR binds them to code_print and dir_fopen, vokrun to the console
+// and a plain open, the tests to a capture and a fixture map.
+//
 // Window handles are opaque to the portable code: a win_handle is whatever
 // the host uses (an HWND under Win32), and null means "no window".
 //
@@ -43,5 +48,38 @@ void host_set_cursor(win_handle cursor);
 
 // ShowWindow(hwnd, SW_HIDE) when show is 0, else ShowWindow(hwnd, SW_SHOWNORMAL).
 void host_show_window(win_handle hwnd, int show);
+
+// ---- Form designer windows ----
+// The window services of the form model and its commands.  The FORM screen
+// binds them when it links the form designer; a null window is no window.
+
+// RedrawWindow(hwnd, null, null, flags), flags as Win32's RDW_* numbers.
+void host_redraw(win_handle hwnd, unsigned flags);
+
+// A list box or combo box seen as a list of texts.
+void host_list_reset(win_handle list);                              // empty it
+int host_list_add(win_handle list, const char *text);               // append; the new index
+int host_list_count(win_handle list);                               // number of items
+int host_list_text(win_handle list, int n, char *buf, int size);    // item n, cut to size; -1 none
+
+// WM_SETTEXT on an edit.
+void host_set_edit_text(win_handle edit, const char *text);
+
+// The extent of a text in a font face of the given height (a negative height
+// is a character height, as the font API takes it).
+void host_text_size(const char *face, int height, const char *text, int *w, int *h);
+
+// The height of the font a window uses now.
+int host_font_height(win_handle hwnd);
+
+// A window's client size, and the desktop's.
+void host_client_size(win_handle hwnd, int *w, int *h);
+void host_desktop_size(int *w, int *h);
+
+// The main screen's ten panes that show and edit a DATA form's values.
+void hide_panes();
+void show_label(int n, int x0, int x1, int bottom);
+void set_pane_text(int n, const char *text);
+void get_pane_text(int n, char *buf, int size);
 
 #endif

@@ -113,7 +113,8 @@ intptr_t list_message(fake_window &w, unsigned msg, uintptr_t wp, intptr_t lp)
     case LB_GETCOUNT: return count;
     case LB_GETTEXT:
         if (index < 0 || index >= count) return -1;
-        strcpy(reinterpret_cast<char *>(lp), w.items[index].c_str());
+        // LB_GETTEXT trusts the caller's buffer to hold the item, as Win32 does.
+        memcpy(reinterpret_cast<char *>(lp), w.items[index].c_str(), w.items[index].size() + 1);
         return static_cast<intptr_t>(w.items[index].size());
     case LB_INSERTSTRING: {
         const int at = index < 0 || index > count ? count : index;

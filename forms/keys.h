@@ -1,0 +1,21 @@
+// Key-assignment files, canvas scrolling, selection frames and the commands
+// that place a box relative to its parent.
+#ifndef VOK_FORMS_KEYS_H
+#define VOK_FORMS_KEYS_H
+
+#include "shell/host.h"
+
+// The key file of the current form ("SMENUKey.dat", "INI_Key.dat" ...) and
+// its top kind (empty without a top box).
+void key_file_name(char *file, int file_size, char *kind, int kind_size);
+int lookup_key(int ch, char *text, int text_size, char *kind, int kind_size);
+int toggle_frame();
+int delete_frames();
+int center_on_parent(int i, int *dx, int *dy);
+int match_parent_height(int i, win_handle window);
+int move_children(int i, int dx, int dy);
+int align_siblings(int i, int with_children);
+int scroll_form(win_handle window, int code);
+void scroll_form_reset();  // forgets the previous scroll
+
+#endif

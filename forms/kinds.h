@@ -1,0 +1,31 @@
+// Box kinds, the kind predicates and the rules for object names.
+#ifndef VOK_FORMS_KINDS_H
+#define VOK_FORMS_KINDS_H
+
+// Tables end with an empty text.
+extern const char *const reserved_kinds[];
+extern const char *const control_kinds[];
+extern const char *const top_kinds[];
+extern const char *const new_box_kinds[];
+extern const char *const case_names[];
+extern const char *const tree_kinds[];
+
+bool kind_in(const char *kind, const char *const *table);
+
+int case_no(const char *kind);
+int bad_name_char(const char *name);
+// name and kind are cut in place (31 and 10 bytes); kind holds 11 bytes.
+int check_object_name(int i, char *name, char *kind);
+int validate_object_name(int holder, const char *name);
+int is_long32(const char *text);
+void cut_str31(char *text);
+void cut_str10(char *text);
+
+int is_user_kind(const char *kind);
+int not_tree_kind(const char *kind);
+int not_tree_or_top_kind(const char *kind);
+int not_tree_or_hbox(const char *kind);
+int not_item_kind(const char *kind);
+int is_layout_kind(const char *kind);
+
+#endif

@@ -1,0 +1,11 @@
+// The count of multiple-extraction registrations and the tree-view flag.
+#include "trees/multi_cur.h"
+
+int multi_cur;
+int tree_view_flag;
+
+int multi_cur_reset()
+{
+    multi_cur = 0;
+    return 0;
+}
