@@ -8,3 +8,5 @@ int set_anal_owner(win_handle window)
     anal_owner = window;
     return 0;
 }
+
+win_handle get_anal_owner() { return anal_owner; }

@@ -8,5 +8,6 @@
 extern win_handle anal_owner;
 
 int set_anal_owner(win_handle window);
+win_handle get_anal_owner();
 
 #endif

@@ -196,6 +196,9 @@ FILE *calc_hook_open(const char *name, const char *mode);
 
 // ---- numbers and formats (numtext.cpp) ---------------------------------------
 const char *calc_num_text(double x);
+// The longest complex text (two numbers of "%f" with their signs) fits in
+// calc_complex_size bytes; buf must hold that many.
+const size_t calc_complex_size = 1024;
 int complex_text(char *buf, double re, double im);
 // Formats one double with a checked single-conversion format; inf and nan are
 // written by the helper itself.
@@ -259,6 +262,8 @@ int node_warn_once(int node);
 // ---- output statements ----------------------------------------------------------------
 int exec_prt(int node, int depth, int dir);
 int prt_value(int item);
+// The current index of the innermost level of the walk, with its step.
+int item_current(int *step);
 int excel_csv_start();
 int excel_csv_finish();
 FILE *excel_open_append();
@@ -317,31 +322,79 @@ double call_inner_func(int node, int frame);
 double scalar_factorial(double x);
 double scalar_integer(double x);
 
-// ---- typed operations of the next stage (pending.cpp) ----------------------------------
-int eval_typed(int node);
+// ---- typed arithmetic (typed_arith.cpp) -------------------------------------------------
+// Component k of element e of a row, read by the row's own kind (0 past it).
+double work_comp(int row, int e, int k);
+int work_add(int node, int row_a, int row_b);
+int work_sub(int node, int row_a, int row_b);
+int work_mul(int node, int row_a, int row_b);
+int work_div(int node, int row_a, int row_b);
+int work_pow(int node, int row);
+int assign_chain(int node, int target, int row, int depth);
 double work_compare(int row_a, int row_b);
-double sigma_sum(int node, int depth, int mode);
-int sigma_step(int first);
-int sigma_step_typed(int first);
-int exec_trace(int node, int depth);
-int exec_itrace(int node, int depth);
-int exec_vprt();
-int vprt_tables();
-int exec_tprt(int node, int level);
-int exec_other();
-int mkmatrix_real(int node);
-int mkvector_real(int node);
+void quaternion_product(const double *a, const double *b, double *r);
+void octonion_product(const double *a, const double *b, double *r);
+
+// ---- typed evaluator (typed_eval.cpp) ----------------------------------------------------
+int eval_typed(int node);
+
+// ---- built-ins on typed values (builtins.cpp) --------------------------------------------
+int work_argument(int node, int row);
+int work_real(int node, int row);
+int work_imaginary(int node, int row);
+int work_abs(int node, int row);
+int work_sin(int node, int row);
+int work_cos(int node, int row);
+int work_sqrt(int node, int row);
+int work_exp(int node, int row);
+int work_log(int node, int row);
+int work_quarter(int node);
+int work_octal(int node);
+int work_complex(int node);
 double argument_scalar(int node, int row);
 double real_scalar(int node, int row);
 double imaginary_scalar(int node, int row);
 double iabs_scalar(int node, int row);
 double norm_scalar(int node, int row);
 double onorm_scalar(int node, int row);
-double tr_scalar(int node, int row);
-double det_scalar(int node, int row);
 double element_scalar(int node, int row, int k);
 double oelement_scalar(int node, int row, int k);
-// 1 while a code still waits for the typed stage (reported as F112).
-int pending_code(int node);
+
+// ---- Dirac matrices, combinations and reductions (dirac.cpp) ----------------------------
+int work_gamma(int node);
+int work_sum(int node);
+int work_slash(int node);
+int work_minkowski(int node);
+int work_comb(int node, int b);
+int work_ga3(int node);
+int work_vector_product(int node);
+int work_tr(int node, int row);
+int work_det(int node, int row);
+double tr_scalar(int node, int row);
+double det_scalar(int node, int row);
+
+// ---- SIGMA (sigma.cpp) ------------------------------------------------------------------------
+const int calc_sigma_max = 64;
+double sigma_sum(int node, int depth, int mode);
+int sigma_sum_typed(int node, int depth, int mode);
+int sigma_step(int first);
+int sigma_step_typed(int first);
+// The saved direction slot of the SIGMA level in progress (modes 4 and 5 of set_item_dirs).
+int *sigma_dir_slot();
+
+// ---- TRACE and ITRACE (trace.cpp) ---------------------------------------------------------
+int exec_trace(int node, int depth);
+int exec_itrace(int node, int depth);
+
+// ---- diagnostic statements (diag.cpp) -----------------------------------------------------
+int exec_vprt();
+int vprt_tables();
+int exec_tprt(int node, int level);
+int tprt_indent(char *buf, size_t size, int count, char mark);
+int exec_other();
+
+// ---- MKMATRIX and MKVECTOR (mkmatrix.cpp) --------------------------------------------------
+int mkmatrix_real(int node);
+int mkvector_real(int node);
 
 #endif

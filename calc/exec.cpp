@@ -196,6 +196,56 @@ double exec_assign(int node, int depth)
     return 1.0;
 }
 
+// Assignment (code 1 or 84) or accumulation (69, 85) of one quaternion,
+// octonion or complex value of the given kind into its target.
+double exec_hyper_store(int node, int depth, int kind)
+{
+    const calc_node &x = nd(node);
+    if (x.nchild != 2) return 0.0;
+    const int c0 = kid(node, 0);
+    const int c1 = kid(node, 1);
+    if (nd(c0).type == 'E') {
+        op_fail_msg(c0);
+        return 0.0;
+    }
+    const bool complex_form = x.code == 84 || x.code == 85;
+    if (complex_form && var_node_kind(c0) != 2) {
+        op_fail_msg(node);
+        return 0.0;
+    }
+    const int row = eval_typed(c1);
+    if (row < 0 || !work_is_1x1(row) || calc_work_tab[row].kind != kind) {
+        op_fail_msg(node);
+        work_free(row);
+        return 0.0;
+    }
+    const int var = var_of_node(c0);
+    if (is_fn_var_node(c0) && var >= 0 && calc_var_tab[var].kind != kind) var_storage(c0, var, kind);
+    double *p = ref_var(c0, depth + 1);
+    if (p == nullptr) {
+        op_fail_msg(node);
+        work_free(row);
+        return 0.0;
+    }
+    const int tk = var_node_kind(c0);
+    const int n = (tk == 2 || tk == 4 || tk == 8) && tk <= kind ? tk : 1;
+    const double *d = calc_work_tab[row].data;
+    const bool add = x.code == 69 || x.code == 85;
+    for (int k = 0; k < n; ++k) p[k] = add ? p[k] + d[k] : d[k];
+    if (n == 1 && nd(c0).type == 'd' && calc_dmode != 0 && var >= 0) var_fill_steps(var);
+    work_free(row);
+    return 0.0;
+}
+
+double exec_store(int node, int depth)
+{
+    switch (nd(node).kind) {
+    case 1: case 2: work_free(eval_typed(node)); return 0.0;
+    case 4: case 8: return exec_hyper_store(node, depth, nd(node).kind);
+    default: return exec_assign(node, depth);
+    }
+}
+
 double exec_loop(int node, int depth, int dir)
 {
     const int head = kid(node, 0);
@@ -295,7 +345,7 @@ double builtin(int node, int code, int depth)
     }
 }
 
-// The listed codes wait for the typed stage and print F112 once.
+// The codes the executor runs; any other prints F112 once.
 int unlisted(int code)
 {
     static const int listed[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
@@ -353,8 +403,8 @@ double dispatch(int node, int depth)
             calc_argstack[calc_frames[calc_call_depth - 1].base] = v;
         }
         return 0.0;
-    case 1: case 69: return exec_assign(node, depth);
-    case 84: case 85: op_fail_msg(node); return 0.0;
+    case 1: case 69: return exec_store(node, depth);
+    case 84: case 85: return exec_hyper_store(node, depth, 2);
     case 9: return number_of(node);
     case 6: case 7: case 11: case 59: return exec_variable(node, depth);
     case 12: return ref_array(node, depth + 1, nullptr, nullptr);
@@ -458,7 +508,7 @@ double eval_node(int node, int depth)
     if (node < 0 || node >= calc_node_num) return 0.0;
     const calc_node &x = nd(node);
     if (x.code == 888) return 0.0;
-    if (x.code > 121 || unlisted(x.code) || pending_code(node)) {
+    if (x.code > 121 || unlisted(x.code)) {
         node_warn_once(node);
         return 0.0;
     }

@@ -226,8 +226,13 @@ int set_item_dirs(int first, int count, int value, int mode)
         } else if (mode == 2 || mode == 4) {
             v.saved_dir = v.dir;
             v.dir = value;
-        } else if (mode == 3 || mode == 5) {
+        } else if (mode == 3) {
             v.dir = v.saved_dir;
+        } else if (mode == 4) {
+            *sigma_dir_slot() = v.dir;
+            v.dir = value;
+        } else if (mode == 5) {
+            v.dir = *sigma_dir_slot();
         }
     }
     return 0;
@@ -255,11 +260,10 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
         }
         return 0;
     }
-    levels[level].letter = v.letter;
-    levels[level].var = var;
-    levels[level].step = lstep;
-    levels[level].cur = -1;
-    levels[level].prev = 0;
+    // This level's record lives in the frame and is written back before each
+    // body or deeper walk: a sum or loop inside a body walks the same table.
+    level_rec mine = {v.letter, var, lstep, -1, 0};
+    levels[level] = mine;
     const int slot = v.depth++;
     const bool innermost = (step < 0 && item <= last) || (step > 0 && item >= last);
     const int b = v.count - 1;
@@ -290,7 +294,9 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
             const int idx = index_at(k);
             if (t == 's' && idx % lstep != 0) continue;
             v.stack[slot] = idx;
-            levels[level].cur = idx;
+            mine.cur = idx;
+            levels[level] = mine;
+            calc_item_level = level;
             eval_node(body, depth);
             calc_item_level = level;
         }
@@ -301,13 +307,21 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
         for (int k = 0; k < total; ++k) {
             const int idx = index_at(k);
             v.stack[slot] = idx;
-            levels[level].cur = idx;
+            mine.cur = idx;
+            levels[level] = mine;
             prt_items(item + step, step, last, body, level + 1, depth, dir);
             calc_item_level = level;
         }
     }
     --v.depth;
     return 0;
+}
+
+int item_current(int *step)
+{
+    const level_rec &l = levels[calc_item_level];
+    if (step != nullptr) *step = l.step;
+    return l.cur;
 }
 
 int prt_value(int item)

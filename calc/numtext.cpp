@@ -36,7 +36,7 @@ const char *calc_num_text(double x)
 
 int complex_text(char *buf, double re, double im)
 {
-    const size_t n = 512;
+    const size_t n = calc_complex_size;
     if (re == 0.0) {
         if (im == 0.0) snprintf(buf, n, "0");
         else if (im == 1.0) snprintf(buf, n, "i");

@@ -181,7 +181,10 @@ int propagate_kinds(int node, int kind, int mode)
         check_op_kind(node, kind);
         x.kind = static_cast<unsigned char>(leaf_kind(kind));
         return 0;
-    case 13: case 29: case 49: case 103:
+    case 13: case 29: case 49:
+        return 0;
+    case 103:  // GAMMA: its arguments stay plain, the node takes the block's kind
+        x.kind = static_cast<unsigned char>(kind == 1 || kind == 2 ? 2 : kind == 3 ? 1 : kind == 4 ? 4 : kind == 8 ? 8 : 0);
         return 0;
     case 50: case 51:
         if (kind == 1 || kind == 2) {

@@ -14,6 +14,11 @@
 // VOKTAVIR binds them to code_print and dir_fopen, vokrun to the console
 // and a plain open, the tests to a capture and a fixture map.
 //
+// The analyser's host services (developer lines, the word-attribute error
+// box, the append to a window's text, clearing the cell-grid marks and the
+// exit of its hard stops) are declared in analyser/anal_host.h; the tests
+// bind them in tests/support/capture_analyser.cpp.
+//
 // Window handles are opaque to the portable code: a win_handle is whatever
 // the host uses (an HWND under Win32), and null means "no window".
 //
@@ -48,6 +53,27 @@ void host_set_cursor(win_handle cursor);
 
 // ShowWindow(hwnd, SW_HIDE) when show is 0, else ShowWindow(hwnd, SW_SHOWNORMAL).
 void host_show_window(win_handle hwnd, int show);
+
+// ---- Shell services ----
+// Drive and directory: host_chdrive(1 for A:), host_chdir, host_getcwd
+// (0 done).  host_find_first gives the first name matching a pattern of the
+// current directory and a search handle (-1: none); host_find_next gives the
+// next name (0) until it returns non-zero.  host_rename_over renames "from"
+// to "to", replacing an existing "to" (sys_rename refuses that on Windows).
+int host_chdrive(int drive);
+int host_chdir(const char *path);
+int host_getcwd(char *buf, int size);
+intptr_t host_find_first(const char *pattern, char *name, int size);
+int host_find_next(intptr_t search, char *name, int size);
+void host_find_close(intptr_t search);
+int host_rename_over(const char *from, const char *to);
+// Starts exe with the command line and returns at once: 0 started, else the
+// system's error number with its text in error_text.
+int host_start_process(const char *exe, char *cmdline, char *error_text, int size);
+// Reads a registry value (root 0 HKEY_CLASSES_ROOT, 1 HKEY_LOCAL_MACHINE;
+// value null: the default value): 0 done, 1 when the key or value is missing.
+// With size 0 only the key is opened.
+int host_reg_read(int root, const char *key, const char *value, char *buf, int size);
 
 // ---- Form designer windows ----
 // The window services of the form model and its commands.  The FORM screen

@@ -77,7 +77,6 @@ TEST(Output, TablesHeadingsAndTitles)
         {"a value node beside the index", "x2; x0 = 1; dx = 1;\nPRT(y(x), x(x));\n", 0,
          "   y\t        x0\t        x1\t        x2\r\n    \t  1.000000\t  2.000000\t  3.000000\r\n"},
         {"F444", "i2;\nMATRIX(A(i)) { };\nPRT(A(i));\n", 0,
-         "F112 行番号(2) カラム位置(1)の演算(MATRIX)が間違っています\r\n"
          "F444 行番号(3) カラム位置(1)のMPRT PRT OUT 外部関数は行列要素の為、無効です\r\n"},
         {"wide cells are whole", "a = 2; FORMAT(\"%.12f\");\nPRT(a);\n", 0,
          "  no\t         a\r\n   0\t2.000000000000\r\n"},

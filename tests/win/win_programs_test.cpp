@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -50,13 +51,13 @@ HWND wait_for_window(DWORD pid, const char *cls)
     return f.hwnd;
 }
 
-PROCESS_INFORMATION start(const std::string &path)
+PROCESS_INFORMATION start(const std::string &path, const char *folder = nullptr)
 {
     std::string cmd = "\"" + windows_path(path) + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi)) {
         pi.hProcess = nullptr;
     }
     return pi;
@@ -73,18 +74,144 @@ DWORD wait_exit(const PROCESS_INFORMATION &pi)
 
 TEST(Programs, AnsiCodePageIs932) { EXPECT_EQ(932u, GetACP()); }
 
-TEST(Programs, VoktavirMainScreenClosesTheProgram)
+BOOL CALLBACK match_box(HWND hwnd, LPARAM lp)
 {
-    PROCESS_INFORMATION pi = start(program_path[0]);
+    auto *f = reinterpret_cast<found_window *>(lp);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && GetWindow(hwnd, GW_OWNER) == f->hwnd && IsWindowVisible(hwnd)) {
+        f->pid = 0;
+        f->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The longest text of the box's static controls: the message.
+BOOL CALLBACK longest_static(HWND hwnd, LPARAM lp)
+{
+    auto *text = reinterpret_cast<std::string *>(lp);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    char buf[1024] = "";
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    if (lstrcmpiA(cls, "Static") == 0 && lstrlenA(buf) > static_cast<int>(text->size())) *text = buf;
+    return TRUE;
+}
+
+// Answers the next box that the main screen owns with the button; returns
+// the box's text.
+std::string answer_box(HWND screen, int button)
+{
+    found_window f = {1, "#32770", screen};
+    for (int i = 0; i < 100 && f.pid != 0; ++i) {
+        f.hwnd = screen;
+        EnumWindows(match_box, reinterpret_cast<LPARAM>(&f));
+        if (f.pid != 0) Sleep(100);
+    }
+    if (f.pid != 0) return "<no box>";
+    std::string text;
+    EnumChildWindows(f.hwnd, longest_static, reinterpret_cast<LPARAM>(&text));
+    PostMessageA(f.hwnd, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    for (int i = 0; i < 50 && IsWindow(f.hwnd); ++i) Sleep(100);
+    return text;
+}
+
+std::string close_and_answer(HWND screen, int button)
+{
+    PostMessageA(screen, WM_CLOSE, 0, 0);
+    return answer_box(screen, button);
+}
+
+void write_text(const std::string &path, const char *text)
+{
+    FILE *fp = fopen(path.c_str(), "wb");
+    if (fp == nullptr) return;
+    fputs(text, fp);
+    fclose(fp);
+}
+
+std::string file_text(const std::string &path)
+{
+    FILE *fp = fopen(path.c_str(), "rb");
+    if (fp == nullptr) return "<none>";
+    std::string text;
+    int c;
+    while ((c = fgetc(fp)) != EOF) text += static_cast<char>(c);
+    fclose(fp);
+    return text;
+}
+
+const char backup_question[] =
+    "プロジェクトのバックアップを取りますが、よろしいですか？\r\nvokdir.dat→vokdirBK.dat\r\n"
+    "ostacks.dat→ostackBK.dat\r\nvstacks.dat→vstackBK.dat\r\npstacks.dat→pstackBK.dat\r\n"
+    "begin.f→beginBK.f\r\n";
+
+TEST(Programs, VoktavirStartsInAnEmptyFolderAndClosesThroughTheBackupQuestion)
+{
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    lstrcatA(folder, "\\home");
+    CreateDirectoryA(folder, nullptr);
+    const std::string home = folder;
+    for (const char *name : {"vokdir.dat", "ostacks.dat", "vstacks.dat", "pstacks.dat", "vokdirBK.dat", "ostackBK.dat",
+                             "vstackBK.dat", "pstackBK.dat", "ostacks.BAK", "cstack.dat", "vokmemo.dat"}) {
+        DeleteFileA((home + "\\" + name).c_str());
+    }
+
+    PROCESS_INFORMATION pi = start(program_path[0], folder);
     ASSERT_NE(nullptr, pi.hProcess);
     HWND screen = wait_for_window(pi.dwProcessId, "TAVIR");
     ASSERT_NE(nullptr, screen);
     char caption[128];
     GetWindowTextA(screen, caption, sizeof caption);
-    EXPECT_STREQ("[TAVIR]Ornak.C言語作図ソフト", caption);
+    EXPECT_STREQ("[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]", caption);
     EXPECT_NE(nullptr, wait_for_window(pi.dwProcessId, "MAIN"));
-    PostMessageA(screen, WM_CLOSE, 0, 0);
+    for (const char *name : {"vokdir.dat", "ostacks.dat", "vstacks.dat", "pstacks.dat"}) {
+        EXPECT_EQ(file_text(home + "\\" + name), "home\r\n") << name;
+    }
+
+    EXPECT_EQ(close_and_answer(screen, IDCANCEL), backup_question);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 1000), static_cast<DWORD>(WAIT_TIMEOUT));  // still running
+    EXPECT_EQ(close_and_answer(screen, IDNO), backup_question);
     EXPECT_EQ(0u, wait_exit(pi));
+    EXPECT_EQ(file_text(home + "\\vokdirBK.dat"), "<none>");
+    // The shutdown writes the target history (the old file kept as ".BAK"),
+    // the common keys and the built-in memo.
+    EXPECT_EQ(file_text(home + "\\ostacks.dat"), "home\r\n");
+    EXPECT_EQ(file_text(home + "\\ostacks.BAK"), "home\r\n");
+    EXPECT_EQ(file_text(home + "\\cstack.dat"), "");
+    EXPECT_EQ(file_text(home + "\\vokmemo.dat").substr(0, 2), "\r\n");
+
+    pi = start(program_path[0], folder);
+    ASSERT_NE(nullptr, pi.hProcess);
+    screen = wait_for_window(pi.dwProcessId, "TAVIR");
+    ASSERT_NE(nullptr, screen);
+    EXPECT_EQ(close_and_answer(screen, IDYES), backup_question);
+    EXPECT_EQ(0u, wait_exit(pi));
+    EXPECT_EQ(file_text(home + "\\vokdirBK.dat"), "home\r\n");
+    EXPECT_EQ(file_text(home + "\\pstackBK.dat"), "home\r\n");
+
+    // A longer backup is refused; deleting it leads back to the question.
+    write_text(home + "\\vokdirBK.dat", "home\r\nold1\tx\r\nold2\ty\r\n");
+    // The target history and the common keys edited between two runs are kept.
+    write_text(home + "\\ostacks.dat", "home\tk1\tk2\r\n");
+    write_text(home + "\\cstack.dat", "c1\r\nc2\r\n");
+    pi = start(program_path[0], folder);
+    ASSERT_NE(nullptr, pi.hProcess);
+    screen = wait_for_window(pi.dwProcessId, "TAVIR");
+    ASSERT_NE(nullptr, screen);
+    EXPECT_EQ(close_and_answer(screen, IDYES), backup_question);
+    EXPECT_EQ(answer_box(screen, IDOK),
+              "現バックアップファイルの方(3)が現ファイル(1)より大きいのでバックアップ出来ません\r\n"
+              "バックアップファイルを削除してから、バックアップして下さい\r\n"
+              "現ﾊﾞｯｸｱｯﾌﾟ側にのみ(old1,old2)があります");
+    EXPECT_EQ(answer_box(screen, IDYES), "現バックアップファイルを削除しますか？");
+    EXPECT_EQ(answer_box(screen, IDNO), backup_question);
+    EXPECT_EQ(0u, wait_exit(pi));
+    EXPECT_EQ(file_text(home + "\\vokdirBK.dat"), "<none>");
+    EXPECT_EQ(file_text(home + "\\ostacks.dat"), "home\tk1\tk2\r\n");
+    EXPECT_EQ(file_text(home + "\\cstack.dat"), "c1\r\nc2\r\n");
 }
 
 TEST(Programs, PlxShowsItsWindow)

@@ -1,0 +1,628 @@
+// The analyser's entry: options, the output files, and the per-file driver
+// of the function-list, reference and usage modes.
+#include "analyser/anal_main.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "analyser/anal_host.h"
+#include "analyser/anal_inputs.h"
+#include "analyser/body_scan.h"
+#include "analyser/calls.h"
+#include "analyser/failures.h"
+#include "analyser/flow_extract.h"
+#include "analyser/flow_layout.h"
+#include "analyser/flow_nodes.h"
+#include "analyser/includes.h"
+#include "analyser/lexer.h"
+#include "analyser/options.h"
+#include "analyser/owner.h"
+#include "analyser/parser.h"
+#include "analyser/preproc.h"
+#include "analyser/range_labels.h"
+#include "analyser/report.h"
+#include "analyser/search_keys.h"
+#include "analyser/source_load.h"
+#include "analyser/startup_tables.h"
+#include "analyser/steps.h"
+#include "analyser/vbsub.h"
+#include "analyser/wordattr.h"
+#include "shell/codeout.h"
+#include "shell/dirs.h"
+#include "shell/msgbox.h"
+#include "shell/startup.h"
+#include "shell/sysfile.h"
+#include "shell/text.h"
+#include "shell/winmsg.h"
+
+int anal_first_run = 1;
+int ref_next_line = 1;
+int ref_header_due = 1;
+int extern_depth;
+
+namespace {
+
+FILE *define_fp;
+FILE *ref_fp;  // "vokcall.tag" of a reference run
+char ref_key[key_token_size * 5];
+int max_defines;
+int total_defines;
+int run_result;
+
+bool is(const char *token) { return strcmp(cur_token, token) == 0; }
+
+int read_on()
+{
+    if (next_token() == -1) return -1;
+    return skip_comments() < 0 ? -1 : 1;
+}
+
+void code_linef(const char *format, const char *file, int a, int b)
+{
+    char text[1200];
+    format_text(text, sizeof text, format, file, a, b);
+    code_print(text);
+}
+
+// Ends in "↓", tested by whole characters.
+bool ends_in_down_arrow(const char *key)
+{
+    const char *last = nullptr;
+    for (const char *p = key; *p != '\0';) {
+        last = p;
+        p += (is_sjis_lead((unsigned char)*p) && p[1] != '\0') ? 2 : 1;
+    }
+    return last != nullptr && strcmp(last, "↓") == 0;
+}
+
+void write_header(FILE *fp)
+{
+    if (fp != nullptr) fprintf(fp, "---------- %s ----------\n", cur_file);
+}
+
+void write_class_line(FILE *fp, int level)
+{
+    if (fp == nullptr) return;
+    const class_level &c = class_stack[level];
+    if (c.anon_no >= 0) fprintf(fp, "%s %d %s{%d}↓()\n", cur_file, c.start, c.name, c.anon_no);
+    else fprintf(fp, "%s %d %s%s()\n", cur_file, c.start, c.name, colon_prefix(level));
+}
+
+}  // namespace
+
+int is_ref_hit(int n) { return ref_line_hit(n, ref_key) == 0 || (ref_line > 0 && n == ref_line); }
+
+void write_due_lines()
+{
+    if (ref_header_due) {
+        write_header(ref_fp);
+        ref_header_due = 0;
+    }
+    for (int level = 1; level <= class_depth; ++level) {
+        if (!class_stack[level].pending) continue;
+        class_stack[level].pending = 0;
+        write_class_line(ref_fp, level);
+    }
+}
+
+void report_pending_before(int limit)
+{
+    for (int n = ref_next_line; n < limit; ++n) {
+        if (is_ref_hit(n)) write_due_lines();
+    }
+    if (limit > ref_next_line) ref_next_line = limit;
+}
+
+FILE *ref_list() { return ref_fp; }
+
+namespace {
+
+bool any_anonymous_level()
+{
+    for (int i = 1; i <= class_depth; ++i) {
+        if (class_stack[i].anon_no >= 0) return true;
+    }
+    return false;
+}
+
+void report_function_hits()
+{
+    for (int n = func_line[0]; n <= cur_line; ++n) {
+        if (!is_ref_hit(n)) continue;
+        write_due_lines();
+        if (func_line[0] <= 0 || ref_fp == nullptr) continue;
+        if (!any_anonymous_level())
+            fprintf(ref_fp, "%s %d %s%s(%ld)\n", cur_file, func_line[0], func_name[0], quote_prefix(class_depth), (long)n);
+        else fprintf(ref_fp, "%s %d %s↑(%ld)\n", cur_file, func_line[0], func_name[0], (long)n);
+    }
+    ref_next_line = cur_line + 1;
+    func_line[0] = -1;
+}
+
+void reference_prepass()
+{
+    for (int n = 0; n <= line_count; ++n) set_line_mark(n, "　");
+    restore_defines();
+    set_search_key(ref_key);
+    set_source_lines(line_count);
+    while (next_token() != -1) {
+        if (skip_comments() < 0) break;
+        if (match_key() == 0) set_line_mark(line_index + 1, "●");
+    }
+    restore_defines();
+    set_source_lines(line_count);
+}
+
+// Class ends at the current "}": 1 the file goes on, 0 it ends, -1 the
+// input ended inside "};".
+int close_classes()
+{
+    while (class_depth >= 1 && is("}")) {
+        const class_level &level = class_stack[class_depth];
+        if (lang_mode != 2 && (level.kind == 0 || level.kind == 1)) {
+            while (!is(";")) {
+                if (next_token() == -1) {
+                    report_eof("E555");
+                    return -1;
+                }
+                if (skip_comments() < 0) {
+                    report_eof("E666");
+                    return -1;
+                }
+            }
+        }
+        if (opt_r) {
+            report_pending_before(cur_line + 1);
+            ref_next_line = cur_line + 1;
+        }
+        class_stack[class_depth].pending = 0;
+        const int start = class_stack[class_depth].start;
+        --class_depth;
+        if (!opt_i && !opt_r && range_start > 0) {
+            if (class_depth == 0) {
+                range_end = cur_line;
+                return 0;
+            }
+            add_range_label(start - 1, cur_line + 1, "クラス");
+        }
+        if (read_on() < 0) return 0;
+    }
+    return 1;
+}
+
+// A named (2) or anonymous (3) level opens.
+void open_level(int kind)
+{
+    if (kind == 2) anon_count = 0;
+    class_level &level = class_stack[class_depth + 1];
+    if (opt_r) report_pending_before(level.start);
+    ++class_depth;
+    if (kind == 2) level.anon_no = -1;
+    if (opt_o_file[0] != '\0') write_class_line(tag_fp, class_depth);
+    level.pending = 1;
+    if (opt_r) report_pending_before(cur_line);
+}
+
+// The anonymous class a range request asks for: 2, or -1 at the end.
+int requested_anonymous_class()
+{
+    while (!(is("new") && classify_new() == 0)) {
+        if (read_on() < 0) return -1;
+    }
+    const int start = stmt_line();
+    if (next_name() < 0) return -1;
+    class_level &level = class_stack[class_depth + 1];
+    copy_bounded(level.name, sizeof level.name, cur_token);
+    level.start = start;
+    level.kind = 0;
+    if (read_on() < 0 || scan_body("(", 0) != 0) return -1;
+    if (read_on() < 0) return -1;
+    anon_class_line = -1;
+    return class_depth < class_cap ? 2 : 7;
+}
+
+int block_owner;
+
+void extract_body(void *) { parse_block(0, block_owner); }
+
+// A function head at the saved state: 1 the file goes on, 0 it ends.
+int function_follows(const reader_state &saved)
+{
+    load_reader_state_from(&saved);
+    local_class_count = 0;
+    int head = -999;
+    if (parse_func_head(&head, 0) < 0) return 0;
+    if (opt_r) {
+        report_pending_before(func_line[0]);
+        if (is("{") && scan_body("{", 2) != 0) return 0;
+        report_function_hits();
+        return 1;
+    }
+    if (opt_i) {
+        if (tree_mode) add_trig(1, cur_file, func_name[0], func_line[0], func_name[0], func_line[0]);
+        if (is("{") && scan_body("{", 0) != 0) return 0;
+        return 1;
+    }
+    if (range_start > 0) {
+        if (is("{") && scan_body("{", 0) != 0) return 0;
+        add_range_label(func_line[0] - 1, cur_line + 1, "関数");
+        return 1;
+    }
+    clear_line_marks();
+    if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
+    if (head >= 0 && head < cb_num) {
+        cbp[head]->sline = stmt_line();
+        if (is("{")) {
+            block_owner = head;
+            if (anal_guard(extract_body, nullptr) != 0) return 0;
+        }
+        cbp[head]->eline = cur_line;
+        if (head >= 2) cbp[head - 2]->eline = cur_line;
+    } else if (is("{") && scan_body("{", 0) != 0) {
+        return 0;
+    }
+    add_inactive_range(1);
+    return 0;  // a flow run shows the first function at or after the start line
+}
+
+// The declarations of one file, from the start line on.
+void declaration_loop(void *)
+{
+    for (;;) {
+        const int closed = close_classes();
+        if (closed < 0) {
+            run_result = -1;
+            return;
+        }
+        if (closed == 0) return;
+        if (extern_depth > 0 && is("}")) {
+            --extern_depth;
+            if (read_on() < 0) return;
+            continue;
+        }
+        reader_state saved;
+        save_reader_state_to(&saved);
+        const int r = anon_class_line >= 1 ? requested_anonymous_class() : parse_declaration();
+        switch (r) {
+        case -1:
+            return;
+        case 1:
+            if (!opt_i && !opt_r && range_stop_at_decl == 1) {
+                range_end = cur_line;
+                return;
+            }
+            break;
+        case 2:
+        case 3:
+            if (!opt_i && !opt_r && range_start == 0) {
+                range_end = class_stack[class_depth + 1].start;
+                return;
+            }
+            open_level(r);
+            if (r == 3) {
+                class_stack[class_depth].anon_no = anon_count;
+            }
+            break;
+        case 5:
+            ++extern_depth;
+            if (read_on() < 0) return;
+            continue;
+        case 7:
+            code_linef("%s(%d):クラスのネスト(%d)が深過ぎます\r\n", cur_file, static_line, class_depth);
+            return;
+        default:
+            if (function_follows(saved) == 0) return;
+            break;
+        }
+        if (read_on() < 0) return;
+    }
+}
+
+// Steps to the first token on or after the start line; false at the end.
+bool skip_to_start_line()
+{
+    reader_state state;
+    for (;;) {
+        save_reader_state_to(&state);
+        if (next_token() == -1) return false;
+        if (cur_line >= opt_start_line) break;
+    }
+    load_reader_state_from(&state);
+    if (next_token() == -1) return false;
+    return skip_comments() >= 0;
+}
+
+void end_of_file_steps()
+{
+    if (begin_count() > 0)
+        code_linef("%s(%d):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n", cur_file, begin_line, 0);
+    if (!opt_i && !opt_r) {
+        if (range_start == 0 && range_end == 0) range_end = cur_line;
+        else if (range_start > 0 && range_end == 0) range_end = cur_line - 1;
+    }
+    if (opt_r) report_pending_before(cur_line);
+    add_inactive_range(1);
+    if (opt_o_file[0] != '\0' && class_depth > 0) {
+        char text[1200];
+        format_text(text, sizeof text, "%s(%d):解析データに%d件のエラーがあります g_static_line(%d)\r\n", cur_file,
+                    class_stack[class_depth].start, class_depth, static_line);
+        code_print(text);
+    }
+    if (step_mode) count_steps(cur_file);
+    if (tree_mode) {
+        write_includes();
+        flush_trigs();
+    }
+    if (opt_o_file[0] != '\0' && define_fp != nullptr) {
+        if (d_num > max_defines) max_defines = d_num;
+        total_defines += d_num;
+        fprintf(define_fp, "F %s %d\n", cur_file, d_num);
+        for (int i = 0; i < d_num; ++i) fprintf(define_fp, "D %s %d\n", define_tbl[i].name, define_tbl[i].line);
+    }
+}
+
+// 0 go on with the next file, 1 the run ends here.
+int analyse_file(int index, const char *name)
+{
+    extern_depth = 0;
+    g_fileindex = index;
+    begin_line = -1;
+    reset_begin_end();
+    func_line[0] = -1;
+    class_depth = 0;
+    ref_next_line = 1;
+    prev_class_depth = -1;
+    int count = 0;
+    if (load_source(name, &count) == 0) {
+        dev_printf("ファイル(%s)が見つかりません\n", name);
+        return !opt_i && !opt_r ? 1 : 0;
+    }
+    if (opt_o_file[0] != '\0') write_header(tag_fp);
+    restore_defines();
+    set_source_lines(count);
+    clear_line_class();
+    if (tree_mode) clear_includes();
+    if (opt_r && !ref_down) reference_prepass();
+    cur_line = last_token_line = prev_token_line = 1;
+    ref_header_due = 1;
+    if (!opt_i && !opt_r && range_start >= 0) {
+        clear_line_marks();
+        if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
+        range_end = 0;
+    }
+    if (skip_to_start_line()) {
+        if (!opt_i && !opt_r) clear_range_labels();
+        anal_guard(declaration_loop, nullptr);
+    }
+    end_of_file_steps();
+    return 0;
+}
+
+int set_option(const char *arg)
+{
+    const char *value = arg + 2;
+    switch (arg[1]) {
+    case 'o': copy_bounded(opt_o_file, sizeof opt_o_file, value); break;
+    case 'd': copy_bounded(opt_d_file, sizeof opt_d_file, value); break;
+    case 'x': opt_x = atoi(value); break;
+    case 'y': opt_y = atoi(value); break;
+    case 'w': opt_w = atoi(value); opt_w = opt_w < 1 ? 13 : opt_w < 5 ? 5 : opt_w; break;
+    case 'h': opt_h = atoi(value); opt_h = opt_h < 1 ? 20 : opt_h < 5 ? 5 : opt_h; break;
+    case 'p': opt_p = !opt_p; break;
+    case 'l': opt_start_line = atoi(value); break;
+    case 'L': opt_end_line = atoi(value); break;
+    case 'i': opt_i = 1; break;
+    case 'r':
+        opt_r = 1;
+        copy_bounded(ref_key, sizeof ref_key, value);
+        if (strlen(ref_key) >= 3 && ends_in_down_arrow(ref_key)) {
+            ref_down = 1;
+            ref_key[strlen(ref_key) - 2] = '\0';
+        } else {
+            set_search_key(ref_key);
+            ref_line = -1;
+            ref_file[0] = '\0';
+        }
+        opt_o_file[0] = '\0';
+        break;
+    case 'a': break;
+    case 'n': use_pc98_pieces(); break;
+    default: return 1;  // -H and unknown letters
+    }
+    return 0;
+}
+
+// Opens the output files: 0, or 1 when the list cannot be written.
+int open_outputs()
+{
+    const char *list = opt_r ? "vokcall.tag" : opt_o_file;
+    if (list[0] == '\0') return 0;
+    if (opt_o_file[0] != '\0') define_fp = sys_fopen("define.txt", "w");
+    FILE *fp = home_fopen(list, "w");
+    if (opt_r) ref_fp = fp;
+    else tag_fp = fp;
+    if (fp != nullptr) return 0;
+    dev_printf("file(%s) can't write open\n", list);
+    char text[1200];
+    format_text(text, sizeof text, "file(%s) can't write open\n", list);
+    msg_box(anal_owner, text, "TAVIR警告画面", MB_ICONHAND);
+    if (define_fp != nullptr) fclose(define_fp);
+    define_fp = nullptr;
+    return 1;
+}
+
+void close_outputs()
+{
+    if (define_fp != nullptr) {
+        fprintf(define_fp, "T %d %d\n", max_defines, total_defines);
+        fclose(define_fp);
+        define_fp = nullptr;
+    }
+    if (tag_fp != nullptr) fclose(tag_fp);
+    if (ref_fp != nullptr) fclose(ref_fp);
+    tag_fp = nullptr;
+    ref_fp = nullptr;
+}
+
+void resolve_step(void *) { resolve_labels(); }
+
+// The end of a flow run: the chart's letters saved, the gotos resolved, the
+// layout made.
+void finish_flow()
+{
+    if (cb_num == 0) {
+        anal_trace_on = 1;
+        dev_printf("関数データが見つかりません\n");
+        return;
+    }
+    for (int i = 0; i < cb_num; ++i) {
+        cb *c = cbp[i];
+        c->ct = 0;
+        c->r_num = 0;
+        c->roof = -1;
+        c->saved_t = c->t;
+        c->saved_m = c->m;
+        c->saved_disp = c->disp;
+    }
+    anal_guard(resolve_step, nullptr);
+    for (int i = 0; i < cb_num; ++i) {
+        if (cbp[i]->t == 'O') cbp[i]->m = 'r';
+    }
+    for (int i = 0; i < cb_num; ++i) count_in_edges(i);
+    for (int i = 0; i < cb_num; ++i) {
+        cb *c = cbp[i];
+        if (c->t != 'O' || c->branch < 0 || c->branch >= cb_num) continue;
+        if (cbp[c->branch]->ct == 0) c->m = 'x';
+        else cbp[c->branch]->t = (char)to_lower_ascii(cbp[c->branch]->t);
+    }
+    layout_count();
+    layout_x();
+    layout_r();
+    layout_y();
+    saved_node_total = cb_num;
+}
+
+}  // namespace
+
+int saved_node_total;
+
+int anal_main(int argc, char **argv)
+{
+    reset_options();
+    anal_trace_on = 0;
+    line_count = 0;
+    run_result = 0;
+    max_defines = total_defines = 0;
+    cb_num = 0;
+    if (anal_first_run) clear_cbp();
+    anal_first_run = 0;
+    select_pieces(0);
+    clear_marks();
+    if (argc < 2) {
+        anal_trace_on = 1;
+        log_printf("Usage : vokanal 入力ﾌｧｲﾙ名 ... [-o出力ﾘｽﾄｱｯﾌﾟﾌｧｲﾙ名] [-d定義ﾌｧｲﾙ(#define)] [..]\n");
+        return print_usage();
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-' && set_option(argv[i]) != 0) return print_usage();
+    }
+    opt_w = 79 / (int)strlen(caption_tbl[0]);
+    free_cb_records();
+    free_labels();
+    d_num = 0;
+    int limit = 0;
+    const int words = load_wordattr(&limit);
+    if (words != 0) wordattr_error(words);
+    if (opt_d_file[0] != '\0') read_env_defines(opt_d_file);
+    take_define_snapshot();
+    if (open_outputs() != 0) return 1;
+    if (step_mode) clear_step_records();
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-' || !is_source_file(argv[i])) continue;
+        if (opt_r && ref_file[0] != '\0' && strcmp(argv[i], ref_file) != 0) continue;
+        if (analyse_file(i, argv[i]) != 0) break;
+    }
+    close_outputs();
+    if (!opt_i && !opt_r) finish_flow();
+    anal_trace_on = 1;
+    return run_result;
+}
+
+int is_source_file(const char *name)
+{
+    static const char *const extensions[] = {".c", ".C", ".cpp", ".CPP", ".pc", ".PC", ".java", ".JAVA", ".h", ".H"};
+    const char *dot = strchr(name, '.');
+    if (dot == nullptr) return 0;
+    for (const char *ext : extensions) {
+        if (strcmp(dot, ext) == 0) return 1;
+    }
+    return 0;
+}
+
+int anal_enabled() { return 1; }
+
+int print_usage()
+{
+    static const char *const lines[] = {
+        "vokanal: C/C++/Pro*C/Java ソース解析\n",
+        "    -d: 省略時、variable.def\n",
+        "    -w: 横幅、デフォルトは13\n",
+        "    -h: 高さ、デフォルトは23\n",
+        "    -x: 横方向シフト桁数、デフォルトは0\n",
+        "    -y: 縦方向シフト桁数、デフォルトは0\n",
+        "    -p: プリントオプション、（ダミーを線表示しない）\n",
+        "    -l: 指定の行番号から始まる関数を表示する\n",
+        "    -i: 関数一覧を作成する\n",
+        "    -a: リスト出力先ファイル名を後ろに指定する\n",
+        "    -n: フロー表示文字として、＋－｜を使用、NECﾊﾟｿｺﾝ向け\n",
+        "    -H: ヘルプメッセージを出力する\n",
+    };
+    for (const char *line : lines) anal_dev_print(line);
+    return 0;
+}
+
+int get_grid_origin(int *x, int *y)
+{
+    *x = opt_x;
+    *y = opt_y;
+    return 0;
+}
+
+int ref_line_hit(int n, const char *key)
+{
+    if (n < 0 || n > line_count) return 1;
+    if (ref_down) return n >= 1 && find_text(source_lines[n - 1], key) == 0 ? 0 : 1;
+    return strcmp(line_mark[n], "●") == 0 ? 0 : 1;
+}
+
+int count_trailing_quotes(const char *s)
+{
+    int n = 0;
+    for (int i = (int)strlen(s) - 1; i >= 0 && (s[i] == '\'' || s[i] == ';'); --i) {
+        if (s[i] == '\'') ++n;
+    }
+    return n;
+}
+
+int count_leading_quotes(const char *s)
+{
+    int n = 0;
+    while (s[n] == '\'') ++n;
+    return n;
+}
+
+const char *strip_quotes(const char *s)
+{
+    static char text[func_name_size];
+    while (*s == '\'') ++s;
+    copy_bounded(text, sizeof text, s);
+    for (int i = (int)strlen(text) - 1; i >= 0 && chr_in_str((unsigned char)text[i], "';:"); --i) text[i] = '\0';
+    return text;
+}
+
+int cmp_unquoted(const char *s, const char *t)
+{
+    while (*s == '\'') ++s;
+    return strcmp(s, t);
+}

@@ -1,0 +1,324 @@
+// Flow-node records: construction from template runs, navigation, captions.
+#include "analyser/flow_nodes.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "analyser/anal_host.h"
+#include "analyser/failures.h"
+#include "analyser/startup_tables.h"
+#include "analyser/vbsub.h"
+#include "shell/text.h"
+
+cb *cbp[cb_cap];
+int cb_num;
+int cur_cb = -2;
+int last_caption_code;
+int flow_wide_option;
+
+#define PIECES_INIT { \
+    {"    ", "1111", "～～", "-─-", "4444", " ┌-", "-┐ ", "-┬-", "....", " └-", "-┘ ", "-┴-", " │ ", " ├-", \
+     "-┤ ", "-┼-", "%3d^", "%3dv", ">%-3d", "逆戻", "%3d%c"}, \
+    {"      ", "111111", "～～～", "━━━", "444444", "  ┏━", "━┓  ", "━┳━", "......", "  ┗━", "━┛  ", "━┻━", \
+     "  ┃  ", "  ┣━", "━┫  ", "━╋━", "%3d↑ ", "%3d↓ ", "━>%-3d", "逆戻る", "%3d%c%c%c"}, \
+}
+
+namespace {
+
+const char original_pieces[2][piece_count][piece_size] = PIECES_INIT;
+
+}  // namespace
+
+char flow_pieces[2][piece_count][piece_size] = PIECES_INIT;
+const char (*caption_tbl)[piece_size] = flow_pieces[0];
+
+#define R(t, m, n, disp, branch) {t, m, (unsigned char)(disp), n, branch, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
+
+const cb tpl_head[4] = {R('U', 'f', '-', 0, 1), R('U', 'a', '>', 0, 0), R('U', 'x', '>', 0, 0), R('U', 'e', '-', 0, 0)};
+const cb tpl_block[1] = {R('X', 'x', '>', 0, 0)};
+const cb tpl_break[1] = {R('B', 'a', '-', 0, 0)};
+const cb tpl_continue[1] = {R('C', 'r', '-', 0, 0)};
+const cb tpl_goto[1] = {R('O', 'x', '-', 0, 0)};
+const cb tpl_return[1] = {R('R', 'r', '-', 0, 0)};
+const cb tpl_exit[1] = {R('E', 'r', '-', 0, 0)};
+const cb tpl_abort[1] = {R('A', 'r', '-', 0, 0)};
+const cb tpl_do[4] = {R('D', '.', '>', 0x40, 0), R('D', 'x', '>', 0x20, 0), R('D', 'r', '>', 0, -2), R('D', 'e', '-', 0, 0)};
+const cb tpl_for[5] = {R('F', 'a', '>', 0, 0), R('F', 'f', '>', 0x40, 3), R('F', 'x', '>', 0x20, 0), R('F', 'r', '-', 0, -2),
+                       R('F', 'e', '-', 0, 0)};
+#define LOOP4(k) {R(k, 'f', '>', 0x40, 3), R(k, 'x', '>', 0x20, 0), R(k, 'r', '-', 0, -2), R(k, 'e', '-', 0, 0)}
+const cb tpl_while[4] = LOOP4('W');
+const cb tpl_try[4] = LOOP4('Y');
+const cb tpl_catch[4] = LOOP4('H');
+const cb tpl_sync[4] = LOOP4('Z');
+const cb tpl_finally[4] = LOOP4('N');
+#define IF5 {R('I', 'd', '>', 0, 3), R('I', 'x', '>', 0, 0), R('I', 'e', '-', 0, 0), R('I', '.', '>', 0, 0), R('I', 'e', '-', 0, 0)}
+const cb tpl_if[5] = IF5;
+const cb tpl_elseif[5] = IF5;
+const cb tpl_else[3] = {R('E', '.', '>', 0, 0), R('E', 'x', '>', 0, 0), R('E', 'e', '-', 0, 0)};
+const cb tpl_switch_head[1] = {R('.', 'x', '-', 0, 2)};
+const cb tpl_case[2] = {R('.', 'x', '-', 0, 2), R('A', 'd', '>', 0, 0)};
+const cb tpl_default[2] = {R('.', 'x', '-', 0, 2), R('T', 'd', '>', 0, 0)};
+const cb tpl_switch_end[3] = {R('E', 'e', '-', 0, 0), R('E', '.', '>', 0, 0), R('E', 'e', '-', 0, 0)};
+const cb tpl_switch_end_default[1] = {R('E', 'e', '-', 0, 0)};
+const cb tpl_other[1] = {R('M', 'a', '-', 0, 0)};
+
+#undef R
+#undef PIECES_INIT
+#undef LOOP4
+#undef IF5
+
+namespace {
+
+bool valid(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
+
+void node_stop(const cb *run, int n, int parent, int code)
+{
+    dev_printf("get_cb(num(%d:%c%c%c[%s]) was called by illegal parent(%d) cb_num(%d) cb_size(%d)\n", n, run[0].t,
+               run[0].m, run[0].n, disp_bits_str(run[0].disp), parent, cb_num, cb_size);
+    anal_trace_on = 1;
+    anal_abort(code);
+}
+
+void node_overflow()
+{
+    dev_printf("メモリが確保出来ません cb_num(%d)\n", cb_num);
+    anal_trace_on = 1;
+    anal_fail_hard_text(555);
+}
+
+bool is_goto(const cb *c) { return c->t == 'O' && c->m == 'x'; }
+
+}  // namespace
+
+int get_cb(int n, const cb *run, int parent, int *out_x)
+{
+    if (parent < -1 || parent >= cb_num) node_stop(run, n, parent, 1);
+    if (cb_num + n > cb_cap) node_overflow();
+    for (int k = 0; k < n; ++k) {
+        cb *&slot = cbp[cb_num + k];
+        if (slot == nullptr) slot = (cb *)malloc(sizeof(cb));
+        if (slot == nullptr) {
+            dev_printf("メモリが確保出来ません cb_num(%d)\n", cb_num);
+            anal_trace_on = 1;
+            anal_abort(666);
+        }
+        *slot = run[k];
+    }
+    *out_x = -888;
+    for (int k = 0; k < n; ++k) {
+        const int i = cb_num + k;
+        cb *c = cbp[i];
+        if (c->m == 'x') *out_x = i;
+        if (c->branch != 0) c->branch += i;
+        c->parent = c->parent != 0 ? c->parent + i : parent;
+    }
+    if (parent >= 0 && cbp[parent]->branch == 0) cbp[parent]->branch = cb_num;
+    const int first = cb_num;
+    cb_num += n;
+    return first;
+}
+
+int next_cb(int i)
+{
+    if (!valid(i)) return -1;
+    const cb *c = cbp[i];
+    int j;
+    if (c->n == '>') j = i + 1;
+    else if (c->n == '^') j = c->branch;
+    else if (is_goto(c)) j = i;
+    else return c->m == 'a' || c->m == 'x' || c->m == 'y' ? c->parent : -1;
+    if (!valid(j)) return -1;
+    if (cbp[j]->m == 'e') return cbp[j]->parent;
+    for (int steps = 0; steps < cb_num && valid(j); ++steps) {
+        if (cbp[j]->m == 'x') {
+            if (is_goto(cbp[j])) return j;
+            j = cbp[j]->branch;
+        } else if (cbp[j]->m == 'y') {
+            ++j;
+            if (valid(j) && is_goto(cbp[j])) return j;
+        } else {
+            return j;
+        }
+    }
+    return valid(j) ? j : -1;
+}
+
+int next_visible_cb(int i)
+{
+    for (int steps = 0; valid(i) && cbp[i]->fold; ++steps) {
+        if (steps >= cb_num) return -1;
+        i = cbp[i]->parent;
+    }
+    if (!valid(i)) return -1;
+    int j = i;
+    for (int steps = 0; steps <= cb_num; ++steps) {
+        j = next_cb(j);
+        if (!valid(j)) return -1;
+        const cb *c = cbp[j];
+        const bool container = c->m == 'x' && c->t != 'X' && c->t != 'U' && c->t != 'O';
+        const bool placeholder = c->t == '.' && c->m == '.';
+        if (!container && !placeholder) return j;
+    }
+    return -1;
+}
+
+int branch_target_cb(int i)
+{
+    if (!valid(i) || cbp[i]->fold || (cbp[i]->m != 'd' && cbp[i]->m != 'f')) return -1;
+    int b = cbp[i]->branch;
+    if (!valid(b)) return -1;
+    if (cbp[b]->m == 'e') return cbp[b]->parent;
+    for (int steps = 0; steps < cb_num && valid(b); ++steps) {
+        if (cbp[b]->m == 'x') b = cbp[b]->branch;
+        else if (cbp[b]->m == 'y') ++b;
+        else return b;
+    }
+    return -1;
+}
+
+int loop_back_cb(int i)
+{
+    if (!valid(i) || cbp[i]->t == 'D') return -1;
+    const cb *c = cbp[i];
+    if (flow_wide_option && c->m == 'r' && (c->t == 'F' || c->t == 'W')) {
+        const int b = branch_target_cb(i - 2);
+        return valid(b) && cbp[b]->m == 'y' ? next_visible_cb(b) : b;
+    }
+    if (c->m != 'r' && c->m != 'b') return -1;
+    int j = c->parent;
+    for (int steps = 0; valid(j) && steps < cb_num; ++steps) {
+        if (cbp[j]->disp & 0x20) return j + 1;
+        j = cbp[j]->parent;
+    }
+    return -1;
+}
+
+const char *cb_caption(int i)
+{
+    static char text[64];
+    if (i < -15) anal_abort(55);
+    if (i < 0) return caption_tbl[-i];
+    if (!valid(i)) return caption_tbl[0];
+    const cb *c = cbp[i];
+    const int code = c->disp & 0x0F;
+    if (code >= 1 && code <= 14 && (c->disp & 0x40) == 0) {
+        last_caption_code = code;
+        return caption_tbl[code];
+    }
+    last_caption_code = 0;
+    if (caption_tbl == flow_pieces[0]) snprintf(text, sizeof text, "%3d%c", i, swap_case_ascii(c->t));
+    else snprintf(text, sizeof text, "%3d%c%c%c", i, c->t, c->m, c->n);
+    return text;
+}
+
+int set_cb_caption_code(int i, int code)
+{
+    if (!valid(i)) return 1;
+    cbp[i]->disp &= 0xF0;
+    if (code < 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
+    return 0;
+}
+
+int add_cb_caption_code(int i, int code)
+{
+    if (!valid(i)) return 1;
+    if (code < 0 && (cbp[i]->disp & 0x0F) != 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
+    return 0;
+}
+
+const char *disp_bits_str(int disp)
+{
+    static char text[9];
+    const char *letters = "LRCBudlr";
+    for (int b = 0; b < 8; ++b) text[b] = (disp & (0x80 >> b)) ? letters[b] : '.';
+    text[8] = '\0';
+    return text;
+}
+
+int clear_cur_cb()
+{
+    cur_cb = -2;
+    return 0;
+}
+
+int cur_cb_line()
+{
+    if (cb_num == 0) return -1;
+    if (cur_cb < 0) return -2;
+    if (cur_cb >= cb_num) return -3;
+    return cbp[cur_cb]->sline;
+}
+
+int clear_cb_num()
+{
+    cb_num = 0;
+    return 0;
+}
+
+int get_cb_num() { return cb_num; }
+
+int clear_cbp()
+{
+    for (auto &p : cbp) p = nullptr;
+    return 0;
+}
+
+int free_cb_records()
+{
+    for (auto &p : cbp) {
+        free(p);
+        p = nullptr;
+    }
+    cb_num = 0;
+    return 0;
+}
+
+int node_header_str(char *buffer, int size)
+{
+    copy_bounded(buffer, (size_t)size, "   no tmn branch parent     disp sline eline     x     y    yy ct r_num  roof");
+    return 0;
+}
+
+int node_row_str(char *buffer, int size, int i)
+{
+    if (!valid(i)) return 1;
+    const cb *c = cbp[i];
+    snprintf(buffer, (size_t)size, "%5d %c%c%c  %5d  %5d %8s %5d %5d %5d %5d %5d %2d %5d %5d", i, c->t, c->m, c->n,
+             c->branch, c->parent, disp_bits_str(c->disp), c->sline, c->eline, c->x, c->y, c->yy, c->ct, c->r_num,
+             c->roof);
+    return 0;
+}
+
+int reset_flow_pieces()
+{
+    memcpy(flow_pieces, original_pieces, sizeof flow_pieces);
+    caption_tbl = flow_pieces[0];
+    return 0;
+}
+
+int select_pieces(int wide)
+{
+    caption_tbl = flow_pieces[wide ? 1 : 0];
+    return 0;
+}
+
+int use_pc98_pieces()
+{
+    static const unsigned char trails[] = {0xA2, 0xA4, 0xAE, 0xB2, 0xBA, 0xB6, 0xBE, 0xCE, 0xC6, 0xD6, 0xDE,
+                                           0xA3, 0xA5, 0xB1, 0xB5, 0xBD, 0xB9, 0xC5, 0xD5, 0xCD, 0xDD, 0xED};
+    for (auto &set : flow_pieces) {
+        for (auto &piece : set) {
+            for (unsigned char *p = (unsigned char *)piece; *p != '\0'; ++p) {
+                if (p[0] == 0x84 && p[1] >= 0x9F && p[1] <= 0xB4) {
+                    p[0] = 0x86;
+                    p[1] = trails[p[1] - 0x9F];
+                    ++p;
+                } else if (is_sjis_lead(p[0]) && p[1] != '\0') {
+                    ++p;
+                }
+            }
+        }
+    }
+    return 0;
+}

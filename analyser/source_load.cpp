@@ -1,0 +1,165 @@
+// Source loading: a file read whole into the line table, in pieces of at
+// most 1998 bytes, with the reports of over-long lines and files.
+#include "analyser/source_load.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "analyser/vbsub.h"
+#include "shell/codeout.h"
+#include "shell/dirs.h"
+#include "shell/lbuf.h"
+#include "shell/text.h"
+
+char **source_lines;
+int line_count;
+char cur_file[file_name_size];
+int header_file;
+char line_mark[line_cap + 1][3];
+unsigned char entry_flag[line_cap + 1];
+unsigned char line_class[line_cap + 1];
+unsigned char line_selected[line_cap + 1];
+
+namespace {
+
+const int source_pool = 0;
+
+// One byte of the file as text mode gives it: one CR before an LF is
+// dropped, Ctrl-Z ends the file.  -1 at the end.
+int text_getc(FILE *fp)
+{
+    int c = fgetc(fp);
+    if (c == 0x1A) {
+        fseek(fp, 0, SEEK_END);
+        return -1;
+    }
+    if (c == '\r') {
+        int next = fgetc(fp);
+        if (next == '\n') return '\n';
+        if (next != EOF) ungetc(next, fp);
+    }
+    return c == EOF ? -1 : c;
+}
+
+// Up to size - 1 bytes, stopping after a line feed; the length, 0 at the end.
+int read_piece(FILE *fp, char *buf, int size)
+{
+    int n = 0;
+    while (n < size - 1) {
+        const int c = text_getc(fp);
+        if (c < 0) break;
+        buf[n++] = (char)c;
+        if (c == '\n') break;
+    }
+    buf[n] = '\0';
+    return n;
+}
+
+void report_long_piece(const char *kind, int n)
+{
+    char text[1024];
+    format_text(text, sizeof text, "%s(%d):%s(%d)\r\n", cur_file, line_count + 1, kind, n);
+    code_print(text);
+}
+
+// Stores one line; false when the table is full.
+bool store_line(const char *text)
+{
+    if (line_count >= line_cap) {
+        log_printf("ファイル(%s)の行数(%d)が多過ぎます\n", cur_file, line_count);
+        char msg[1024];
+        format_text(msg, sizeof msg, "ファイル(%s)の行数(%d)が多過ぎます\r\n", cur_file, line_count);
+        code_print(msg);
+        return false;
+    }
+    source_lines[line_count++] = lbuf_add(source_pool, text, 0);
+    return true;
+}
+
+bool store_piece(char *piece, int n)
+{
+    if (n >= line_piece_size - 1 && piece[n - 1] != '\n') report_long_piece("超々大行を検出しました、行番号がずれます", n);
+    if (n > 500) report_long_piece("超大行を検出しました", n);
+    if (n >= 2 && piece[n - 2] == '\r' && piece[n - 1] == '\n') {
+        piece[n - 2] = '\n';
+        piece[n - 1] = '\0';
+        return store_line(piece) && store_line("\n");
+    }
+    return store_line(piece);
+}
+
+}  // namespace
+
+int load_source(const char *name, int *count)
+{
+    copy_bounded(cur_file, sizeof cur_file, name);
+    *count = 0;
+    FILE *fp = dir_fopen(name, "rb");
+    if (fp == nullptr) return 0;
+    const size_t len = strlen(name);
+    header_file = len > 0 && (name[len - 1] == 'h' || name[len - 1] == 'H');
+    if (source_lines != nullptr) {
+        lbuf_free(source_pool);
+    } else {
+        source_lines = (char **)calloc(line_cap, sizeof(char *));
+        if (source_lines == nullptr) {
+            fclose(fp);
+            return 0;
+        }
+    }
+    line_count = 0;
+    char piece[line_piece_size];
+    int n;
+    while ((n = read_piece(fp, piece, sizeof piece)) > 0) {
+        if (!store_piece(piece, n)) break;
+    }
+    fclose(fp);
+    *count = line_count;
+    return 1;
+}
+
+int free_source()
+{
+    if (source_lines != nullptr) lbuf_free(source_pool);
+    free(source_lines);
+    source_lines = nullptr;
+    line_count = 0;
+    return 0;
+}
+
+const char *skip_line_blanks(const char *text)
+{
+    if (header_file) return text;
+    while (*text == ' ' || *text == '\t') ++text;
+    return text;
+}
+
+int set_line_mark(int n, const char *mark)
+{
+    if (n < 0 || n > line_count) return 1;
+    line_mark[n][0] = mark[0];
+    line_mark[n][1] = mark[1];
+    line_mark[n][2] = '\0';
+    return 0;
+}
+
+int set_line_class_flag(int index, int flag)
+{
+    if (index < 0 || index > line_count) return 1;
+    line_class[index] |= (unsigned char)flag;
+    return 0;
+}
+
+int clear_line_class()
+{
+    memset(line_class, 0, sizeof line_class);
+    return 0;
+}
+
+int clear_line_marks()
+{
+    for (int n = 0; n <= line_count; ++n) set_line_mark(n, "　");
+    memset(entry_flag, 0, sizeof entry_flag);
+    return 0;
+}

@@ -1,0 +1,65 @@
+// Project stacks and key stacks: the target history of the project in use,
+// the common keys, the per-project lines of "ostacks.dat", "vstacks.dat" and
+// "pstacks.dat", the project files of a first start, and the memo.
+#ifndef VOK_SHELL_STACKS_H
+#define VOK_SHELL_STACKS_H
+
+#include <cstdio>
+
+#include "shell/host.h"
+
+const int key_stack_cap = 50;
+const int cstack_cap = 30;
+const int key_size = 513;
+const int memo_size = 4000;
+
+extern char key_stack[key_stack_cap][key_size];
+extern int key_stack_num;
+extern char cstack[cstack_cap][key_size];
+extern int cstack_num;
+extern char project_props[8][1000];  // properties of the project in use
+extern char edit_defs[8][1000];      // the project dialog's copy of the definition lines
+extern char edit_props[8][1000];     // the project dialog's copy of the properties
+extern char memo_buf[memo_size];
+
+// Key stack (shown in the target field).
+int stack_push(const char *key);
+int stack_fill(win_handle field);
+int stack_delete(win_handle field);
+int stack_purge();
+int stack_load();
+int stack_save();
+int stack_write(FILE *stream);
+
+// Common keys ("cstack.dat").
+int cstack_push(win_handle field, const char *key);
+int cstack_fill(win_handle field);
+int cstack_delete(win_handle field);
+int cstack_purge(win_handle field);
+int common_keys_refresh();
+int cstack_load();
+int cstack_save();
+
+// Stacks files.
+const char *stacks_lookup(char letter, const char *project);
+int stacks_save(char letter, const char *project, char op);
+int stacks_rebuild(char letter);
+int stacks_migrate();
+const char *backup_only_names(const char *current, const char *backup);
+int stacks_compare(const char *a, const char *b, const char *target, const char *out);
+
+// Project properties.
+int vstack_load(const char *project);
+int pstack_load(const char *project);
+int vstack_write(FILE *stream);
+int pstack_write(FILE *stream);
+int load_project_props();
+int project_kind();
+int is_folder_mode();
+
+// Start-up files and the memo.
+int init_dir_files();
+int load_memo();
+int save_memo();
+
+#endif

@@ -1,0 +1,52 @@
+// Start-up and shutdown of VOKTAVIR: the per-screen values taken from the
+// window table, the developer-mode code, the project in use shown in the
+// main caption, and the backup offered when the main screen closes.
+#ifndef VOK_SHELL_STARTUP_H
+#define VOK_SHELL_STARTUP_H
+
+#include <cstddef>
+
+extern int running_flag;       // 1 from start-up until the main screen closes
+extern int dev_flag;           // 1 in the developer mode
+extern int default_lang;       // 0 C/C++, 1 Pro*C, 2 Java
+extern int lang_mode;          // language of the project in use
+extern int flow_zoom;          // FLOW zoom step, 7..16
+extern int list_font_size;     // LIST font size, 10..18
+extern int code_font_size;     // CODE output font size
+extern int form_mode;          // 9 FORM covers the desktop, 99 X-Window generation
+extern int xwin_mode;          // 1 when form_mode is 99
+extern int startup_form_flag;  // 1: "begin.f" goes into the category field
+extern int hidden_flags[6];    // screens hidden at start-up, in the order of "LFOPCR"
+
+// Indices of hidden_flags.
+enum hidden_screen { hidden_list, hidden_flow, hidden_form, hidden_property, hidden_code, hidden_relation };
+
+extern const char product_caption[];  // "Ornak.C言語作図ソフト"
+
+// 1 when the whole command line is the developer-mode code.
+int is_dev_code(const char *command_line);
+
+// Takes the per-screen values from the window table (start-up).
+int take_screen_values();
+// Writes them back into the window table (MAIN's close).
+int store_screen_values();
+
+// The project in use and the main caption.
+int set_view(const char *name);
+const char *view_name();
+int view_is(const char *name);
+int main_caption(char *out, size_t size);
+
+// The backup offered on closing the main screen.
+const int backup_pairs = 5;
+extern const char *const backup_sources[backup_pairs];
+extern const char *const backup_names[backup_pairs];
+int backup_question(char *out, size_t size);
+// 1 when the backup set may be written: its list has no more lines than vokdir.dat.
+int backup_allowed(int backup_lines, int current_lines);
+int backup_refusal(char *out, size_t size, int backup_lines, int current_lines, const char *names);
+// Copies the five files; names the failed copies in failed (empty: all done).
+int write_backups(char *failed, size_t size);
+int remove_backups();
+
+#endif

@@ -1,0 +1,29 @@
+// The capture host's shell services: directory changes on real folders (a
+// drive letter maps to a test folder), pattern searches with fnmatch, and
+// scripted process starts and registry values.
+#ifndef VOK_TESTS_CAPTURE_SHELL_H
+#define VOK_TESTS_CAPTURE_SHELL_H
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace capture {
+
+struct started_process {
+    std::string exe;
+    std::string cmdline;
+};
+
+extern std::string drive_root[26];               // folder of drive A..Z ("" none)
+extern std::vector<started_process> processes;   // process starts, in order
+extern int process_error;                        // non-zero: the next starts fail
+extern std::map<std::string, std::string> registry;  // "root|key|value" -> text; "root|key|" opens the key
+extern int find_calls;                           // host_find_first calls
+
+// Empties the shell records; the drive mapping and the registry are cleared.
+void reset_shell();
+
+}  // namespace capture
+
+#endif

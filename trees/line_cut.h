@@ -1,0 +1,18 @@
+// Turning list and listing lines back into names: trailing dashes, the
+// numbered prefix "N:" or "N(M):", and the apostrophes of nesting.
+#ifndef VOK_TREES_LINE_CUT_H
+#define VOK_TREES_LINE_CUT_H
+
+// Removes trailing "-" characters, keeping at least the first two characters.
+int trim_dashes(char *text);
+
+// Strips a numbered prefix, then leading apostrophes, and ends the text at
+// the next apostrophe.
+int cut_line_prefix(char *text);
+
+// Reads "N:rest" or "N(M):rest": returns N, sets rest and second (M, or -1
+// without parentheses); -1 no leading digit, -2 empty parentheses, -3 no
+// ")", -4 no ":", -5 nothing after the ":".
+int parse_number_pair(const char *text, const char **rest, int *second);
+
+#endif
