@@ -6,9 +6,6 @@
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 int is_complex_node(int node) { return nd(node).kind != 0 && nd(node).kind != 1; }

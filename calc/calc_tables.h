@@ -121,7 +121,20 @@ extern unsigned char calc_col_width[calc_line_size];
 extern double calc_num_tab[calc_num_max];
 extern int calc_num_count;
 extern char calc_str_tab[calc_str_max][calc_str_len + 1];
+
 extern int calc_str_num;
+
+// Node n of the tree, and the k-th child of node n.
+inline calc_node &nd(int n) { return calc_node_tab[n]; }
+inline int kid(int n, int k) { return nd(n).child + k; }
+
+// The text of a string-literal leaf, or null for any other node.
+inline const char *string_of(int node)
+{
+    if (node < 0 || node >= calc_node_num || nd(node).type != 't' || nd(node).tok < 0) return nullptr;
+    const int slot = calc_tok[nd(node).tok].index;
+    return slot >= 0 && slot < calc_str_num ? calc_str_tab[slot] : nullptr;
+}
 struct calc_ext {
     char name[calc_ext_len];
     int value;

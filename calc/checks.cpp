@@ -13,9 +13,6 @@ namespace {
 
 int found_error;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int tok_type(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].type : 0; }
 
 int node_var(int n)

@@ -11,8 +11,6 @@ namespace {
 
 const int tprt_marks_max = 20;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-
 int tokens_held() { return calc_tok_num < calc_tok_max ? calc_tok_num : calc_tok_max; }
 
 const char *name_of(int var) { return var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?"; }

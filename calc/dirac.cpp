@@ -7,9 +7,6 @@
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 struct cnum {

@@ -23,16 +23,6 @@ const double missing_binary = 9.999;
 const double missing_unary = 8.8888;
 const double pi_value = 3.141592653589793;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
-const char *string_of(int node)
-{
-    if (nd(node).type != 't' || nd(node).tok < 0) return nullptr;
-    const int slot = calc_tok[nd(node).tok].index;
-    return slot >= 0 && slot < calc_str_num ? calc_str_tab[slot] : nullptr;
-}
-
 double number_of(int node)
 {
     const int slot = nd(node).tok >= 0 ? calc_tok[nd(node).tok].index : -1;

@@ -22,9 +22,6 @@ level_rec levels[calc_level_max];
 int table_var = -1;
 std::string table_line;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int pair_of(int item, int k) { return nd(item).tok >= 0 ? calc_tok[nd(item).tok].pair[k] : 0; }
 
 // The indexes that a single-index form walks (the range forms are walked by

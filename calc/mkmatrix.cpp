@@ -4,9 +4,6 @@
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int real_var(int node)
 {
     const int var = var_of_node(node);

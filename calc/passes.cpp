@@ -9,9 +9,6 @@ int calc_var_num;
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int node_var(int n)
 {
     const int t = nd(n).tok;

@@ -16,9 +16,6 @@ const char excel_name[] = "excel.csv";
 const char excel_work[] = "excel.csvW";
 int open_notice_done;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 void excel_notice()
 {
     if (open_notice_done) return;

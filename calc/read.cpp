@@ -9,8 +9,6 @@
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-
 struct data_filter {
     int data_mode;      // the source is the calculation file itself
     int in_block;
@@ -159,13 +157,6 @@ FILE *open_source(const char *name)
     if (name[0] == '\0') return calc_hook_open(calc_path, "r");
     const int slot = (is_digit(name[0]) || (name[0] >= 'a' && name[0] <= 'z')) && name[1] == ':';
     return slot ? calc_hook_open(name, "r") : sys_fopen(name, "r");
-}
-
-const char *string_of(int node)
-{
-    if (node < 0 || node >= calc_node_num || nd(node).type != 't' || nd(node).tok < 0) return nullptr;
-    const int slot = calc_tok[nd(node).tok].index;
-    return slot >= 0 && slot < calc_str_num ? calc_str_tab[slot] : nullptr;
 }
 
 }  // namespace

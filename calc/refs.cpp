@@ -14,9 +14,6 @@ namespace {
 
 double scratch;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 int warn_once(int node)
 {
     if (nd(node).warn) return 0;

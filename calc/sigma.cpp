@@ -14,9 +14,6 @@ struct sigma_rec {
 sigma_rec sigma_levels[calc_sigma_max + 1];
 int no_slot;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 // Opens a level for the node, or prints F112 once when no level is left.
 int open_level(int node)
 {

@@ -10,16 +10,6 @@ namespace {
 
 const int trace_max_values = 10;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
-const char *string_of(int node)
-{
-    if (nd(node).type != 't' || nd(node).tok < 0) return nullptr;
-    const int slot = calc_tok[nd(node).tok].index;
-    return slot >= 0 && slot < calc_str_num ? calc_str_tab[slot] : nullptr;
-}
-
 // Reads the format as printf will: every "%" not part of "%%" starts a
 // conversion of flags, at most four width digits, a precision of at most
 // three digits and one of the letters given. Stores where each conversion

@@ -7,8 +7,6 @@
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-
 int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 int node_kind(int node) { return node >= 0 && node < calc_node_num ? nd(node).kind : 0; }

@@ -8,9 +8,6 @@ namespace {
 
 const double pi_value = 3.141592653589793;
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-int kid(int n, int k) { return nd(n).child + k; }
-
 // A new 1 x 1 row for the node, all components zero.
 int zero_row(int node)
 {

@@ -13,8 +13,6 @@ int calc_work_dumps;
 
 namespace {
 
-calc_node &nd(int n) { return calc_node_tab[n]; }
-
 int valid_row(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 int tok_of(int node)
