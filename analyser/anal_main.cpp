@@ -1,5 +1,5 @@
 // The analyser's entry: options, the output files, and the per-file driver
-// of the function-list, reference and usage modes.
+// of the flow, function-list, reference and usage modes.
 #include "analyser/anal_main.h"
 
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include "analyser/calls.h"
 #include "analyser/failures.h"
 #include "analyser/flow_extract.h"
+#include "analyser/flow_grid.h"
 #include "analyser/flow_layout.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/includes.h"
@@ -51,6 +52,9 @@ int total_defines;
 int run_result;
 
 bool is(const char *token) { return strcmp(cur_token, token) == 0; }
+
+// Neither a function list nor a reference run.
+bool flow_mode() { return !opt_i && !opt_r; }
 
 int read_on()
 {
@@ -179,7 +183,7 @@ int close_classes()
         class_stack[class_depth].pending = 0;
         const int start = class_stack[class_depth].start;
         --class_depth;
-        if (!opt_i && !opt_r && range_start > 0) {
+        if (flow_mode() && range_start > 0) {
             if (class_depth == 0) {
                 range_end = cur_line;
                 return 0;
@@ -224,13 +228,37 @@ int requested_anonymous_class()
 
 int block_owner;
 
-void extract_body(void *) { parse_block(0, block_owner); }
+void extract_body(void *) { parse_block(1, block_owner); }
+
+// The body of the shown function becomes its flow nodes.
+void flow_function(int head)
+{
+    sel_cb = -1;
+    clear_line_marks();
+    if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
+    if (head >= 0 && head < cb_num) {
+        cbp[head]->sline = stmt_line();
+        if (is("{")) {
+            block_owner = head;
+            anal_guard(extract_body, nullptr);
+        }
+        if (head < cb_num) cbp[head]->eline = cur_line;
+        if (head >= 2 && head - 2 < cb_num) cbp[head - 2]->eline = cur_line;
+    } else if (is("{")) {
+        scan_body("{", 0);
+    }
+    add_inactive_range(1);
+}
 
 // A function head at the saved state: 1 the file goes on, 0 it ends.
 int function_follows(const reader_state &saved)
 {
     load_reader_state_from(&saved);
     local_class_count = 0;
+    if (flow_mode() && range_start <= 0) {
+        cb_num = 0;  // the chart shows one function
+        free_labels();
+    }
     int head = -999;
     if (parse_func_head(&head, 0) < 0) return 0;
     if (opt_r) {
@@ -240,8 +268,9 @@ int function_follows(const reader_state &saved)
         return 1;
     }
     if (opt_i) {
-        if (tree_mode) add_trig(1, cur_file, func_name[0], func_line[0], func_name[0], func_line[0]);
+        if (tree_mode) add_trig(head_static ? 1 : 0, cur_file, func_name[0], func_line[0], "", -1);
         if (is("{") && scan_body("{", 0) != 0) return 0;
+        ++func_head_num;
         return 1;
     }
     if (range_start > 0) {
@@ -249,20 +278,7 @@ int function_follows(const reader_state &saved)
         add_range_label(func_line[0] - 1, cur_line + 1, "関数");
         return 1;
     }
-    clear_line_marks();
-    if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
-    if (head >= 0 && head < cb_num) {
-        cbp[head]->sline = stmt_line();
-        if (is("{")) {
-            block_owner = head;
-            if (anal_guard(extract_body, nullptr) != 0) return 0;
-        }
-        cbp[head]->eline = cur_line;
-        if (head >= 2) cbp[head - 2]->eline = cur_line;
-    } else if (is("{") && scan_body("{", 0) != 0) {
-        return 0;
-    }
-    add_inactive_range(1);
+    flow_function(head);
     return 0;  // a flow run shows the first function at or after the start line
 }
 
@@ -288,14 +304,14 @@ void declaration_loop(void *)
         case -1:
             return;
         case 1:
-            if (!opt_i && !opt_r && range_stop_at_decl == 1) {
+            if (flow_mode() && range_stop_at_decl == 1) {
                 range_end = cur_line;
                 return;
             }
             break;
         case 2:
         case 3:
-            if (!opt_i && !opt_r && range_start == 0) {
+            if (flow_mode() && range_start == 0) {
                 range_end = class_stack[class_depth + 1].start;
                 return;
             }
@@ -322,13 +338,16 @@ void declaration_loop(void *)
 // Steps to the first token on or after the start line; false at the end.
 bool skip_to_start_line()
 {
-    reader_state state;
     for (;;) {
-        save_reader_state_to(&state);
+        save_reader_state();
         if (next_token() == -1) return false;
         if (cur_line >= opt_start_line) break;
     }
-    load_reader_state_from(&state);
+    if (flow_mode()) {
+        clear_range_labels();
+        inactive_labels_on = 1;
+    }
+    restore_reader_state();
     if (next_token() == -1) return false;
     return skip_comments() >= 0;
 }
@@ -337,7 +356,7 @@ void end_of_file_steps()
 {
     if (begin_count() > 0)
         code_linef("%s(%d):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n", cur_file, begin_line, 0);
-    if (!opt_i && !opt_r) {
+    if (flow_mode()) {
         if (range_start == 0 && range_end == 0) range_end = cur_line;
         else if (range_start > 0 && range_end == 0) range_end = cur_line - 1;
     }
@@ -376,7 +395,7 @@ int analyse_file(int index, const char *name)
     int count = 0;
     if (load_source(name, &count) == 0) {
         dev_printf("ファイル(%s)が見つかりません\n", name);
-        return !opt_i && !opt_r ? 1 : 0;
+        return flow_mode() ? 1 : 0;
     }
     if (opt_o_file[0] != '\0') write_header(tag_fp);
     restore_defines();
@@ -386,15 +405,12 @@ int analyse_file(int index, const char *name)
     if (opt_r && !ref_down) reference_prepass();
     cur_line = last_token_line = prev_token_line = 1;
     ref_header_due = 1;
-    if (!opt_i && !opt_r && range_start >= 0) {
+    if (flow_mode() && range_start >= 0) {
         clear_line_marks();
         if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
         range_end = 0;
     }
-    if (skip_to_start_line()) {
-        if (!opt_i && !opt_r) clear_range_labels();
-        anal_guard(declaration_loop, nullptr);
-    }
+    if (skip_to_start_line()) anal_guard(declaration_loop, nullptr);
     end_of_file_steps();
     return 0;
 }
@@ -465,47 +481,22 @@ void close_outputs()
     ref_fp = nullptr;
 }
 
-void resolve_step(void *) { resolve_labels(); }
-
 // The end of a flow run: the chart's letters saved, the gotos resolved, the
 // layout made.
 void finish_flow()
 {
+    cb_base_num = 0;
     if (cb_num == 0) {
         anal_trace_on = 1;
         dev_printf("関数データが見つかりません\n");
         return;
     }
-    for (int i = 0; i < cb_num; ++i) {
-        cb *c = cbp[i];
-        c->ct = 0;
-        c->r_num = 0;
-        c->roof = -1;
-        c->saved_t = c->t;
-        c->saved_m = c->m;
-        c->saved_disp = c->disp;
-    }
-    anal_guard(resolve_step, nullptr);
-    for (int i = 0; i < cb_num; ++i) {
-        if (cbp[i]->t == 'O') cbp[i]->m = 'r';
-    }
-    for (int i = 0; i < cb_num; ++i) count_in_edges(i);
-    for (int i = 0; i < cb_num; ++i) {
-        cb *c = cbp[i];
-        if (c->t != 'O' || c->branch < 0 || c->branch >= cb_num) continue;
-        if (cbp[c->branch]->ct == 0) c->m = 'x';
-        else cbp[c->branch]->t = (char)to_lower_ascii(cbp[c->branch]->t);
-    }
-    layout_count();
-    layout_x();
-    layout_r();
-    layout_y();
-    saved_node_total = cb_num;
+    layout_prepare();
+    layout_finish();
+    cb_base_num = cb_num;
 }
 
 }  // namespace
-
-int saved_node_total;
 
 int anal_main(int argc, char **argv)
 {
@@ -515,10 +506,14 @@ int anal_main(int argc, char **argv)
     run_result = 0;
     max_defines = total_defines = 0;
     cb_num = 0;
-    if (anal_first_run) clear_cbp();
+    if (anal_first_run) {
+        clear_flow_grid();
+        clear_cbp();
+    }
     anal_first_run = 0;
-    select_pieces(0);
     clear_marks();
+    free_labels();
+    select_pieces(0);
     if (argc < 2) {
         anal_trace_on = 1;
         log_printf("Usage : vokanal 入力ﾌｧｲﾙ名 ... [-o出力ﾘｽﾄｱｯﾌﾟﾌｧｲﾙ名] [-d定義ﾌｧｲﾙ(#define)] [..]\n");
@@ -529,7 +524,6 @@ int anal_main(int argc, char **argv)
     }
     opt_w = 79 / (int)strlen(caption_tbl[0]);
     free_cb_records();
-    free_labels();
     d_num = 0;
     int limit = 0;
     const int words = load_wordattr(&limit);
@@ -537,6 +531,7 @@ int anal_main(int argc, char **argv)
     if (opt_d_file[0] != '\0') read_env_defines(opt_d_file);
     take_define_snapshot();
     if (open_outputs() != 0) return 1;
+    if (flow_mode()) alloc_flow_grid();
     if (step_mode) clear_step_records();
     for (int i = 1; i < argc; ++i) {
         if (argv[i][0] == '-' || !is_source_file(argv[i])) continue;
@@ -544,7 +539,7 @@ int anal_main(int argc, char **argv)
         if (analyse_file(i, argv[i]) != 0) break;
     }
     close_outputs();
-    if (!opt_i && !opt_r) finish_flow();
+    if (flow_mode()) finish_flow();
     anal_trace_on = 1;
     return run_result;
 }

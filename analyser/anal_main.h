@@ -9,7 +9,6 @@ extern int anal_first_run;
 extern int ref_next_line;
 extern int ref_header_due;
 extern int extern_depth;
-extern int saved_node_total;  // cb_num at the end of a flow run
 
 int anal_main(int argc, char **argv);
 

@@ -6,7 +6,12 @@
 #include "analyser/anal_inputs.h"
 #include "analyser/anal_main.h"
 #include "analyser/body_scan.h"
+#include "analyser/calls.h"
+#include "analyser/includes.h"
+#include "analyser/flow_extract.h"
+#include "analyser/flow_grid.h"
 #include "analyser/flow_nodes.h"
+#include "analyser/nesting.h"
 #include "analyser/options.h"
 #include "analyser/parser.h"
 #include "analyser/preproc.h"
@@ -15,6 +20,7 @@
 #include "analyser/source_load.h"
 #include "analyser/search_keys.h"
 #include "analyser/startup_tables.h"
+#include "analyser/steps.h"
 #include "analyser/wordattr.h"
 
 int anal_reset()
@@ -52,15 +58,23 @@ int anal_reset()
     reset_begin_end();
     param_num = 0;
     prev_token[0] = '\0';
+    call_tables_reset();
+    clear_includes();
     set_search_key("");
     clear_multi_keys();
     for (int i = 0; i < word_list_count; ++i) word_list_num[i] = 0;
     free_cb_records();
+    free_flow_grid();
+    free_labels();
+    cb_base_num = 0;
+    sel_cb = -1;
     cur_cb = -2;
     last_caption_code = 0;
     flow_wide_option = 0;
     reset_flow_pieces();
     init_sjis_table();
     init_char_class();
+    clear_step_records();
+    nest_counting = 0;
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "analyser/parser.h"
 #include "analyser/preproc.h"
 #include "analyser/report.h"
+#include "analyser/search_keys.h"
 #include "analyser/source_load.h"
 #include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
@@ -59,6 +60,15 @@ void record_call()
         if (collect_group("(", callee) != 0) return;
     }
     add_trig(5, cur_file, func_name[0], func_line[0], callee, prev_token_at);
+}
+
+// A tree extraction by key: the key matching at the current token is
+// recorded as a relation whatever its text.
+void record_key_hit()
+{
+    if (match_key() != 0) return;
+    trig_skip_check = 1;
+    add_trig(2, cur_file, func_name[0], func_line[0], matched_key_text, cur_line);
 }
 
 // A Java anonymous class inside a body, read as a class: -1 at the end of
@@ -114,11 +124,12 @@ int skip_comments()
 
 int skip_group(const char *opener)
 {
-    const int closer = closer_of(opener[0]);
+    const char open = opener[0];  // the opener may be the current token itself
+    const int closer = closer_of(open);
     if (closer == 0) anal_abort(222);
     int depth = 0;
     for (;;) {
-        if (is_one(cur_token, opener[0])) ++depth;
+        if (is_one(cur_token, open)) ++depth;
         else if (is_one(cur_token, closer) && --depth < 1) return 0;
         if (next_token() == -1) return -1;
     }
@@ -126,11 +137,12 @@ int skip_group(const char *opener)
 
 int collect_group(const char *opener, char *buffer)
 {
-    const int closer = closer_of(opener[0]);
+    const char open = opener[0];
+    const int closer = closer_of(open);
     if (closer == 0) anal_abort(222);
     int depth = 0;
     for (;;) {
-        if (is_one(cur_token, opener[0])) {
+        if (is_one(cur_token, open)) {
             ++depth;
         } else if (is_one(cur_token, closer)) {
             if (--depth < 1) return 0;
@@ -227,6 +239,7 @@ int scan_body(const char *opener, int mode)
             if (mode >= 1) log_printf("%c", closer);
         } else {
             echo_token(mode, glued);
+            if (tree_extract && opener[0] == '{') record_key_hit();
             if (lang_mode == 2 && mode != 1 && classify_new() == 0) {
                 if (mode == 3) {
                     char text[1200];

@@ -7,6 +7,7 @@
 
 #include "analyser/anal_host.h"
 #include "analyser/failures.h"
+#include "analyser/flow_grid.h"
 #include "analyser/startup_tables.h"
 #include "analyser/vbsub.h"
 #include "shell/text.h"
@@ -132,8 +133,7 @@ int next_cb(int i)
     if (cbp[j]->m == 'e') return cbp[j]->parent;
     for (int steps = 0; steps < cb_num && valid(j); ++steps) {
         if (cbp[j]->m == 'x') {
-            if (is_goto(cbp[j])) return j;
-            j = cbp[j]->branch;
+            j = cbp[j]->branch;  // a goto drawn in line leads on to its target
         } else if (cbp[j]->m == 'y') {
             ++j;
             if (valid(j) && is_goto(cbp[j])) return j;
@@ -271,6 +271,17 @@ int free_cb_records()
         p = nullptr;
     }
     cb_num = 0;
+    return 0;
+}
+
+int free_connector_records()
+{
+    const int base = cb_base_num < 0 ? 0 : cb_base_num;
+    for (int i = base; i < cb_num; ++i) {
+        free(cbp[i]);
+        cbp[i] = nullptr;
+    }
+    if (cb_num > base) cb_num = base;
     return 0;
 }
 

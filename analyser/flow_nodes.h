@@ -24,7 +24,7 @@ struct cb {
     int32_t y;
     int32_t yy;
     int32_t ct;
-    int8_t r_num;
+    int32_t r_num;
     uint8_t fold;
     char saved_t;
     char saved_m;
@@ -60,6 +60,9 @@ int clear_cb_num();
 int get_cb_num();
 int clear_cbp();
 int free_cb_records();
+// Frees the connector records behind the chart's own records, empties their
+// slots and cuts cb_num back to cb_base_num.
+int free_connector_records();
 int node_header_str(char *buffer, int size);
 int node_row_str(char *buffer, int size, int i);
 int select_pieces(int wide);

@@ -8,6 +8,7 @@
 #include "analyser/anal_host.h"
 #include "analyser/anal_inputs.h"
 #include "analyser/includes.h"
+#include "analyser/nesting.h"
 #include "analyser/options.h"
 #include "analyser/range_labels.h"
 #include "analyser/search_keys.h"
@@ -191,22 +192,28 @@ void interpret_directive(const char *line)
         if (!is_inactive()) delete_define(copy_word(name, skip_blanks(pos), define_name_size));
         mark_define_hit(line_index, pos);
     } else if (match_directive(line, "#ifdef", 6, &pos) == 0) {
+        nest_open(line_index);
         push_level(copy_word(name, skip_blanks(pos), define_name_size), 1);
         mark_define_hit(line_index, pos);
     } else if (match_directive(line, "#ifndef", 7, &pos) == 0) {
+        nest_open(line_index);
         push_level(copy_word(name, skip_blanks(pos), define_name_size), 0);
         mark_define_hit(line_index, pos);
     } else if (match_directive(line, "#if", 3, &pos) == 0) {
+        nest_open(line_index);
         push_level(eval_if(pos) ? "" : "0", 1);
     } else if (match_directive(line, "#elif", 5, &pos) == 0) {
+        nest_else(line_index);
         if (if_extra == 0 && if_depth > 0) if_stack[if_depth - 1].elif = 1;
     } else if (match_directive(line, "#else", 5, &pos) == 0) {
+        nest_else(line_index);
         if (if_extra == 0 && if_depth > 0) {
             if_level &level = if_stack[if_depth - 1];
             level.kind = (char)(1 - level.kind);
             level.elif = 0;
         }
     } else if (match_directive(line, "#endif", 6, &pos) == 0) {
+        nest_close(line_index);
         close_level(line);
     }
 }

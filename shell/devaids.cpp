@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "shell/msgbox.h"
+#include "shell/sysfile.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
 
@@ -283,9 +284,9 @@ int trace_msg_main(const char *prefix, win_handle edit, unsigned msg, uintptr_t 
 
 int make_deftbl()
 {
-    FILE *in = fopen("define.txt", "r");
+    FILE *in = sys_fopen("define.txt", "r");
     if (in == nullptr) return 0;
-    FILE *out = fopen("deftbl.txt", "w");
+    FILE *out = sys_fopen("deftbl.txt", "w");
     if (out == nullptr) {
         fclose(in);
         return 1;

@@ -16,8 +16,9 @@
 //
 // The analyser's host services (developer lines, the word-attribute error
 // box, the append to a window's text, clearing the cell-grid marks and the
-// exit of its hard stops) are declared in analyser/anal_host.h; the tests
-// bind them in tests/support/capture_analyser.cpp.
+// exit of its hard stops) are declared in analyser/anal_host.h; VOKTAVIR
+// binds them in shell/win/host_anal_win.cpp, the tests in
+// tests/support/capture_analyser.cpp.
 //
 // Window handles are opaque to the portable code: a win_handle is whatever
 // the host uses (an HWND under Win32), and null means "no window".

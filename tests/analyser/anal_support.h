@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analyser/anal_main.h"
 #include "analyser/anal_reset.h"
 #include "analyser/preproc.h"
 #include "analyser/source_load.h"
@@ -44,6 +45,15 @@ inline void fresh()
     capture_anal::reset();
     anal_reset();
     code_out_hwnd = capture::new_edit();
+}
+
+// Runs "vokanal" with the arguments in-process, as the screens do.
+inline int run_vokanal(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "vokanal");
+    std::vector<char *> argv;
+    for (auto &a : args) argv.push_back(&a[0]);
+    return anal_main(static_cast<int>(argv.size()), argv.data());
 }
 
 inline std::string code_output() { return capture::edit_text(code_out_hwnd); }

@@ -10,6 +10,7 @@
 #include "analyser/anal_main.h"
 #include "analyser/options.h"
 #include "analyser/parser.h"
+#include "analyser/flow_grid.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/range_labels.h"
 #include "analyser/search_keys.h"
@@ -17,14 +18,6 @@
 #include "shell/startup.h"
 
 namespace {
-
-int run(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "vokanal");
-    std::vector<char *> argv;
-    for (auto &a : args) argv.push_back(&a[0]);
-    return anal_main((int)argv.size(), argv.data());
-}
 
 class Driver : public ::testing::Test {
 protected:
@@ -55,7 +48,7 @@ TEST_F(Driver, ListModeSmoke)
                           "    printf(\"%d\", helper(argc));\n"
                           "    return 0;\n"
                           "}\n");
-    EXPECT_EQ(run({"a.c", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-i"}), 0);
     EXPECT_EQ(anal_test::read_file("voktavir.tag"),
               "---------- a.c ----------\n"
               "a.c 4 helper()\n"
@@ -70,7 +63,7 @@ namespace {
 TEST_F(Driver, OptionsAreResetAtEveryRun)
 {
     anal_test::write_file("a.c", "int f() { return 0; }\n");
-    EXPECT_EQ(run({"a.c", "-w3", "-p", "-x4", "-y5", "-l1", "-L-1", "-d", "-otags.txt", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-w3", "-p", "-x4", "-y5", "-l1", "-L-1", "-d", "-otags.txt", "-i"}), 0);
     EXPECT_EQ(opt_w, 19);
     EXPECT_EQ(opt_p, 1);
     EXPECT_EQ(opt_end_line, -1);
@@ -79,7 +72,7 @@ TEST_F(Driver, OptionsAreResetAtEveryRun)
     EXPECT_EQ(x, 4);
     EXPECT_EQ(y, 5);
     EXPECT_EQ(anal_test::read_file("tags.txt"), "---------- a.c ----------\na.c 1 f()\n");
-    EXPECT_EQ(run({"a.c", "-p", "-p", "-w100", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-p", "-p", "-w100", "-i"}), 0);
     EXPECT_EQ(opt_p, 0);
     EXPECT_EQ(opt_w, 19);
     EXPECT_STREQ(opt_d_file, "variable.def");
@@ -87,12 +80,12 @@ TEST_F(Driver, OptionsAreResetAtEveryRun)
 
     capture_anal::dev_lines.clear();
     remove("voktavir.tag");
-    EXPECT_EQ(run({"a.c", "-q", "-i"}), 0);  // unknown letter: the usage only
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-q", "-i"}), 0);  // unknown letter: the usage only
     EXPECT_EQ(anal_test::read_file("voktavir.tag"), "<missing>");
     ASSERT_EQ(capture_anal::dev_lines.size(), 12u);
     EXPECT_EQ(capture_anal::dev_lines[1], "    -d: 省略時、variable.def\n");
     capture_anal::dev_lines.clear();
-    EXPECT_EQ(run({"-H"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"-H"}), 0);
     EXPECT_EQ(capture_anal::dev_lines.size(), 12u);
 }
 
@@ -111,7 +104,7 @@ TEST_F(Driver, DefineFileOverTwoFilesAndAnEndInsideAClass)
 {
     anal_test::write_file("one.cpp", "#define A 1\n#define B(x) x\nclass C {\n  int f() { return 0; }\n}");
     anal_test::write_file("two.c", "#define Z\nint g(void) { return 1; }\n");
-    EXPECT_EQ(run({"one.cpp", "two.c", "-i"}), -1);
+    EXPECT_EQ(anal_test::run_vokanal({"one.cpp", "two.c", "-i"}), -1);
     EXPECT_EQ(anal_test::read_file("voktavir.tag"),
               "---------- one.cpp ----------\none.cpp 3 C:()\none.cpp 4 f'()\n"
               "---------- two.c ----------\ntwo.c 2 g()\n");
@@ -122,14 +115,14 @@ TEST_F(Driver, DefineFileOverTwoFilesAndAnEndInsideAClass)
 TEST_F(Driver, ClassesLeftOpenAndBeginEndPairs)
 {
     anal_test::write_file("a.cpp", "class A {\n  class B {\n    void f() {}\nBEGIN_MSG_MAP(A)\n");
-    EXPECT_EQ(run({"a.cpp", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-i"}), 0);
     const std::string out = anal_test::code_output();
     EXPECT_NE(out.find("a.cpp(4):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n"), std::string::npos);
     EXPECT_NE(out.find("a.cpp(2):解析データに2件のエラーがあります"), std::string::npos);
 
     anal_test::fresh();
     anal_test::write_file("b.cpp", "BEGIN_X(a)\nEND_X_STATIC()\nEND_Y()\nint f() { return 0; }\n");
-    EXPECT_EQ(run({"b.cpp", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"b.cpp", "-i"}), 0);
     EXPECT_EQ(anal_test::code_output(),
               "b.cpp(3):BEGIN_XXX...END_XXX文の対応が取れていません、BEGIN_XXX文の検出失敗又は入れ子\r\n");
 }
@@ -141,7 +134,7 @@ TEST_F(Driver, ClassesNested21Deep)
     text += "int f() { return 0; }\n";
     for (int i = 0; i < 21; ++i) text += "};\n";
     anal_test::write_file("deep.cpp", text);
-    EXPECT_EQ(run({"deep.cpp", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"deep.cpp", "-i"}), 0);
     EXPECT_NE(anal_test::code_output().find("deep.cpp(21):クラスのネスト(20)が深過ぎます\r\n"), std::string::npos);
 }
 
@@ -151,7 +144,7 @@ TEST_F(Driver, LongNamesAreCut)
     std::string decls;
     for (int i = 0; i < 40; ++i) decls += (i ? ", v" : "v") + std::to_string(i);
     anal_test::write_file("a.c", "enum e { A } " + decls + ";\nint " + long_name + "(void) { return 0; }\n");
-    EXPECT_EQ(run({"a.c", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-i"}), 0);
     const std::string tags = anal_test::read_file("voktavir.tag");
     EXPECT_NE(anal_test::code_output().find("a.c(1):クラス名が大き過ぎます"), std::string::npos);
     EXPECT_NE(tags.find("a.c 2 " + std::string(255, 'n') + "()\n"), std::string::npos);
@@ -171,7 +164,7 @@ TEST_F(Driver, ReferenceMode)
                           "int KEY() { return 0; }\n");
     snprintf(ref_file, sizeof ref_file, "%s", "old.c");
     ref_line = 7;
-    EXPECT_EQ(run({"a.cpp", "-rKEY"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-rKEY"}), 0);
     EXPECT_EQ(ref_line, -1);
     EXPECT_STREQ(ref_file, "");
     EXPECT_EQ(anal_test::read_file("vokcall.tag"),
@@ -189,7 +182,7 @@ TEST_F(Driver, ReferenceModeWithTheDownArrow)
     anal_test::write_file("b.c", "int h() { a b; }\n");
     snprintf(ref_file, sizeof ref_file, "%s", "a.c");
     ref_line = 4;
-    EXPECT_EQ(run({"a.c", "b.c", "-ra@b↓"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "b.c", "-ra@b↓"}), 0);
     EXPECT_EQ(ref_down, 1);
     EXPECT_EQ(anal_test::read_file("vokcall.tag"),
               "---------- a.c ----------\n"
@@ -200,18 +193,18 @@ TEST_F(Driver, ReferenceModeWithTheDownArrow)
     anal_test::fresh();
     reset_anal_inputs();
     anal_test::write_file("wordattr.dat", "");
-    EXPECT_EQ(run({"a.c", "-rx\x88\x81\xab"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-rx\x88\x81\xab"}), 0);
     EXPECT_EQ(ref_down, 0);
 }
 
 TEST_F(Driver, UnwritableTagFile)
 {
     anal_test::write_file("a.c", "int f() { return 0; }\n");
-    EXPECT_EQ(run({"a.c", "-onodir/x.tag", "-i"}), 1);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-onodir/x.tag", "-i"}), 1);
     ASSERT_EQ(capture::boxes.size(), 1u);
     EXPECT_EQ(capture::boxes[0].text, "file(nodir/x.tag) can't write open\n");
     EXPECT_EQ(capture::boxes[0].caption, "TAVIR警告画面");
-    EXPECT_EQ(run({"a.c", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-i"}), 0);
     EXPECT_EQ(anal_test::read_file("voktavir.tag"), "---------- a.c ----------\na.c 1 f()\n");
 }
 
@@ -219,7 +212,7 @@ TEST_F(Driver, MissingWordAttributesAndSourceFiles)
 {
     remove("wordattr.dat");
     anal_test::write_file("a.c", "int f() { return 0; }\n");
-    EXPECT_EQ(run({"missing.c", "a.c", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"missing.c", "a.c", "-i"}), 0);
     EXPECT_EQ(capture_anal::wordattr_errors, std::vector<int>{-1});
     EXPECT_EQ(anal_test::read_file("voktavir.tag"),
               "---------- a.c ----------\na.c 1 f()\n");
@@ -230,7 +223,7 @@ TEST_F(Driver, MissingWordAttributesAndSourceFiles)
 TEST_F(Driver, UnbalancedBodyGivesE131313)
 {
     anal_test::write_file("a.c", "int f() {\n  if (x) {\n}\n");
-    EXPECT_EQ(run({"a.c", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-i"}), 0);
     EXPECT_NE(anal_test::code_output().find("a.c (1):E131313 EOFを検出しました、括弧の対応が取れていないと思われます\r\n"),
               std::string::npos);
 }
@@ -244,9 +237,9 @@ TEST_F(Driver, FlowRunBuildsTheHeadRun)
     anal_test::write_file("a.c", "int x;\nint f(int a)\n{\n  return a;\n}\nint g() { return 0; }\n");
     range_start = -1;
     g_entry = 2;
-    EXPECT_EQ(run({"a.c", "-l2", "-L-1", "-o"}), 0);
-    ASSERT_EQ(cb_num, 4);
-    EXPECT_EQ(saved_node_total, 4);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-l2", "-L-1", "-o"}), 0);
+    ASSERT_EQ(cb_num, 6);  // the head run, the body's slot and its return
+    EXPECT_EQ(cb_base_num, 6);
     EXPECT_EQ(cbp[0]->sline, 2);
     EXPECT_EQ(cbp[0]->eline, 5);
     EXPECT_EQ(cbp[2]->eline, 5);
@@ -256,7 +249,7 @@ TEST_F(Driver, FlowRunBuildsTheHeadRun)
 
     anal_test::write_file("b.c", "int x;\n");
     capture_anal::dev_lines.clear();
-    EXPECT_EQ(run({"b.c", "-o"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"b.c", "-o"}), 0);
     EXPECT_EQ(cb_num, 0);
     ASSERT_FALSE(capture_anal::dev_lines.empty());
     EXPECT_EQ(capture_anal::dev_lines.back(), "関数データが見つかりません\n");
@@ -266,7 +259,7 @@ TEST_F(Driver, ListingRangeLabels)
 {
     anal_test::write_file("a.cpp", "class A {\n  void f() {\n  }\n  void g() { }\n};\nint h() { return 0; }\n");
     range_start = 1;
-    EXPECT_EQ(run({"a.cpp", "-l1", "-L-1", "-o"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-l1", "-L-1", "-o"}), 0);
     EXPECT_EQ(range_end, 5);
     ASSERT_EQ(range_label_num, 2);
     EXPECT_STREQ(range_label[0].text, "関数");
@@ -281,7 +274,7 @@ namespace {
 TEST_F(Driver, EnumHitsInReferenceMode)
 {
     anal_test::write_file("a.cpp", "class A {\n  enum E {\n    K1,\n    K2 = K1\n  };\n};\n");
-    EXPECT_EQ(run({"a.cpp", "-rK1"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-rK1"}), 0);
     EXPECT_EQ(anal_test::read_file("vokcall.tag"),
               "---------- a.cpp ----------\n"
               "a.cpp 1 A:()\n"
@@ -292,10 +285,10 @@ TEST_F(Driver, EnumHitsInReferenceMode)
 TEST_F(Driver, RequestedAnonymousClass)
 {
     lang_mode = 2;
-    anal_test::write_file("A.java", "class A {\n  void f() {\n    r = new Runnable() {\n      public void run() { }\n    };\n  }\n}\n");
+    anal_test::write_file("A.java", "class A {\n  void f() {\n    r = new Runnable() {\n      public void anal_test::run_vokanal() { }\n    };\n  }\n}\n");
     range_start = 3;
     anon_class_line = 3;
-    EXPECT_EQ(run({"A.java", "-l3", "-L-1", "-o"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"A.java", "-l3", "-L-1", "-o"}), 0);
     EXPECT_EQ(anon_class_line, -1);
     EXPECT_EQ(range_end, 5);
     ASSERT_GE(range_label_num, 1);
@@ -336,7 +329,7 @@ TEST_F(Driver, ShiftJisSourceWithCrLf)
     while ((c = fgetc(fp)) != EOF) bytes += (char)c;
     fclose(fp);
     anal_test::write_file("sjis_crlf.cpp", bytes);
-    EXPECT_EQ(run({"sjis_crlf.cpp", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"sjis_crlf.cpp", "-i"}), 0);
     EXPECT_EQ(anal_test::read_file("voktavir.tag"),
               "---------- sjis_crlf.cpp ----------\n"
               "sjis_crlf.cpp 4 画面:()\n"
@@ -353,7 +346,7 @@ namespace {
 TEST_F(Driver, ListTwoWordWithoutItsGroup)
 {
     anal_test::write_file("a.cpp", "DECLARE_MESSAGE_MAP\nint f() { return 0; }\n");
-    EXPECT_EQ(run({"a.cpp", "-i"}), 0);
+    EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-i"}), 0);
     EXPECT_NE(anal_test::code_output().find("code(\"E901\")"), std::string::npos);
     EXPECT_EQ(anal_test::read_file("voktavir.tag"), "---------- a.cpp ----------\n");
 }
@@ -362,14 +355,14 @@ TEST_F(Driver, HeadRunWithRangeStartZero)
 {
     anal_test::write_file("a.c", "int f(void)\n{\n  return 0;\n}\n");
     range_start = 0;
-    EXPECT_EQ(run({"a.c", "-l1", "-L-1", "-o"}), 0);
-    ASSERT_EQ(cb_num, 4);
+    EXPECT_EQ(anal_test::run_vokanal({"a.c", "-l1", "-L-1", "-o"}), 0);
+    ASSERT_EQ(cb_num, 6);
     EXPECT_EQ(cbp[2]->parent, -1);
     EXPECT_EQ(cbp[0]->eline, 4);
     EXPECT_EQ(range_end, 4);
 
     anal_test::write_file("b.cpp", "class A {\n  int f() { return 0; }\n};\n");
-    EXPECT_EQ(run({"b.cpp", "-l1", "-L-1", "-o"}), 0);  // stops at the class start
+    EXPECT_EQ(anal_test::run_vokanal({"b.cpp", "-l1", "-L-1", "-o"}), 0);  // stops at the class start
     EXPECT_EQ(range_end, 1);
     EXPECT_EQ(cb_num, 0);
 }

@@ -42,6 +42,10 @@ TEST(Parser, Declarations)
     const parse_case cases[] = {
         {"definitions against prototypes", 0, "a.c",
          "int f(int);\nextern int g(void);\nint f(int x)\n{\n  return x;\n}\nint (*fp)(int);\nint v = 1, w;\n", "a.c 3 f()\n"},
+        {"initialisers with groups at file scope", 0, "a.c",
+         "const int K[4] = {1, 2, 3, 4};\nint n = (1 + 2);\nint (*table[])(void) = { f, g };\n"
+         "int f(void) { return K[0]; }\n",
+         "a.c 4 f()\n"},
         {"old-style head", 0, "a.c", "int f(a, b)\nint a;\nchar *b;\n{\n  return a;\n}\n", "a.c 1 f()\n"},
         {"const member and initialiser list", 0, "a.cpp",
          "int A::get() const { return v; }\nA::A(int x) : v(x), w(0) {}\n", "a.cpp 1 get()\na.cpp 2 A()\n"},
