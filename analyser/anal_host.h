@@ -11,7 +11,7 @@
 // One developer line; VOKTAVIR drops it.
 int anal_dev_print(const char *text);
 // Tells the user that "wordattr.dat" could not be used (code from the loader).
-int wordattr_error(int code);
+int wordattr_error(int n, int limit);
 // Puts the caret at the end of an edit's text and replaces the selection.
 int window_text_append(win_handle edit, const char *text);
 // Empties the grid highlight list and the CODE mark table.

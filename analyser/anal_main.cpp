@@ -527,7 +527,7 @@ int anal_main(int argc, char **argv)
     d_num = 0;
     int limit = 0;
     const int words = load_wordattr(&limit);
-    if (words != 0) wordattr_error(words);
+    if (words != 0) wordattr_error(words, limit);
     if (opt_d_file[0] != '\0') read_env_defines(opt_d_file);
     take_define_snapshot();
     if (open_outputs() != 0) return 1;

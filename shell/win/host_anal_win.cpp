@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "analyser/anal_host.h"
-#include "analyser/wordattr.h"
 #include "shell/codeout.h"
 #include "shell/marks.h"
 #include "shell/msgbox.h"
@@ -19,12 +18,12 @@ const int main_screen = 0;
 
 int anal_dev_print(const char *) { return 0; }
 
-// code below 1: the file is missing; else the number of words it holds,
-// beyond the word table's capacity.
-int wordattr_error(int code)
+// n below 1: the file is missing; else the number of words it holds,
+// beyond the limit of the word table.
+int wordattr_error(int n, int limit)
 {
-    if (code < 1) return screen_warn_box(main_screen, "構文解析の属性定義(wordattr.dat)が見つかりません");
-    return warn_boxf(main_screen, "構文解析の属性定義(wordattr.dat)の数(%d > %d)が多過ぎます", code, word_cap);
+    if (n < 1) return screen_warn_box(main_screen, "構文解析の属性定義(wordattr.dat)が見つかりません");
+    return warn_boxf(main_screen, "構文解析の属性定義(wordattr.dat)の数(%d > %d)が多過ぎます", n, limit);
 }
 
 int window_text_append(win_handle edit, const char *text)

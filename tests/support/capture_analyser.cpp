@@ -31,9 +31,9 @@ int anal_dev_print(const char *text)
     return 0;
 }
 
-int wordattr_error(int code)
+int wordattr_error(int n, int)
 {
-    capture_anal::wordattr_errors.push_back(code);
+    capture_anal::wordattr_errors.push_back(n);
     return 0;
 }
 

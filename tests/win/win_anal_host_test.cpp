@@ -152,7 +152,7 @@ TEST_F(WinAnalHost, WordAttributeErrorIsAWarningOnTheMainScreen)
         SCOPED_TRACE(c.code);
         seen = seen_box();
         const UINT_PTR timer = SetTimer(nullptr, 0, 100, read_and_close_box);
-        EXPECT_EQ(0, wordattr_error(c.code));
+        EXPECT_EQ(0, wordattr_error(c.code, 500));
         KillTimer(nullptr, timer);
         EXPECT_TRUE(seen.found);
         EXPECT_EQ(w.frame, seen.owner);
