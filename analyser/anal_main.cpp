@@ -29,7 +29,6 @@
 #include "analyser/steps.h"
 #include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
-#include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
 #include "shell/startup.h"
@@ -51,23 +50,8 @@ int max_defines;
 int total_defines;
 int run_result;
 
-bool is(const char *token) { return strcmp(cur_token, token) == 0; }
-
 // Neither a function list nor a reference run.
 bool flow_mode() { return !opt_i && !opt_r; }
-
-int read_on()
-{
-    if (next_token() == -1) return -1;
-    return skip_comments() < 0 ? -1 : 1;
-}
-
-void code_linef(const char *format, const char *file, int a, int b)
-{
-    char text[1200];
-    format_text(text, sizeof text, format, file, a, b);
-    code_print(text);
-}
 
 // Ends in "↓", tested by whole characters.
 bool ends_in_down_arrow(const char *key)
@@ -122,14 +106,6 @@ FILE *ref_list() { return ref_fp; }
 
 namespace {
 
-bool any_anonymous_level()
-{
-    for (int i = 1; i <= class_depth; ++i) {
-        if (class_stack[i].anon_no >= 0) return true;
-    }
-    return false;
-}
-
 void report_function_hits()
 {
     for (int n = func_line[0]; n <= cur_line; ++n) {
@@ -150,8 +126,7 @@ void reference_prepass()
     restore_defines();
     set_search_key(ref_key);
     set_source_lines(line_count);
-    while (next_token() != -1) {
-        if (skip_comments() < 0) break;
+    while (read_on() > 0) {
         if (match_key() == 0) set_line_mark(line_index + 1, "●");
     }
     restore_defines();
@@ -325,7 +300,7 @@ void declaration_loop(void *)
             if (read_on() < 0) return;
             continue;
         case 7:
-            code_linef("%s(%d):クラスのネスト(%d)が深過ぎます\r\n", cur_file, static_line, class_depth);
+            code_printf("%s(%d):クラスのネスト(%d)が深過ぎます\r\n", cur_file, static_line, class_depth);
             return;
         default:
             if (function_follows(saved) == 0) return;
@@ -348,14 +323,13 @@ bool skip_to_start_line()
         inactive_labels_on = 1;
     }
     restore_reader_state();
-    if (next_token() == -1) return false;
-    return skip_comments() >= 0;
+    return read_on() > 0;
 }
 
 void end_of_file_steps()
 {
     if (begin_count() > 0)
-        code_linef("%s(%d):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n", cur_file, begin_line, 0);
+        code_printf("%s(%d):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n", cur_file, begin_line);
     if (flow_mode()) {
         if (range_start == 0 && range_end == 0) range_end = cur_line;
         else if (range_start > 0 && range_end == 0) range_end = cur_line - 1;
@@ -363,10 +337,8 @@ void end_of_file_steps()
     if (opt_r) report_pending_before(cur_line);
     add_inactive_range(1);
     if (opt_o_file[0] != '\0' && class_depth > 0) {
-        char text[1200];
-        format_text(text, sizeof text, "%s(%d):解析データに%d件のエラーがあります g_static_line(%d)\r\n", cur_file,
+        code_printf("%s(%d):解析データに%d件のエラーがあります g_static_line(%d)\r\n", cur_file,
                     class_stack[class_depth].start, class_depth, static_line);
-        code_print(text);
     }
     if (step_mode) count_steps(cur_file);
     if (tree_mode) {

@@ -17,7 +17,6 @@
 #include "analyser/source_load.h"
 #include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
-#include "shell/codeout.h"
 #include "shell/startup.h"
 #include "shell/text.h"
 
@@ -40,15 +39,6 @@ int closer_of(int opener)
     case '<': return '>';
     default: return 0;
     }
-}
-
-bool starts_identifier(const char *t) { return (t[0] >= 'a' && t[0] <= 'z') || (t[0] >= 'A' && t[0] <= 'Z') || t[0] == '_'; }
-
-// next_token and skip_comments: -1 at the end.
-int advance()
-{
-    if (next_token() == -1) return -1;
-    return skip_comments() < 0 ? -1 : 1;
 }
 
 void record_call()
@@ -80,9 +70,9 @@ int anonymous_class()
     if (next_name() < 0) return -1;
     char name[prev_token_size];
     copy_bounded(name, sizeof name, cur_token);
-    if (advance() < 0 || skip_group("(") != 0 || advance() < 0) return report_eof("E001");
+    if (read_on() < 0 || skip_group("(") != 0 || read_on() < 0) return report_eof("E001");
     if (tag_fp != nullptr) fprintf(tag_fp, "%s %d %s{%d}↓()\n", cur_file, line, name, local_class_count);
-    if (advance() < 0) return report_eof("E001");
+    if (read_on() < 0) return report_eof("E001");
     while (!is_one(cur_token, '}')) {
         reader_state saved;
         save_reader_state_to(&saved);
@@ -94,7 +84,7 @@ int anonymous_class()
             if (parse_func_head(&head, 1) < 0) return -1;
             if (is_one(cur_token, '{') && scan_body("{", 3) != 0) return -1;
         }
-        if (advance() < 0) return report_eof("E001");
+        if (read_on() < 0) return report_eof("E001");
     }
     return 0;
 }
@@ -111,6 +101,12 @@ void echo_token(int mode, bool glued)
 }
 
 }  // namespace
+
+int read_on()
+{
+    if (next_token() == -1) return -1;
+    return skip_comments() < 0 ? -1 : 1;
+}
 
 int skip_comments()
 {
@@ -149,7 +145,7 @@ int collect_group(const char *opener, char *buffer)
         } else if (!is_one(cur_token, ',')) {
             copy_bounded(buffer, 256, cur_token);
         }
-        if (advance() == -1) return -1;
+        if (read_on() == -1) return -1;
     }
 }
 
@@ -161,13 +157,13 @@ int classify_new()
     int result = 3;
     if (next_name() == -1) {
         result = -1;
-    } else if (advance() == -1) {
+    } else if (read_on() == -1) {
         result = -2;
     } else if (is_one(cur_token, '[')) {
         result = 2;
     } else if (is_one(cur_token, '(')) {
         if (skip_group("(") != 0) result = -3;
-        else if (advance() == -1) result = -4;
+        else if (read_on() == -1) result = -4;
         else result = is_one(cur_token, '{') ? 0 : 5;
     }
     load_reader_state_from(&state);
@@ -183,7 +179,7 @@ int collect_param_names()
     bool after_star = false;
     bool fixed = false;  // a pointer declarator named the parameter
     for (;;) {
-        if (advance() == -1) return -1;
+        if (read_on() == -1) return -1;
         if (is_one(cur_token, '(')) {
             ++depth;
         } else if (is_one(cur_token, ')')) {
@@ -196,7 +192,7 @@ int collect_param_names()
             if (param_num < param_cap) ++param_num;
             if (param_num < param_cap) param_names[param_num][0] = '\0';
             fixed = false;
-        } else if (starts_identifier(cur_token) && !fixed && param_num < param_cap) {
+        } else if (starts_name(cur_token) && !fixed && param_num < param_cap) {
             copy_bounded(param_names[param_num], param_size, cur_token);
             fixed = after_star && depth == 2;
         }
@@ -242,9 +238,7 @@ int scan_body(const char *opener, int mode)
             if (tree_extract && opener[0] == '{') record_key_hit();
             if (lang_mode == 2 && mode != 1 && classify_new() == 0) {
                 if (mode == 3) {
-                    char text[1200];
-                    format_text(text, sizeof text, "%s(%d):無名クラスの入れ子を検出しました\r\n", cur_file, cur_line);
-                    code_print(text);
+                    code_printf("%s(%d):無名クラスの入れ子を検出しました\r\n", cur_file, cur_line);
                 } else if (anonymous_class() < 0) {
                     return -1;
                 }
@@ -256,11 +250,9 @@ int scan_body(const char *opener, int mode)
             copy_bounded(prev_token, sizeof prev_token, cur_token);
             prev_token_at = cur_line;
         }
-        if (advance() == -1) {
-            char text[1200];
-            format_text(text, sizeof text, "%s (%d):E131313 EOFを検出しました、括弧の対応が取れていないと思われます\r\n",
+        if (read_on() == -1) {
+            code_printf("%s (%d):E131313 EOFを検出しました、括弧の対応が取れていないと思われます\r\n",
                         cur_file, start_line);
-            code_print(text);
             return -1;
         }
     }

@@ -22,6 +22,8 @@ int classify_new();
 int collect_param_names();
 int param_index(const char *name);
 int skip_comments();
+// next_token and skip_comments: 1, or -1 at the end of the input.
+int read_on();
 int name_ok(const char *name);
 
 #endif

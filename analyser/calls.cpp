@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "analyser/body_scan.h"
+#include "analyser/report.h"
 #include "analyser/tree_walk.h"
 #include "generators/rtree.h"
 #include "shell/codeout.h"
@@ -244,10 +245,24 @@ void build_child_lists()
     }
 }
 
+void write_source_lines(FILE *fp)
+{
+    for (int i = 0; i < snum; ++i) fprintf(fp, "S%05d %s\n", i, SRCTBL[i]);
+}
+
+// A copy of text in the pool area, or null when the area is full.
+char *area_copy(int area, const char *text)
+{
+    const size_t size = strlen(text) + 1;
+    char *copy = static_cast<char *>(area_alloc(area, size));
+    if (copy != nullptr) memcpy(copy, text, size);
+    return copy;
+}
+
 void write_table_lines(FILE *fp)
 {
     write_project_lines(fp);
-    for (int i = 0; i < snum; ++i) fprintf(fp, "S%05d %s\n", i, SRCTBL[i]);
+    write_source_lines(fp);
     for (int i = 0; i < nnum; ++i) fprintf(fp, "N%05d %s\n", i, name_tbl[i]);
     for (int i = 0; i < func_num; ++i) {
         const func_rec &f = FUNCTBL[i];
@@ -286,13 +301,10 @@ void walk_roots()
 
 void report_limits()
 {
-    char text[300];
-    format_text(text, sizeof text, "■■■ E2626 MAX_SRC(%d) MAX_FUNC(%d) MAX_CALL(%d) MAX_NAME(%d) MAX_TRIG(%d)\r\n",
-                MAX_SRC, MAX_FUNC, MAX_CALL, MAX_NAME, MAX_TRIG);
-    code_print(text);
-    format_text(text, sizeof text, "■■■ E2626 snum(%d) fnum(%d) cnum(%d) aft(%d) nnum(%d) tnum(%d)\r\n", snum,
-                func_num, call_num, last_tree_box, nnum, tnum);
-    code_print(text);
+    code_printf("■■■ E2626 MAX_SRC(%d) MAX_FUNC(%d) MAX_CALL(%d) MAX_NAME(%d) MAX_TRIG(%d)\r\n", MAX_SRC, MAX_FUNC,
+                MAX_CALL, MAX_NAME, MAX_TRIG);
+    code_printf("■■■ E2626 snum(%d) fnum(%d) cnum(%d) aft(%d) nnum(%d) tnum(%d)\r\n", snum, func_num, call_num,
+                last_tree_box, nnum, tnum);
 }
 
 }  // namespace
@@ -441,13 +453,11 @@ int add_src(const char *name)
         show_once_count(once_src, "★★★E2727 Over SRCTBL(%d)★★★\r\n", snum);
         return -1;
     }
-    const size_t size = strlen(name) + 1;
-    char *copy = static_cast<char *>(area_alloc(src_area, size));
+    char *copy = area_copy(src_area, name);
     if (copy == nullptr) {
         show_once(once_memory, "Q000 バッファ不足\r\n");
         return -1;
     }
-    memcpy(copy, name, size);
     SRCTBL[snum] = copy;
     return snum++;
 }
@@ -515,10 +525,8 @@ int intern_name(const char *name)
         if (strcmp(name_tbl[i], name) == 0) return i;
     }
     if (nnum >= MAX_NAME) return -3;
-    const size_t size = strlen(name) + 1;
-    char *copy = static_cast<char *>(area_alloc(name_area, size));
+    char *copy = area_copy(name_area, name);
     if (copy == nullptr) return -4;
-    memcpy(copy, name, size);
     name_tbl[nnum] = copy;
     name_links[nnum] = name_heads[h];
     name_heads[h] = nnum;
@@ -579,7 +587,7 @@ int write_ftree_sources()
 {
     FILE *fp = sys_fopen("ftree_f.txt", "w");
     if (fp == nullptr) return 0;
-    for (int i = 0; i < snum; ++i) fprintf(fp, "S%05d %s\n", i, SRCTBL[i]);
+    write_source_lines(fp);
     fclose(fp);
     return 0;
 }

@@ -53,9 +53,7 @@ const char *take_word(char *out, size_t size, const char *p)
 {
     while (*p == ' ' || *p == '\t') ++p;
     const size_t len = strcspn(p, " \t\r\n");
-    const size_t n = len < size - 1 ? len : size - 1;
-    memcpy(out, p, n);
-    out[n] = '\0';
+    copy_span(out, size, p, len);
     return p + len;
 }
 

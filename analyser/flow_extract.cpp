@@ -47,16 +47,7 @@ struct nesting_level {
     nesting_level &operator=(const nesting_level &) = delete;
 };
 
-bool is(const char *token) { return strcmp(cur_token, token) == 0; }
-
 cb *node(int i) { return cbp[i]; }
-
-// The next token over comments: false at the end of the input.
-bool read_on()
-{
-    if (next_token() == -1) return false;
-    return skip_comments() >= 0;
-}
 
 // The next token over comments must be "(", else failure code.
 void require_paren(int code)
@@ -71,14 +62,12 @@ void require_paren(int code)
 void skip_to(const char *stop)
 {
     while (!is(stop)) {
-        if (!read_on()) return;
+        if (read_on() < 0) return;
     }
 }
 
 // Reads the parenthesised group at the current "(".
 void pass_group() { scan_body("(", 1); }
-
-bool starts_name(const char *t) { return (t[0] >= 'a' && t[0] <= 'z') || (t[0] >= 'A' && t[0] <= 'Z') || t[0] == '_'; }
 
 void put_labels_and_end(int i)
 {
@@ -290,7 +279,7 @@ void if_statement(int depth, int at, int labelled)
     read_body(depth, x, depth + 1);
     for (;;) {
         save_reader_state();
-        if (!read_on() || !is("else")) {
+        if (read_on() < 0 || !is("else")) {
             restore_reader_state();
             return;
         }
@@ -377,7 +366,7 @@ void switch_statement(int depth, int at)
     int default_decision = -1;
     int run = -1;
     for (;;) {
-        if (!read_on()) anal_eof_fatal("E601");
+        if (read_on() < 0) anal_eof_fatal("E601");
         if (is("}")) break;
         if (is("case") || is("default")) {
             const bool is_case = is("case");
@@ -391,7 +380,7 @@ void switch_statement(int depth, int at)
                 default_decision = decision;
             }
             while (!is(":")) {
-                if (read_on()) continue;
+                if (read_on() > 0) continue;
                 if (is_case) anal_fatal(201);
                 log_printf("ERROR(%s)\n", cur_token);
                 break;
@@ -419,11 +408,11 @@ void anonymous_class()
     if (next_name() < 0) return;
     char name[range_text_size];
     copy_bounded(name, sizeof name, cur_token);
-    if (!read_on()) return;
+    if (read_on() < 0) return;
     if (is("(")) {
         scan_body("(", 0);
         save_reader_state_to(&anonymous_saved);
-        if (!read_on()) return;
+        if (read_on() < 0) return;
     } else {
         save_reader_state_to(&anonymous_saved);
     }
@@ -634,7 +623,7 @@ int parse_statement(int depth, int at)
             other_statement(at, labelled);
             return 0;
         }
-        if (!read_on()) return 0;
+        if (read_on() < 0) return 0;
         if (!is(":")) {
             restore_reader_state();
             if (is("exit")) {

@@ -16,11 +16,9 @@ namespace {
 
 const int step_limit = 1000;  // nodes one row or roof run may cover
 
-bool valid(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
-
 void lower_kind(int i)
 {
-    if (valid(i)) cbp[i]->t = (char)to_lower_ascii(cbp[i]->t);
+    if (valid_cb(i)) cbp[i]->t = (char)to_lower_ascii(cbp[i]->t);
 }
 
 // The pending branch targets of the row walk.  Every node sends its
@@ -72,15 +70,6 @@ void set_x_enter(walk_frame &f, int depth)
     f.child_depth[1] = c->m == 'd' ? depth : depth + 1;  // an alternative stays in the column
 }
 
-void set_r_enter(walk_frame &f, int)
-{
-    cb *c = cbp[f.node];
-    ++c->ct;
-    if (c->ct >= 2) return;
-    f.child[0] = next_visible_cb(f.node);
-    f.child[1] = branch_target_cb(f.node);
-}
-
 void set_r_before(int node, int child, int index)
 {
     if (index == 1) set_r(node, child);
@@ -89,7 +78,7 @@ void set_r_before(int node, int child, int index)
 const walker count_in_walker = {count_in_enter, nullptr, true, true};
 const walker count_flow_walker = {count_flow_enter, nullptr, true, true};
 const walker set_x_walker = {set_x_enter, nullptr, true, true};
-const walker set_r_walker = {set_r_enter, set_r_before, true, false};
+const walker set_r_walker = {enter_first_visit, set_r_before, true, false};
 
 bool is_loop_step(const cb *c) { return c->m == 'r' && (c->t == 'D' || c->t == 'W' || c->t == 'F'); }
 
@@ -104,15 +93,15 @@ void pop_pending(int *node, int *row)
 // record that is drawn.
 int label_target(int n)
 {
-    while (valid(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X') && cbp[n]->m == 'e') n = cbp[n]->branch;
-    if (valid(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X')) {
-        for (int steps = 0; valid(n) && steps < cb_num; ++steps) {
+    while (valid_cb(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X') && cbp[n]->m == 'e') n = cbp[n]->branch;
+    if (valid_cb(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X')) {
+        for (int steps = 0; valid_cb(n) && steps < cb_num; ++steps) {
             if (cbp[n]->m == 'x') n = cbp[n]->branch;
             else if (cbp[n]->m == 'y') ++n;
             else break;
         }
     }
-    return valid(n) ? n : -1;
+    return valid_cb(n) ? n : -1;
 }
 
 // The label a goto leads to: by its label node, or, on a re-layout, by the
@@ -169,7 +158,7 @@ int set_r(int, int target)
     int maximum = 0;
     int head = -1;
     int v = target;
-    for (int steps = 0; valid(v) && cbp[v]->ct <= 0 && steps < step_limit; ++steps) {
+    for (int steps = 0; valid_cb(v) && cbp[v]->ct <= 0 && steps < step_limit; ++steps) {
         cb *c = cbp[v];
         if (c->disp & 0x40) {
             c->roof = -1;
@@ -183,13 +172,13 @@ int set_r(int, int target)
         }
         v = next_visible_cb(v);
     }
-    if (valid(target)) cbp[target]->r_num = maximum;
+    if (valid_cb(target)) cbp[target]->r_num = maximum;
     return 0;
 }
 
 int set_y(int i, int row)
 {
-    for (int steps = 0; valid(i) && cbp[i]->y == -1 && steps < step_limit; ++steps) {
+    for (int steps = 0; valid_cb(i) && cbp[i]->y == -1 && steps < step_limit; ++steps) {
         cbp[i]->y = row;
         i = next_visible_cb(i);
     }
@@ -198,7 +187,7 @@ int set_y(int i, int row)
 
 int set_y_step(int i, int *row, int joining, int *next_row)
 {
-    if (!valid(i)) return 2;
+    if (!valid_cb(i)) return 2;
     cb *c = cbp[i];
     if (c->ct < 1) return 2;
     if (joining) {
@@ -311,7 +300,7 @@ int layout_finish()
     count_in_edges(0);
     for (int i = 0; i < cb_num; ++i) {
         cb *c = cbp[i];
-        if (c->t != 'O' || !valid(c->branch)) continue;
+        if (c->t != 'O' || !valid_cb(c->branch)) continue;
         if (cbp[c->branch]->ct == 0) c->m = 'x';
         else lower_kind(c->branch);
     }

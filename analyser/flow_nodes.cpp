@@ -71,8 +71,6 @@ const cb tpl_other[1] = {R('M', 'a', '-', 0, 0)};
 
 namespace {
 
-bool valid(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
-
 void node_stop(const cb *run, int n, int parent, int code)
 {
     dev_printf("get_cb(num(%d:%c%c%c[%s]) was called by illegal parent(%d) cb_num(%d) cb_size(%d)\n", n, run[0].t,
@@ -120,41 +118,43 @@ int get_cb(int n, const cb *run, int parent, int *out_x)
     return first;
 }
 
+bool valid_cb(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
+
 int next_cb(int i)
 {
-    if (!valid(i)) return -1;
+    if (!valid_cb(i)) return -1;
     const cb *c = cbp[i];
     int j;
     if (c->n == '>') j = i + 1;
     else if (c->n == '^') j = c->branch;
     else if (is_goto(c)) j = i;
     else return c->m == 'a' || c->m == 'x' || c->m == 'y' ? c->parent : -1;
-    if (!valid(j)) return -1;
+    if (!valid_cb(j)) return -1;
     if (cbp[j]->m == 'e') return cbp[j]->parent;
-    for (int steps = 0; steps < cb_num && valid(j); ++steps) {
+    for (int steps = 0; steps < cb_num && valid_cb(j); ++steps) {
         if (cbp[j]->m == 'x') {
             j = cbp[j]->branch;  // a goto drawn in line leads on to its target
         } else if (cbp[j]->m == 'y') {
             ++j;
-            if (valid(j) && is_goto(cbp[j])) return j;
+            if (valid_cb(j) && is_goto(cbp[j])) return j;
         } else {
             return j;
         }
     }
-    return valid(j) ? j : -1;
+    return valid_cb(j) ? j : -1;
 }
 
 int next_visible_cb(int i)
 {
-    for (int steps = 0; valid(i) && cbp[i]->fold; ++steps) {
+    for (int steps = 0; valid_cb(i) && cbp[i]->fold; ++steps) {
         if (steps >= cb_num) return -1;
         i = cbp[i]->parent;
     }
-    if (!valid(i)) return -1;
+    if (!valid_cb(i)) return -1;
     int j = i;
     for (int steps = 0; steps <= cb_num; ++steps) {
         j = next_cb(j);
-        if (!valid(j)) return -1;
+        if (!valid_cb(j)) return -1;
         const cb *c = cbp[j];
         const bool container = c->m == 'x' && c->t != 'X' && c->t != 'U' && c->t != 'O';
         const bool placeholder = c->t == '.' && c->m == '.';
@@ -165,11 +165,11 @@ int next_visible_cb(int i)
 
 int branch_target_cb(int i)
 {
-    if (!valid(i) || cbp[i]->fold || (cbp[i]->m != 'd' && cbp[i]->m != 'f')) return -1;
+    if (!valid_cb(i) || cbp[i]->fold || (cbp[i]->m != 'd' && cbp[i]->m != 'f')) return -1;
     int b = cbp[i]->branch;
-    if (!valid(b)) return -1;
+    if (!valid_cb(b)) return -1;
     if (cbp[b]->m == 'e') return cbp[b]->parent;
-    for (int steps = 0; steps < cb_num && valid(b); ++steps) {
+    for (int steps = 0; steps < cb_num && valid_cb(b); ++steps) {
         if (cbp[b]->m == 'x') b = cbp[b]->branch;
         else if (cbp[b]->m == 'y') ++b;
         else return b;
@@ -179,15 +179,15 @@ int branch_target_cb(int i)
 
 int loop_back_cb(int i)
 {
-    if (!valid(i) || cbp[i]->t == 'D') return -1;
+    if (!valid_cb(i) || cbp[i]->t == 'D') return -1;
     const cb *c = cbp[i];
     if (flow_wide_option && c->m == 'r' && (c->t == 'F' || c->t == 'W')) {
         const int b = branch_target_cb(i - 2);
-        return valid(b) && cbp[b]->m == 'y' ? next_visible_cb(b) : b;
+        return valid_cb(b) && cbp[b]->m == 'y' ? next_visible_cb(b) : b;
     }
     if (c->m != 'r' && c->m != 'b') return -1;
     int j = c->parent;
-    for (int steps = 0; valid(j) && steps < cb_num; ++steps) {
+    for (int steps = 0; valid_cb(j) && steps < cb_num; ++steps) {
         if (cbp[j]->disp & 0x20) return j + 1;
         j = cbp[j]->parent;
     }
@@ -199,7 +199,7 @@ const char *cb_caption(int i)
     static char text[64];
     if (i < -15) anal_abort(55);
     if (i < 0) return caption_tbl[-i];
-    if (!valid(i)) return caption_tbl[0];
+    if (!valid_cb(i)) return caption_tbl[0];
     const cb *c = cbp[i];
     const int code = c->disp & 0x0F;
     if (code >= 1 && code <= 14 && (c->disp & 0x40) == 0) {
@@ -214,7 +214,7 @@ const char *cb_caption(int i)
 
 int set_cb_caption_code(int i, int code)
 {
-    if (!valid(i)) return 1;
+    if (!valid_cb(i)) return 1;
     cbp[i]->disp &= 0xF0;
     if (code < 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
     return 0;
@@ -222,7 +222,7 @@ int set_cb_caption_code(int i, int code)
 
 int add_cb_caption_code(int i, int code)
 {
-    if (!valid(i)) return 1;
+    if (!valid_cb(i)) return 1;
     if (code < 0 && (cbp[i]->disp & 0x0F) != 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
     return 0;
 }
@@ -293,7 +293,7 @@ int node_header_str(char *buffer, int size)
 
 int node_row_str(char *buffer, int size, int i)
 {
-    if (!valid(i)) return 1;
+    if (!valid_cb(i)) return 1;
     const cb *c = cbp[i];
     snprintf(buffer, (size_t)size, "%5d %c%c%c  %5d  %5d %8s %5d %5d %5d %5d %5d %2d %5d %5d", i, c->t, c->m, c->n,
              c->branch, c->parent, disp_bits_str(c->disp), c->sline, c->eline, c->x, c->y, c->yy, c->ct, c->r_num,

@@ -46,6 +46,8 @@ extern const cb tpl_sync[4], tpl_finally[4], tpl_if[5], tpl_elseif[5], tpl_else[
 extern const cb tpl_case[2], tpl_default[2], tpl_switch_end[3], tpl_switch_end_default[1], tpl_other[1];
 
 int get_cb(int n, const cb *run, int parent, int *out_x);
+// True when i names a filled record of the table.
+bool valid_cb(int i);
 int next_cb(int i);
 int next_visible_cb(int i);
 int branch_target_cb(int i);

@@ -22,8 +22,6 @@ int last_column = no_cell;
 int last_row = no_cell;
 int cur_source = -1;
 
-bool valid(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
-
 bool on_grid(int column, int row)
 {
     return column >= 0 && column < grid_cols && row >= 0 && row < grid_rows && flow_grid[row] != nullptr;
@@ -41,7 +39,7 @@ bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
 
 bool is_connector(int i)
 {
-    return valid(i) && (cbp[i]->t == 'd' || cbp[i]->t == 'u') && cbp[i]->m == 'r' && cbp[i]->n == '-';
+    return valid_cb(i) && (cbp[i]->t == 'd' || cbp[i]->t == 'u') && cbp[i]->m == 'r' && cbp[i]->n == '-';
 }
 
 void remember(int column, int row)
@@ -75,7 +73,7 @@ int node_column_right(int column, int row)
 int roof_chain_length(int head)
 {
     int k = 0;
-    for (int v = head; valid(v) && k <= cb_num; v = cbp[v]->roof) ++k;
+    for (int v = head; valid_cb(v) && k <= cb_num; v = cbp[v]->roof) ++k;
     return k;
 }
 
@@ -84,7 +82,7 @@ void route_loop_back(int step)
 {
     const cb *s = cbp[step];
     const int head = s->branch;
-    if (!valid(head)) return;
+    if (!valid_cb(head)) return;
     const cb *h = cbp[head];
     const int lane = h->y - roof_chain_length(head);
     if (lane < 0 || h->x < 0 || !on_grid(h->x, h->y) || !on_grid(h->x, lane)) return;
@@ -136,20 +134,11 @@ void route_upward(int from, int to)
     if (cur_target != -1) add_cb_caption_code(cell(t->x, t->y), -4);
 }
 
-void route_enter(walk_frame &f, int)
-{
-    cb *c = cbp[f.node];
-    ++c->ct;
-    if (c->ct >= 2) return;
-    f.child[0] = next_visible_cb(f.node);
-    f.child[1] = branch_target_cb(f.node);
-}
-
 void route_before(int node, int child, int) { route_link(node, child); }
 
 // The routing walk keeps disp's low nibble, the line-piece codes it draws
 // with, so it marks no path; the visit count alone ends it.
-const walker route_walker = {route_enter, route_before, false, false};
+const walker route_walker = {enter_first_visit, route_before, false, false};
 
 // A vertical run meeting an up-left corner joins it when the corner's line
 // comes from the run's own target.
@@ -185,7 +174,7 @@ int fill_flow_grid()
 
 int cb_route_code(int i)
 {
-    if (opt_p || !valid(i)) return i;
+    if (opt_p || !valid_cb(i)) return i;
     const cb *c = cbp[i];
     if (c->t == 'X') return c->m == 'a' ? i : -2;
     if (is_lower(c->t)) return i;
@@ -215,7 +204,7 @@ int route_from(int i) { return run_walk(route_walker, i, 0); }
 
 int route_link(int from, int to)
 {
-    if (!valid(from) || !valid(to)) return 0;
+    if (!valid_cb(from) || !valid_cb(to)) return 0;
     const cb *f = cbp[from];
     const cb *t = cbp[to];
     if (!on_grid(f->x, f->y) || !on_grid(t->x, t->y)) return 0;
@@ -231,7 +220,7 @@ int route_link(int from, int to)
 
 int make_connector(int base, int column, int row, int old_cell)
 {
-    if (!valid(base) || cb_num >= cb_cap) {
+    if (!valid_cb(base) || cb_num >= cb_cap) {
         cur_target = -1;
         return -1;
     }

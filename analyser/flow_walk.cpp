@@ -8,8 +8,6 @@ namespace {
 
 walk_frame walk_stack[cb_cap + 1];
 
-bool valid(int i) { return i >= 0 && i < cb_num && cbp[i] != nullptr; }
-
 bool on_path(int i) { return (cbp[i]->disp & 0x01) != 0; }
 
 void enter(const walker &w, walk_frame &f, int node, int depth)
@@ -29,9 +27,18 @@ void leave(const walker &w, const walk_frame &f)
 
 }  // namespace
 
+void enter_first_visit(walk_frame &f, int)
+{
+    cb *c = cbp[f.node];
+    ++c->ct;
+    if (c->ct >= 2) return;
+    f.child[0] = next_visible_cb(f.node);
+    f.child[1] = branch_target_cb(f.node);
+}
+
 int run_walk(const walker &w, int start, int depth)
 {
-    if (!valid(start)) return 0;
+    if (!valid_cb(start)) return 0;
     int top = 0;
     enter(w, walk_stack[top++], start, depth);
     while (top > 0) {
@@ -45,7 +52,7 @@ int run_walk(const walker &w, int start, int depth)
         const int child = f.child[index];
         if (child == -1) continue;
         if (w.before_child != nullptr) w.before_child(f.node, child, index);
-        if (!valid(child) || (w.skip_on_path && on_path(child)) || top > cb_cap) continue;
+        if (!valid_cb(child) || (w.skip_on_path && on_path(child)) || top > cb_cap) continue;
         enter(w, walk_stack[top], child, f.child_depth[index]);
         ++top;
     }

@@ -22,6 +22,10 @@ struct walker {
     bool skip_on_path;
 };
 
+// An enter that counts the visits in ct and goes on to the next and the
+// branch target on the first visit only.
+void enter_first_visit(walk_frame &f, int depth);
+
 // Walks from start with the depth; children are visited in the order the
 // recursive walk would visit them.  Returns 0.
 int run_walk(const walker &w, int start, int depth);

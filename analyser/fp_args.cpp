@@ -60,25 +60,10 @@ int record_num;
 int run_begin, run_end;  // the records of the source being read
 char source_file[file_name_size];
 
-bool is(const char *token) { return strcmp(cur_token, token) == 0; }
-
-int read_on()
-{
-    if (next_token() == -1) return -1;
-    return skip_comments() < 0 ? -1 : 1;
-}
-
 bool is_name(const char *text)
 {
     const unsigned char c = (unsigned char)text[0];
     return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0x80;
-}
-
-void code_linef(const char *format, const char *text, int number)
-{
-    char line[1200];
-    format_text(line, sizeof line, format, text, number);
-    code_print(line);
 }
 
 void print_records()
@@ -88,12 +73,10 @@ void print_records()
         const parg_rec &r = records[i];
         char first[name_size];
         char second[name_size];
-        char line[1200];
         get_box_name(r.first, first);
         get_box_name(r.second, second);
-        format_text(line, sizeof line, "%-15s(1):[%04d]%-15s->[%04d]%-10s->[%05d]:P%d\r\n", ftree_f_name(r.source),
+        code_printf("%-15s(1):[%04d]%-15s->[%04d]%-10s->[%05d]:P%d\r\n", ftree_f_name(r.source),
                     r.first, first, r.second, second, r.node, r.param);
-        code_print(line);
     }
 }
 
@@ -177,7 +160,7 @@ void check_use(const char *name, int line)
 
 scan_result cut_scan(const char *format, int line)
 {
-    code_linef(format, source_file, line);
+    code_printf(format, source_file, line);
     return scan_cut;
 }
 
@@ -321,9 +304,7 @@ void print_missing()
     qsort(missing, missing_num, sizeof missing[0], compare_names);
     code_print("E262626 呼ばれた引数指定関数が存在しない、外から呼ばれてもいないもの\r\n");
     for (int i = 0; i < missing_num; ++i) {
-        char line[fp_missing_size + 20];
-        format_text(line, sizeof line, "%4d:(%s)\r\n", i + 1, missing[i]);
-        code_print(line);
+        code_printf("%4d:(%s)\r\n", i + 1, missing[i]);
     }
 }
 

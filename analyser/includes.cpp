@@ -56,9 +56,7 @@ int add_include(int line, const char *text)
     if (end == nullptr) return 0;
     const char *base = base_name(start, end);
     char name[file_name_text];
-    const size_t n = static_cast<size_t>(end - base) < sizeof name ? static_cast<size_t>(end - base) : sizeof name - 1;
-    memcpy(name, base, n);
-    name[n] = '\0';
+    copy_span(name, sizeof name, base, static_cast<size_t>(end - base));
     lower_ascii(name);
     include_rec &r = include_tbl[include_num++];
     r.line = line;

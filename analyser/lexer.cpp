@@ -9,7 +9,6 @@
 #include "analyser/report.h"
 #include "analyser/source_load.h"
 #include "analyser/startup_tables.h"
-#include "shell/codeout.h"
 #include "shell/text.h"
 
 namespace {
@@ -45,9 +44,7 @@ int cls(int c) { return char_class[c & 0xFF]; }
 
 void unclosed_literal()
 {
-    char text[1200];
-    format_text(text, sizeof text, "%s(%d):行に閉じていない[%c]が存在します\r\n", cur_file, line_index + 1, lex_quote);
-    code_print(text);
+    code_printf("%s(%d):行に閉じていない[%c]が存在します\r\n", cur_file, line_index + 1, lex_quote);
 }
 
 // One character inside a literal: 1 when the token ends.
@@ -241,6 +238,14 @@ int tokenize()
 }
 
 int is_comment_token() { return cur_token[0] == '/' && cur_token[1] == '*'; }
+
+bool is(const char *token) { return strcmp(cur_token, token) == 0; }
+
+bool starts_name(const char *text)
+{
+    const char c = text[0];
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
 
 int next_token()
 {

@@ -9,6 +9,10 @@ int tokenize();
 // flags and the statement-line counters.
 int next_token();
 int is_comment_token();
+// True when the current token is exactly token.
+bool is(const char *token);
+// True when text begins with an ASCII letter or "_".
+bool starts_name(const char *text);
 // The next name, over comments, COMMMSTVEXPORT, _CRTIMP and dotted
 // prefixes; -1 at the end of the input (reported).
 int next_name();

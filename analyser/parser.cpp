@@ -16,7 +16,6 @@
 #include "analyser/source_load.h"
 #include "analyser/startup_tables.h"
 #include "analyser/wordattr.h"
-#include "shell/codeout.h"
 #include "shell/startup.h"
 #include "shell/text.h"
 
@@ -35,13 +34,12 @@ namespace {
 char begin_stack[begin_cap][define_name_size];
 int begin_num;
 
-bool is(const char *token) { return strcmp(cur_token, token) == 0; }
 bool starts(const char *prefix) { return strncmp(cur_token, prefix, strlen(prefix)) == 0; }
 
 // next_token and skip_comments; the end of the input is reported with code.
 int rd(const char *code)
 {
-    if (next_token() == -1 || skip_comments() < 0) {
+    if (read_on() < 0) {
         report_eof(code);
         return -1;
     }
@@ -50,9 +48,7 @@ int rd(const char *code)
 
 void code_line(const char *format, int line)
 {
-    char text[1200];
-    format_text(text, sizeof text, format, cur_file, line);
-    code_print(text);
+    code_printf(format, cur_file, line);
 }
 
 // Steps over a group at the current token and reads the token after it.
@@ -89,14 +85,6 @@ void fill_level(const char *name, int start, int kind)
     level.anon_no = -1;
 }
 
-bool any_anonymous_level()
-{
-    for (int i = 1; i <= class_depth; ++i) {
-        if (class_stack[i].anon_no >= 0) return true;
-    }
-    return false;
-}
-
 // A name of a list-2 word or a function-like macro: 1, or -1 at the end.
 int list2_word(bool *go_on)
 {
@@ -108,7 +96,7 @@ int list2_word(bool *go_on)
         if (!macro) return 1;
         reader_state state;
         save_reader_state_to(&state);
-        if (next_token() != -1 && skip_comments() >= 0 && is("{")) {
+        if (read_on() > 0 && is("{")) {
             if (skip_group("{") != 0) return report_eof("E901");
             return 1;
         }
@@ -132,10 +120,8 @@ void enum_hits(int start, const char *name)
         if (!is_ref_hit(n)) continue;
         write_due_lines();
         if (func_line[0] > 0 || func_line[1] > 0) {
-            char text[1200];
-            format_text(text, sizeof text, "%s(%d): 関数内enumを検出しました(%d→%d)\r\n", cur_file, n, func_line[0],
+            code_printf("%s(%d): 関数内enumを検出しました(%d→%d)\r\n", cur_file, n, func_line[0],
                         func_line[1]);
-            code_print(text);
         }
         if (fp != nullptr) fprintf(fp, "%s %d %s;%s(%d)\n", cur_file, start, name, quote_prefix(class_depth), n);
     }
@@ -163,10 +149,8 @@ int parse_enum(int start)
         if (too_long) {
             if (!is(",")) copy_bounded(name + len, sizeof name - len, ".");
         } else if (len + strlen(cur_token) > sizeof name - 1) {
-            char text[1200];
-            format_text(text, sizeof text, "%s(%d):クラス名が大き過ぎます(%d)\r\n", cur_file, cur_line,
+            code_printf("%s(%d):クラス名が大き過ぎます(%d)\r\n", cur_file, cur_line,
                         (int)(len + strlen(cur_token)));
-            code_print(text);
             too_long = true;
             if (!is(",")) copy_bounded(name + len, sizeof name - len, ".");
         } else {
@@ -790,10 +774,18 @@ int is_decl_list()
             break;
         }
         if (!(is("*") || is(",") || is("[") || is("]") || char_class_of(cur_token[0]) == 0)) break;
-        if (next_token() == -1 || skip_comments() < 0) break;
+        if (read_on() < 0) break;
     }
     load_reader_state_from(&state);
     return result;
+}
+
+bool any_anonymous_level()
+{
+    for (int i = 1; i <= class_depth; ++i) {
+        if (class_stack[i].anon_no >= 0) return true;
+    }
+    return false;
 }
 
 const char *quote_prefix(int n)

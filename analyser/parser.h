@@ -38,6 +38,8 @@ int check_begin_end(const char *token);
 int reset_begin_end();
 int begin_count();
 int is_decl_list();
+// True when an open class level is an anonymous class.
+bool any_anonymous_level();
 const char *quote_prefix(int n);
 const char *colon_prefix(int n);
 

@@ -11,10 +11,11 @@
 #include "analyser/nesting.h"
 #include "analyser/options.h"
 #include "analyser/range_labels.h"
+#include "analyser/report.h"
 #include "analyser/search_keys.h"
 #include "analyser/source_load.h"
+#include "analyser/startup_tables.h"
 #include "analyser/vbsub.h"
-#include "shell/codeout.h"
 #include "shell/startup.h"
 #include "shell/stacks.h"
 #include "shell/sysfile.h"
@@ -51,8 +52,6 @@ namespace {
 int inactive_first;
 int inactive_last = -1;
 reader_state saved_state;
-
-bool is_lead(int c) { return (c >= 0x80 && c <= 0xA0) || c >= 0xE0; }
 
 bool in_block_comment() { return lex_op == op_comment || lex_op == op_comment_star; }
 
@@ -104,7 +103,7 @@ const char *define_body_comment(const char *p)
             const char quote = *p++;
             while (*p != '\0' && *p != '\n' && *p != quote) {
                 if (*p == '\\' && p[1] != '\0') ++p;
-                else if (is_lead((unsigned char)*p) && p[1] != '\0') ++p;
+                else if (is_sjis_lead((unsigned char)*p) && p[1] != '\0') ++p;
                 ++p;
             }
             if (*p == quote) ++p;
@@ -162,10 +161,8 @@ void unmatched_endif(const char *line)
         fprintf(fp, "ファイル(%s)の%d行に対応しない#endifが見つかりました\n", cur_file, line_index + 1);
         fclose(fp);
     }
-    char text[1200];
-    format_text(text, sizeof text, "E343 ファイル(%s)の%d行目に対応しない#endifが見つかりました\r\n", cur_file,
+    code_printf("E343 ファイル(%s)の%d行目に対応しない#endifが見つかりました\r\n", cur_file,
                 line_index + 1);
-    code_print(text);
 }
 
 void close_level(const char *line)

@@ -1,6 +1,8 @@
 // End-of-input and error reports.
 #include "analyser/report.h"
 
+#include <cstdarg>
+
 #include "analyser/preproc.h"
 #include "analyser/source_load.h"
 #include "shell/codeout.h"
@@ -29,3 +31,13 @@ int report(const char *what, const char *code)
 int report_eof(const char *code) { return report("EOF", code); }
 
 int report_error(const char *code) { return report("ｴﾗｰ", code); }
+
+int code_printf(const char *format, ...)
+{
+    char text[1200];
+    va_list ap;
+    va_start(ap, format);
+    vformat_text(text, sizeof text, format, ap);
+    va_end(ap);
+    return code_print(text);
+}

@@ -13,4 +13,11 @@ extern int g_fileindex;       // argv index of the file being analysed
 int report_eof(const char *code);
 int report_error(const char *code);
 
+// A formatted CODE-output text (cut at 1200 bytes on a character boundary).
+int code_printf(const char *format, ...)
+#ifdef __GNUC__
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
 #endif

@@ -24,9 +24,7 @@ int word_num;
 void add_token(key_tokens *rows, const char *start, size_t len)
 {
     if (rows->count >= key_token_cap) return;
-    if (len > key_token_size - 1) len = key_token_size - 1;
-    memcpy(rows->token[rows->count], start, len);
-    rows->token[rows->count][len] = '\0';
+    copy_span(rows->token[rows->count], key_token_size, start, len);
     ++rows->count;
 }
 
@@ -249,9 +247,7 @@ int split_words(const char *text)
         while (*p == ' ' || *p == '\t') ++p;
         if (*p == '\0') break;
         const size_t len = strcspn(p, " \t");
-        const size_t n = len < key_token_size - 1 ? len : key_token_size - 1;
-        memcpy(words[word_num], p, n);
-        words[word_num][n] = '\0';
+        copy_span(words[word_num], key_token_size, p, len);
         ++word_num;
         p += len;
     }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analyser/report.h"
 #include "analyser/vbsub.h"
-#include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
 #include "shell/text.h"
@@ -58,9 +58,7 @@ int read_piece(FILE *fp, char *buf, int size)
 
 void report_long_piece(const char *kind, int n)
 {
-    char text[1024];
-    format_text(text, sizeof text, "%s(%d):%s(%d)\r\n", cur_file, line_count + 1, kind, n);
-    code_print(text);
+    code_printf("%s(%d):%s(%d)\r\n", cur_file, line_count + 1, kind, n);
 }
 
 // Stores one line; false when the table is full.
@@ -68,9 +66,7 @@ bool store_line(const char *text)
 {
     if (line_count >= line_cap) {
         log_printf("ファイル(%s)の行数(%d)が多過ぎます\n", cur_file, line_count);
-        char msg[1024];
-        format_text(msg, sizeof msg, "ファイル(%s)の行数(%d)が多過ぎます\r\n", cur_file, line_count);
-        code_print(msg);
+        code_printf("ファイル(%s)の行数(%d)が多過ぎます\r\n", cur_file, line_count);
         return false;
     }
     source_lines[line_count++] = lbuf_add(source_pool, text, 0);

@@ -4,8 +4,7 @@
 #include "analyser/tree_walk.h"
 
 #include "analyser/calls.h"
-#include "shell/codeout.h"
-#include "shell/text.h"
+#include "analyser/report.h"
 #include "trees/tree_box.h"
 
 int last_tree_box;
@@ -43,9 +42,7 @@ void report_cut()
 {
     if (cut_reported) return;
     cut_reported = 1;
-    char text[200];
-    format_text(text, sizeof text, "★★★E3131 Over tree depth(%d)★★★\r\n", tree_depth_limit);
-    code_print(text);
+    code_printf("★★★E3131 Over tree depth(%d)★★★\r\n", tree_depth_limit);
 }
 
 // Shows the calls of function f below the walk, unless the depth is used up.

@@ -17,10 +17,7 @@ namespace {
 // The first word of the text: up to a blank, tab, ",", newline or the end.
 void first_word(char *out, size_t size, const char *p)
 {
-    const size_t len = strcspn(p, " \t,\r\n");
-    const size_t n = len < size - 1 ? len : size - 1;
-    memcpy(out, p, n);
-    out[n] = '\0';
+    copy_span(out, size, p, strcspn(p, " \t,\r\n"));
 }
 
 // The list number of a section name, or -1.

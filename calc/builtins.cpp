@@ -6,8 +6,6 @@
 
 namespace {
 
-int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
-
 int is_complex_node(int node) { return nd(node).kind != 0 && nd(node).kind != 1; }
 
 // The variable the function's argument names, for the messages.
@@ -18,24 +16,17 @@ const char *arg_name(int node)
     return var >= 0 ? var_disp_name(calc_var_tab[var].letter) : op_text(kid(node, 0));
 }
 
-int first_time(int node)
-{
-    if (nd(node).warn) return 0;
-    nd(node).warn = 1;
-    return 1;
-}
-
 // "F3xx ... 変数(x)のWHATの計算不能事態が発生しました"
 void var_msg(int node, const char *code, const char *what)
 {
-    if (!first_time(node)) return;
+    if (!warn_once(node)) return;
     calc_printf("%s 行番号(%d) カラム位置(%d)で、変数(%s)の%sの計算不能事態が発生しました\r\n", code, node_line(node),
                 node_column(node), arg_name(node), what);
 }
 
 void var_rc_msg(int node, const char *code, const char *what, int rc, int rtc)
 {
-    if (!first_time(node)) return;
+    if (!warn_once(node)) return;
     calc_printf(rtc ? "%s 行番号(%d) カラム位置(%d)で、変数(%s)の%sの計算不能事態が発生しました rtc(%d)\r\n"
                     : "%s 行番号(%d) カラム位置(%d)で、変数(%s)の%sの計算不能事態が発生しました(%d)\r\n",
                 code, node_line(node), node_column(node), arg_name(node), what, rc);
@@ -43,7 +34,7 @@ void var_rc_msg(int node, const char *code, const char *what, int rc, int rtc)
 
 void plain_msg(int node, const char *what)
 {
-    if (!first_time(node)) return;
+    if (!warn_once(node)) return;
     calc_printf("F325 行番号(%d) カラム位置(%d)で、%sの計算不能事態が発生しました\r\n", node_line(node),
                 node_column(node), what);
 }
@@ -51,7 +42,7 @@ void plain_msg(int node, const char *what)
 // -1 without a row, -2 for a row that is not one value, else 0.
 int check_arg(int row)
 {
-    if (!valid(row)) return -1;
+    if (!work_valid(row)) return -1;
     return work_is_1x1(row) ? 0 : -2;
 }
 

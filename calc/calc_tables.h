@@ -128,6 +128,25 @@ extern int calc_str_num;
 inline calc_node &nd(int n) { return calc_node_tab[n]; }
 inline int kid(int n, int k) { return nd(n).child + k; }
 
+// The type of node n's token (0 without one), and the variable row its token
+// names (-1 without one; var_of_node also tests the token's type).
+inline int tok_type(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].type : 0; }
+inline int node_var(int n)
+{
+    const int t = nd(n).tok;
+    if (t < 0) return -1;
+    const int row = calc_tok[t].index;
+    return row >= 0 && row < calc_var_num ? row : -1;
+}
+
+// 1 the first time a node's message is due (each node reports once), else 0.
+inline int warn_once(int n)
+{
+    if (nd(n).warn) return 0;
+    nd(n).warn = 1;
+    return 1;
+}
+
 // The text of a string-literal leaf, or null for any other node.
 inline const char *string_of(int node)
 {
@@ -163,6 +182,9 @@ struct calc_work {
 extern calc_work calc_work_tab[calc_work_max];
 extern int calc_work_warns;
 extern int calc_work_dumps;
+
+// A row of the work table that holds a value.
+inline int work_valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 // ---- run state and settings -----------------------------------------------
 extern char calc_path[1024];
@@ -233,6 +255,7 @@ int gvar_add(int code, const char *name);
 int gvar_sort();
 const char *gvar_subst_line(const char *line);
 const char *var_disp_name(int letter);
+const char *var_row_name(int var);
 int src_column(int pos);
 
 // ---- lexer and keywords ----------------------------------------------------------

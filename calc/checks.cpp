@@ -13,16 +13,6 @@ namespace {
 
 int found_error;
 
-int tok_type(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].type : 0; }
-
-int node_var(int n)
-{
-    const int t = nd(n).tok;
-    if (t < 0) return -1;
-    const int row = calc_tok[t].index;
-    return row >= 0 && row < calc_var_num ? row : -1;
-}
-
 int line_of(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].line : 0; }
 int col_of(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].col + 1 : 0; }
 
@@ -293,7 +283,7 @@ void check_call(int n)
             if (!x.warn) {
                 x.warn = 1;
                 calc_printf("F678 行番号(%d) カラム位置(%d)で、ARRAY文が無いかARRAY文の前に偏微分用配列(%s)が利用されています\r\n",
-                            line_of(n), col_of(n), row >= 0 ? var_disp_name(calc_var_tab[row].letter) : "?");
+                            line_of(n), col_of(n), var_row_name(row));
             }
             found_error = 1;
         } else if (row >= 0) {

@@ -13,8 +13,6 @@ const int tprt_marks_max = 20;
 
 int tokens_held() { return calc_tok_num < calc_tok_max ? calc_tok_num : calc_tok_max; }
 
-const char *name_of(int var) { return var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?"; }
-
 unsigned long low_bits(const void *p)
 {
     return static_cast<unsigned long>(reinterpret_cast<uintptr_t>(p) & 0xFFFFFFFFu);
@@ -49,7 +47,7 @@ void print_variable(int row)
     const long long last_at = (static_cast<long long>(v.count) - 1) * elem_doubles(v.kind);
     const double last = v.storage != nullptr && last_at >= 0 && last_at < v.cap ? v.storage[last_at] : 0.0;
     calc_printf("%d->var(%3s) d(%d) n(%3d) x(%3d) s(%4d) a(%08lx) v0(%s) v9(%s) d%c(%s) vs2(%d)\r\n", row,
-                name_of(row), v.nidx, v.count - 1, static_cast<int>(low_bits(v.stack)), v.count,
+                var_row_name(row), v.nidx, v.count - 1, static_cast<int>(low_bits(v.stack)), v.count,
                 low_bits(v.storage), fixed_text(first).c_str(), fixed_text(last).c_str(), v.letter,
                 fixed_text(v.step).c_str(), v.decl);
 }
@@ -75,7 +73,7 @@ std::string tprt_detail(int node)
     const calc_token &t = calc_tok[x.tok];
     const char tt = t.type;
     const int var = var_of_node(node);
-    const char *name = name_of(var);
+    const char *name = var_row_name(var);
     switch (tt) {
     case 'r': snprintf(buf, sizeof buf, "->%c %c %3s %d\r\n", x.type, tt, name, x.offset); return buf;
     case 'h': snprintf(buf, sizeof buf, "->%c %c %3s %d %d\r\n", x.type, tt, name, t.pair[0], var >= 0 ? calc_var_tab[var].count : 0); return buf;

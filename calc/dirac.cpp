@@ -7,8 +7,6 @@
 
 namespace {
 
-int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
-
 struct cnum {
     double re;
     double im;
@@ -396,18 +394,18 @@ int work_vector_product(int node)
 
 int work_tr(int node, int row)
 {
-    if (!valid(row)) return -1;
+    if (!work_valid(row)) return -1;
     if (!square(row)) return -2;
     return scalar_result(node, trace(row));
 }
 
 int work_det(int node, int row)
 {
-    if (!valid(row)) return -1;
+    if (!work_valid(row)) return -1;
     if (!square(row)) return -2;
     return scalar_result(node, determinant(row));
 }
 
-double tr_scalar(int, int row) { return valid(row) && square(row) ? trace(row).re : 0.0; }
+double tr_scalar(int, int row) { return work_valid(row) && square(row) ? trace(row).re : 0.0; }
 
-double det_scalar(int, int row) { return valid(row) && square(row) ? determinant(row).re : 0.0; }
+double det_scalar(int, int row) { return work_valid(row) && square(row) ? determinant(row).re : 0.0; }

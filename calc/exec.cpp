@@ -255,11 +255,10 @@ double exec_variable(int node, int depth)
     int kind = 1;
     const double v = ref_array(node, depth, &kind, nullptr);
     if (nd(node).code == 11 && kind == 2) {
-        if (!nd(node).warn) {
-            nd(node).warn = 1;
+        if (warn_once(node)) {
             const int var = var_of_node(node);
             calc_printf("F434 行番号(%d) カラム位置(%d) の変数(%s)の取り込みに失敗しました\r\n", node_line(node),
-                        node_column(node), var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?");
+                        node_column(node), var_row_name(var));
         }
         return 0.0;
     }
@@ -469,8 +468,7 @@ double dispatch(int node, int depth)
 
 int node_warn_once(int node)
 {
-    if (node < 0 || node >= calc_node_num || nd(node).warn) return 0;
-    nd(node).warn = 1;
+    if (node < 0 || node >= calc_node_num || !warn_once(node)) return 0;
     calc_printf("F112 行番号(%d) カラム位置(%d)の演算(%s)が間違っています\r\n", node_line(node), node_column(node),
                 op_text(node));
     return 1;

@@ -266,6 +266,12 @@ const char *var_disp_name(int letter)
     return b;
 }
 
+// The shown name of variable row var, or "?" for no row.
+const char *var_row_name(int var)
+{
+    return var >= 0 && var < calc_var_num ? var_disp_name(calc_var_tab[var].letter) : "?";
+}
+
 int src_column(int pos)
 {
     int col = 1;

@@ -250,8 +250,7 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
     calc_var &v = calc_var_tab[var];
     const calc_token &tk = calc_tok[nd(var_item).tok];
     if (level >= calc_level_max || v.depth >= 10 || (stepped && lstep < 1)) {
-        if (!nd(item).warn) {
-            nd(item).warn = 1;
+        if (warn_once(item)) {
             calc_printf("%s 行番号(%d) カラム位置(%d)の変数(%s)の参照に誤りがあります\r\n", stepped ? "F113" : "F114",
                         tk.line, tk.col + 1, var_disp_name(v.letter));
         }

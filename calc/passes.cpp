@@ -9,16 +9,6 @@ int calc_var_num;
 
 namespace {
 
-int node_var(int n)
-{
-    const int t = nd(n).tok;
-    if (t < 0) return -1;
-    const int row = calc_tok[t].index;
-    return row >= 0 && row < calc_var_num ? row : -1;
-}
-
-int tok_type(int n) { return nd(n).tok >= 0 ? calc_tok[nd(n).tok].type : 0; }
-
 double loop_count(int call)
 {
     const int row = node_var(call);

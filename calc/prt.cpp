@@ -184,11 +184,10 @@ int list_form(int node)
         const int q = kid(node, 0);
         step = calc_to_int(eval_node(nd(q).child + 1, 0));
         if (step < 1) {
-            if (!nd(q).warn) {
-                nd(q).warn = 1;
+            if (warn_once(q)) {
                 const int var = item_var(q);
                 calc_printf("F113 行番号(%d) カラム位置(%d)の変数(%s)の参照に誤りがあります\r\n", node_line(q),
-                            node_column(q), var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?");
+                            node_column(q), var_row_name(var));
             }
             return 0;
         }

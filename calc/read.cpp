@@ -222,5 +222,5 @@ const char *node_var_name(int node)
     }
     if (node < 0 || nd(node).tok < 0) return "?";
     const int var = var_of_node(node);
-    return var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?";
+    return var_row_name(var);
 }

@@ -14,15 +14,6 @@ namespace {
 
 double scratch;
 
-int warn_once(int node)
-{
-    if (nd(node).warn) return 0;
-    nd(node).warn = 1;
-    return 1;
-}
-
-const char *var_name(int var) { return var >= 0 && var < calc_var_num ? var_disp_name(calc_var_tab[var].letter) : "?"; }
-
 // The element k (of the variable's kind) if it lies in the storage.
 double *element_at(int var, long long k)
 {
@@ -54,7 +45,7 @@ double *indexed_element(int node, int for_store)
     if (nd(node).link == 1) {
         if (warn_once(node)) {
             calc_printf("F456 行番号(%d) カラム位置(%d)で、格納子(%s)に差分は使用出来ません\r\n", tk.line, tk.col + 1,
-                        var_name(var));
+                        var_row_name(var));
         }
         return nullptr;
     }
@@ -89,10 +80,10 @@ double *indexed_element(int node, int for_store)
                 if (warn_once(node)) {
                     if (for_store) {
                         calc_printf("F111 行番号(%d) カラム位置(%d)の変数(%s)の参照に誤りがあります\r\n", tk.line,
-                                    tk.col + 1, var_name(iv));
+                                    tk.col + 1, var_row_name(iv));
                     } else {
                         calc_printf("F112 行番号(%d) カラム位置(%d)の配列(%s)の変数(%s)の参照に誤りがあります\r\n",
-                                    tk.line, tk.col + 1, var_name(var), var_name(iv));
+                                    tk.line, tk.col + 1, var_row_name(var), var_row_name(iv));
                     }
                 }
                 return nullptr;
@@ -104,7 +95,7 @@ double *indexed_element(int node, int for_store)
         ++x.cursor;
         if (d < 0 || d > bound) {
             calc_printf("%s 行番号(%d)カラム位置(%d)変数(%s)のoffsetが範囲外です、取りあえず0にします\r\n",
-                        for_store ? "F860" : "F870", tk.line, tk.col + 1, var_name(var));
+                        for_store ? "F860" : "F870", tk.line, tk.col + 1, var_row_name(var));
             d = 0;
         }
         offset += stride * d;
@@ -172,7 +163,7 @@ double ref_array(int node, int /*frame*/, int *kind_out, double *extra)
             if (y.depth - 1 < 0 || y.depth - 1 > 9) {
                 if (warn_once(node)) {
                     calc_printf("F1124 行番号(%d) カラム位置(%d)の配列(%s)の変数(%s)の参照に誤りがあります\r\n", t.line,
-                                t.col + 1, var_name(t.pair[0]), var_name(t.pair[1]));
+                                t.col + 1, var_row_name(t.pair[0]), var_row_name(t.pair[1]));
                 }
                 return 0.0;
             }
@@ -229,9 +220,9 @@ int table_lookup(int node)
         } else if (warn_once(c)) {
             const calc_node &owner = nd(node);
             const bool fn = owner.tok >= 0 && calc_tok[owner.tok].type == 'f';
-            const char *name = fn ? ext_name(calc_tok[owner.tok].index) : var_name(var_of_node(node));
+            const char *name = fn ? ext_name(calc_tok[owner.tok].index) : var_row_name(var_of_node(node));
             calc_printf("F221 行番号(%d) カラム位置(%d)の%s(%s)の変数(%s)の値(%f)がテーブル中にありません\r\n",
-                        calc_tok[tok].line, calc_tok[tok].col + 1, fn ? "関数" : "配列", name, var_name(var), value);
+                        calc_tok[tok].line, calc_tok[tok].col + 1, fn ? "関数" : "配列", name, var_row_name(var), value);
         }
     }
     return n;
@@ -259,7 +250,7 @@ double ref_extfunc(int node)
         if (warn_once(node)) {
             calc_printf("%s 行番号(%d) カラム位置(%d)の外部関数(%s)の変数(%s)の参照に誤りがあります\r\n",
                         ea < 0 || ea > 9 ? "F1123" : "F1124", t.line, t.col + 1, "DELTA",
-                        var_name(ea < 0 || ea > 9 ? va : vb));
+                        var_row_name(ea < 0 || ea > 9 ? va : vb));
         }
         return 0.0;
     }

@@ -73,7 +73,9 @@ void read_tab_width(const char *line)
     if (n >= 1) calc_tabw = static_cast<int>(n);
 }
 
-int pass_definitions(FILE *fp)
+// Feeds the lines that the blocks leave to on_line (line, line number, block
+// state) up to "#FIN" or the end; stops at the first non-zero result.
+int each_source_line(FILE *fp, int (*on_line)(const char *, int, block_state))
 {
     static char line[calc_line_size];
     block_state state = block_none;
@@ -83,19 +85,23 @@ int pass_definitions(FILE *fp)
         const int step = block_step(line, &state);
         if (step == 1) break;
         if (step == 2) continue;
-        if (state == block_none && starts(line, "#TAB")) {
-            read_tab_width(line);
-            continue;
-        }
-        if (line[0] == '#') {
-            const int rc = gvar_def_line(line);
-            if (rc != 0) {
-                calc_printf("F231 行番号(%d)の置き換え定義文に誤りがあります rtc(%d)\r\n", no, rc);
-                return 2;
-            }
-        }
+        const int rc = on_line(line, no, state);
+        if (rc != 0) return rc;
     }
     return 0;
+}
+
+int definition_line(const char *line, int no, block_state state)
+{
+    if (state == block_none && starts(line, "#TAB")) {
+        read_tab_width(line);
+        return 0;
+    }
+    if (line[0] != '#') return 0;
+    const int rc = gvar_def_line(line);
+    if (rc == 0) return 0;
+    calc_printf("F231 行番号(%d)の置き換え定義文に誤りがあります rtc(%d)\r\n", no, rc);
+    return 2;
 }
 
 void print_lex_error(const char *err)
@@ -128,37 +134,26 @@ int source_col(const char *line, const char *at)
     return col;
 }
 
-int pass_statements(FILE *fp)
+int statement_line(const char *line, int no, block_state)
 {
-    static char line[calc_line_size];
-    block_state state = block_none;
-    int no = 0;
-    while (read_line(line, sizeof line, fp) != nullptr) {
-        ++no;
-        const int step = block_step(line, &state);
-        if (step == 1) break;
-        if (step == 2) continue;
-        calc_line_no = no;
-        if (line[0] == '#') continue;
-        const char *bad = gvar_subst_line(line);
-        if (bad != nullptr) {
-            const int col = source_col(line, bad);
-            if (is_kanji1(static_cast<unsigned char>(*bad))) {
-                calc_printf("F811 行番号(%d)カラム位置(%d)の文字(%c%c) に誤りがあります\r\n", no, col, bad[0], bad[1]);
-            } else {
-                calc_printf("F812 行番号(%d)カラム位置(%d)の文字(%c) に誤りがあります\r\n", no, col,
-                            bad[0] == '\0' ? ' ' : bad[0]);
-            }
-            return 3;
+    calc_line_no = no;
+    if (line[0] == '#') return 0;
+    const char *bad = gvar_subst_line(line);
+    if (bad != nullptr) {
+        const int col = source_col(line, bad);
+        if (is_kanji1(static_cast<unsigned char>(*bad))) {
+            calc_printf("F811 行番号(%d)カラム位置(%d)の文字(%c%c) に誤りがあります\r\n", no, col, bad[0], bad[1]);
+        } else {
+            calc_printf("F812 行番号(%d)カラム位置(%d)の文字(%c) に誤りがあります\r\n", no, col,
+                        bad[0] == '\0' ? ' ' : bad[0]);
         }
-        calc_line_start = calc_line_buf;
-        const char *err = lex_line();
-        if (err != nullptr) {
-            print_lex_error(err);
-            return 4;
-        }
+        return 3;
     }
-    return 0;
+    calc_line_start = calc_line_buf;
+    const char *err = lex_line();
+    if (err == nullptr) return 0;
+    print_lex_error(err);
+    return 4;
 }
 
 void clear_rows()
@@ -303,13 +298,13 @@ int run_calc_file(const char *path)
     FILE *fp = calc_hook_open(path, "r");
     if (fp == nullptr) return 1;
     calc_printf("ファイル(%s)の解析を開始します\r\n", path);
-    int rc = pass_definitions(fp);
+    int rc = each_source_line(fp, definition_line);
     fclose(fp);
     if (rc != 0) return rc;
     gvar_sort();
     fp = calc_hook_open(path, "r");
     if (fp == nullptr) return 1;
-    rc = pass_statements(fp);
+    rc = each_source_line(fp, statement_line);
     fclose(fp);
     if (rc != 0) return rc;
     rc = run_stages();

@@ -88,8 +88,7 @@ const char *checked_format(int node, char code, const char *letters, const char 
     if (n < 1 || n > trace_max_values + 1) {
         if (code == 'G') {
             calc_printf("G221 行番号(%d) カラム位置(%d)のITRACE文に誤りがあります\r\n", node_line(node), node_column(node));
-        } else if (!nd(node).warn) {
-            nd(node).warn = 1;
+        } else if (warn_once(node)) {
             calc_printf("F221 行番号(%d) カラム位置(%d)のTRACE文の引数に誤りがあります、最大10個です\r\n",
                         node_line(node), node_column(node));
         }
@@ -153,7 +152,7 @@ int exec_itrace(int node, int /*depth*/)
         std::vector<char> buf(calc_complex_size);
         if (row < 0) {
             const int var = var_of_node(child);
-            snprintf(buf.data(), buf.size(), "err(%s)", var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?");
+            snprintf(buf.data(), buf.size(), "err(%s)", var_row_name(var));
         } else {
             complex_text(buf.data(), work_comp(row, 0, 0), work_comp(row, 0, 1));
             work_free(row);

@@ -7,8 +7,6 @@
 
 namespace {
 
-int valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
-
 int node_kind(int node) { return node >= 0 && node < calc_node_num ? nd(node).kind : 0; }
 
 int is_scalar(int row)
@@ -42,7 +40,7 @@ void put_complex(int row, int e, double re, double im)
 
 int sum_or_difference(int node, int row_a, int row_b, double sign)
 {
-    if (!valid(row_a) || !valid(row_b)) return -1;
+    if (!work_valid(row_a) || !work_valid(row_b)) return -1;
     const calc_work &a = calc_work_tab[row_a];
     const calc_work &b = calc_work_tab[row_b];
     if (a.dim != b.dim) return -2;
@@ -213,7 +211,7 @@ void octonion_product(const double *a, const double *b, double *r)
 
 double work_comp(int row, int e, int k)
 {
-    if (!valid(row)) return 0.0;
+    if (!work_valid(row)) return 0.0;
     const calc_work &w = calc_work_tab[row];
     const int n = elem_doubles(w.kind);
     if (e < 0 || e >= w.count || k < 0 || k >= n) return 0.0;
@@ -226,7 +224,7 @@ int work_sub(int node, int row_a, int row_b) { return sum_or_difference(node, ro
 
 int work_mul(int node, int row_a, int row_b)
 {
-    if (!valid(row_a) || !valid(row_b)) return -1;
+    if (!work_valid(row_a) || !work_valid(row_b)) return -1;
     const int nk = node_kind(node);
     if (is_scalar(row_a) && is_scalar(row_b)) return scalar_product(node, row_a, row_b);
     if (nk == 4 || nk == 8) return -3;
@@ -240,7 +238,7 @@ int work_mul(int node, int row_a, int row_b)
 
 int work_div(int node, int row_a, int row_b)
 {
-    if (!valid(row_a) || !valid(row_b)) return -1;
+    if (!work_valid(row_a) || !work_valid(row_b)) return -1;
     switch (node_kind(node)) {
     case 1: {
         if (!one_element(row_b)) return -2;
@@ -285,7 +283,7 @@ int work_div(int node, int row_a, int row_b)
 
 int work_pow(int node, int row)
 {
-    if (!valid(row)) return -1;
+    if (!work_valid(row)) return -1;
     calc_work &w = calc_work_tab[row];
     const int nk = node_kind(node);
     if ((w.dim == 1 || w.dim == 2) && !(w.xn == 1 && w.yn == 1)) {
@@ -327,7 +325,7 @@ int assign_chain(int node, int target, int row, int depth)
 
 double work_compare(int row_a, int row_b)
 {
-    if (!valid(row_a) || !valid(row_b)) return 0.0;
+    if (!work_valid(row_a) || !work_valid(row_b)) return 0.0;
     const calc_work &a = calc_work_tab[row_a];
     const calc_work &b = calc_work_tab[row_b];
     if (a.count != b.count || a.xn != b.xn || a.yn != b.yn || a.kind != b.kind) return 0.0;

@@ -44,11 +44,10 @@ int unit_letter(int node)
 
 void leaf_var_msg(int node, const char *code)
 {
-    if (nd(node).warn) return;
-    nd(node).warn = 1;
+    if (!warn_once(node)) return;
     const int var = var_of_node(node);
     calc_printf("%s 行番号(%d) カラム位置(%d)の変数(%s)が間違っています\r\n", code, node_line(node), node_column(node),
-                var >= 0 ? var_disp_name(calc_var_tab[var].letter) : "?");
+                var_row_name(var));
 }
 
 int real_leaf(int node)
@@ -116,8 +115,7 @@ int allowed_in_hyper(int code)
 int default_path(int node)
 {
     if (var_node_kind(node) < 0) {
-        if (!nd(node).warn) {
-            nd(node).warn = 1;
+        if (warn_once(node)) {
             calc_printf("F313 行番号(%d) カラム位置(%d)の演算(%s)が間違っています\r\n", node_line(node),
                         node_column(node), op_text(node));
         }
@@ -219,15 +217,13 @@ int power(int node)
     const int base = eval_typed(base_node);
     int e = calc_to_int(std::trunc(eval_node(exp_node, 0)));
     if (e < 0) {
-        if (!nd(exp_node).warn) {
-            nd(exp_node).warn = 1;
+        if (warn_once(exp_node)) {
             calc_printf("F809 行列%sの負の冪乗数(%d)はサポートしていませんので、取りあえず1乗します\r\n",
                         base_name(base_node), e);
         }
         e = 1;
     } else if (e > 100) {
-        if (!nd(exp_node).warn) {
-            nd(exp_node).warn = 1;
+        if (warn_once(exp_node)) {
             calc_printf("F810 行列%sの冪乗数(%d)が大き過ぎますので、取りあえず2乗します\r\n", base_name(base_node), e);
         }
         e = 2;

@@ -13,8 +13,6 @@ int calc_work_dumps;
 
 namespace {
 
-int valid_row(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
-
 int tok_of(int node)
 {
     if (node < 0 || node >= calc_node_num) return -1;
@@ -136,7 +134,7 @@ int work_dump()
 
 int work_transpose(int row)
 {
-    if (!valid_row(row)) return -1;
+    if (!work_valid(row)) return -1;
     calc_work &w = calc_work_tab[row];
     if (w.kind == 4 || w.kind == 8) {
         if (w.count != 1) return w.kind == 4 ? -2 : -3;
@@ -209,8 +207,7 @@ int work_import_var(int node)
     const bool cplx = nk == 2 && v.kind == 2;
     if ((real || cplx) && v.nidx == 1 && n <= v.cap) {
         memcpy(w.data, v.storage, static_cast<size_t>(n) * sizeof(double));
-    } else if (!nd(node).warn) {
-        nd(node).warn = 1;
+    } else if (warn_once(node)) {
         calc_printf("F334 行番号(%d) カラム位置(%d) の変数(%s)の取り込みに失敗しました(%d)\r\n", node_line(node),
                     node_column(node), var_disp_name(v.letter), v.nidx == 1 ? -1 : -7);
     }
@@ -322,12 +319,12 @@ int var_fill_steps(int var)
     return 0;
 }
 
-int work_is_1x1(int row) { return valid_row(row) && calc_work_tab[row].xn == 1 && calc_work_tab[row].yn == 1; }
+int work_is_1x1(int row) { return work_valid(row) && calc_work_tab[row].xn == 1 && calc_work_tab[row].yn == 1; }
 
 int work_parts(int row_a, int row_b, double *parts)
 {
     for (int k = 0; k < 4; ++k) parts[k] = 0.0;
-    if (!valid_row(row_a) || !valid_row(row_b)) return 0;
+    if (!work_valid(row_a) || !work_valid(row_b)) return 0;
     const calc_work &a = calc_work_tab[row_a];
     const calc_work &b = calc_work_tab[row_b];
     parts[0] = a.data[0];
@@ -407,8 +404,7 @@ const char *op_text(int node)
 
 int op_fail_msg(int node)
 {
-    if (node < 0 || node >= calc_node_num || nd(node).warn) return 0;
-    nd(node).warn = 1;
+    if (node < 0 || node >= calc_node_num || !warn_once(node)) return 0;
     calc_printf("F700 行番号(%d) カラム位置(%d)の代入、足し込み、又は一致比較操作(%s)に失敗しました\r\n", node_line(node),
                 node_column(node), op_text(node));
     return 0;

@@ -96,8 +96,6 @@ int delete_box(int i, int force)
 
 namespace {
 
-bool is_detail_kind(int i) { return kind_is(i, "DETAIL") || kind_is(i, "TAIL"); }
-
 // Deletes what frame encloses, then the frame; frame follows the deletions.
 int delete_frame_contents(int frame, int force)
 {

@@ -11,6 +11,7 @@
 #include "forms/model.h"
 #include "forms/para.h"
 #include "forms/undo.h"
+#include "shell/dir_replace.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
 
@@ -75,6 +76,15 @@ bool write_text(FILE *fp, const std::string &text)
     if (fp == nullptr) return false;
     const bool written = fwrite(text.data(), 1, text.size(), fp) == text.size() && ferror(fp) == 0;
     return fclose(fp) == 0 && written;
+}
+
+// Rewrites the project file name with text whole, or keeps it as it was: false.
+bool replace_text(const char *name, const std::string &text)
+{
+    dir_replacement out;
+    if (!dir_replace_open(&out, name)) return false;
+    const bool written = fwrite(text.data(), 1, text.size(), out.fp) == text.size();
+    return dir_replace_close(&out, written) == 0;
 }
 
 }  // namespace
@@ -351,7 +361,7 @@ int split_form(const char *cur_file, const char *new_file)
     char new_name[300];
     copy_bounded(new_name, sizeof new_name, new_file);
     copy_dir_prefix(new_name, sizeof new_name, cur_file);
-    if (!write_text(dir_fopen(new_name, "w"), new_text)) return 3;
-    if (!write_text(dir_fopen(cur_file, "w"), cur_text)) return 2;
+    if (!replace_text(new_name, new_text)) return 3;
+    if (!replace_text(cur_file, cur_text)) return 2;
     return 0;
 }

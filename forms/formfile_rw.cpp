@@ -5,6 +5,7 @@
 
 #include "forms/formfile.h"
 #include "forms/para.h"
+#include "shell/dir_replace.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
 
@@ -181,11 +182,12 @@ void file_word(char *out, int size, const char *text)
 int form_write(const char *name, int first_box, int end_box, const box_rec *boxes, int first_link, int end_link,
                const link_rec *links, const char *text)
 {
-    FILE *fp = dir_fopen(name, "w");
-    if (fp == nullptr) {
+    dir_replacement out;
+    if (!dir_replace_open(&out, name)) {
         printf("can't write open file(%s)\n", name);
         return 1;
     }
+    FILE *fp = out.fp;
     fprintf(fp, "%-4s%4s\t%4s\t%4s\t%4s\t%-10s\t%-10s\n", "#F2", "   x", "   y", "endx", "endy", "class", "name");
     for (int i = first_box; i < end_box; ++i) {
         const box_rec &b = boxes[i];
@@ -209,8 +211,7 @@ int form_write(const char *name, int first_box, int end_box, const box_rec *boxe
             fwrite(text + start, 1, end - start, fp);
         }
     }
-    const bool failed = ferror(fp) != 0;
-    return fclose(fp) != 0 || failed ? 1 : 0;
+    return dir_replace_close(&out, true);
 }
 
 int table_write(const char *name, int n, const box_rec *rows, int n_links, const link_rec *links, const char *text)

@@ -114,15 +114,6 @@ int parent_link(int i, bool fallback)
     return -1;
 }
 
-void shift_rect(int c, int dx, int dy)
-{
-    box_rec &b = box_table[c];
-    b.x += dx;
-    b.endx += dx;
-    b.y += dy;
-    b.endy += dy;
-}
-
 }  // namespace
 
 int center_on_parent(int i, int *dx, int *dy)
@@ -161,11 +152,24 @@ int move_children(int i, int dx, int dy)
             if (link_table[r].from != b || strcmp(link_table[r].name, "on_set") != 0) continue;
             if (c < 0 || c >= box_cap || seen[c] || !kind_is(c, "COMMENT")) continue;
             seen[c] = 1;
-            shift_rect(c, dx, dy);
+            shift_rect(box_table[c], dx, dy);
             todo.push_back(c);
         }
     }
     return 0;
+}
+
+void move_with_children(int i, int dx, int dy, bool with_children)
+{
+    if (!with_children) {
+        move_box(i, dx, dy);
+        return;
+    }
+    const int saved = relate_off;
+    relate_off = 1;
+    move_box(i, dx, dy);
+    move_children(i, dx, dy);
+    relate_off = saved;
 }
 
 namespace {
@@ -200,15 +204,7 @@ int align_siblings(int i, int with_children)
         const bool under = strcmp(rel, "under_pos") == 0;
         const int dx = under ? 0 : box_table[i].x - box_table[c].x;
         const int dy = under ? box_table[i].y - box_table[c].y : 0;
-        if (with_children) {
-            const int saved = relate_off;
-            relate_off = 1;
-            move_box(c, dx, dy);
-            move_children(c, dx, dy);
-            relate_off = saved;
-        } else {
-            move_box(c, dx, dy);
-        }
+        move_with_children(c, dx, dy, with_children);
     }
     return 0;
 }
@@ -261,7 +257,7 @@ int scroll_form(win_handle window, int code)
     }
     scroll_org.x += d.x;
     scroll_org.y += d.y;
-    for (int r = form_sta; r < form_num; ++r) shift_rect(r, d.x, d.y);
+    for (int r = form_sta; r < form_num; ++r) shift_rect(box_table[r], d.x, d.y);
     last_scroll = d;
     return 1;
 }

@@ -14,6 +14,9 @@ int delete_frames();
 int center_on_parent(int i, int *dx, int *dy);
 int match_parent_height(int i, win_handle window);
 int move_children(int i, int dx, int dy);
+// Moves box i with move_box, or with its comment children and without
+// carrying the boxes related to it.
+void move_with_children(int i, int dx, int dy, bool with_children);
 int align_siblings(int i, int with_children);
 int scroll_form(win_handle window, int code);
 void scroll_form_reset();  // forgets the previous scroll

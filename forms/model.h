@@ -136,6 +136,7 @@ void swap_links(int i, int j);
 
 // Alternate placements of DETAIL and TAIL boxes.
 int is_swapped(int i);
+bool is_detail_kind(int i);  // a DETAIL or TAIL box
 int is_swapped_detail(int i);
 int is_unswapped_detail(int i);
 int holds_swapped_detail(int i);

@@ -5,11 +5,10 @@
 
 #include "forms/model.h"
 #include "forms/para.h"
+#include "shell/dirs.h"
 #include "shell/text.h"
 
 namespace {
-
-bool is_detail_kind(int i) { return kind_is(i, "DETAIL") || kind_is(i, "TAIL"); }
 
 int field_number(int i, int k)
 {
@@ -44,6 +43,8 @@ int is_swapped(int i)
     get_para(f, i, 2);
     return strcmp(f, "1") == 0;
 }
+
+bool is_detail_kind(int i) { return kind_is(i, "DETAIL") || kind_is(i, "TAIL"); }
 
 int is_swapped_detail(int i) { return is_detail_kind(i) && is_swapped(i); }
 int is_unswapped_detail(int i) { return is_detail_kind(i) && !is_swapped(i); }
@@ -97,16 +98,6 @@ void swap_back_places()
         if (swap_mark[r]) swap_box_place(r);
     }
 }
-
-namespace {
-
-bool has_dir_prefix(const char *name)
-{
-    const char c = name[0];
-    return ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == ':') && name[1] == ':';
-}
-
-}  // namespace
 
 const char *skip_dir_prefix(const char *name) { return has_dir_prefix(name) ? name + 2 : name; }
 

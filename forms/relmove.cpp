@@ -45,14 +45,6 @@ private:
     move_record *saved_;
 };
 
-void shift_rect(box_rec &b, int dx, int dy)
-{
-    b.x += dx;
-    b.endx += dx;
-    b.y += dy;
-    b.endy += dy;
-}
-
 bool on_level(int c) { return c >= 0 && c < box_cap && box_level[c] == cur_level; }
 
 bool valid_box(int c) { return c >= 0 && c < box_cap; }
@@ -236,6 +228,14 @@ int follow_balance(int i, int depth)
     }
     each_relation_run(i, [](int, int) {}, depth, follow_balance);
     return 0;
+}
+
+void shift_rect(box_rec &b, int dx, int dy)
+{
+    b.x += dx;
+    b.endx += dx;
+    b.y += dy;
+    b.endy += dy;
 }
 
 int balance_h_chain(int i, int acc, int depth) { return balance_chain(i, acc, depth, true); }

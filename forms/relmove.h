@@ -5,8 +5,12 @@
 
 #include "shell/host.h"
 
+struct box_rec;
+
 extern int relate_off;  // while set, moves and resizes change the box alone
 
+// Moves the rectangle alone.
+void shift_rect(box_rec &b, int dx, int dy);
 int move_box(int i, int dx, int dy);
 int shift_box(int i, int dx, int dy);
 // shift_box that hands back the delta it applied after clamping.

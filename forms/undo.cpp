@@ -81,15 +81,7 @@ int undo_move()
     undo_move_rec.dx = -undo_move_rec.dx;
     undo_move_rec.dy = -undo_move_rec.dy;
     const int b = undo_move_rec.box, dx = undo_move_rec.dx, dy = undo_move_rec.dy;
-    if (undo_move_rec.mode == 1) {
-        const int saved = relate_off;
-        relate_off = 1;
-        move_box(b, dx, dy);
-        move_children(b, dx, dy);
-        relate_off = saved;
-    } else {
-        move_box(b, dx, dy);
-    }
+    move_with_children(b, dx, dy, undo_move_rec.mode == 1);
     return 0;
 }
 

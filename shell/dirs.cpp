@@ -16,26 +16,17 @@ namespace {
 
 bool is_slot_stop(char c) { return c == '\0' || c == '\t' || c == ',' || c == ';' || c == '/' || c == '(' || c == '\n' || c == '\r'; }
 
-bool is_lead(unsigned char c) { return (c >= 0x80 && c <= 0xA0) || c >= 0xE0; }
-
 // Copies field n of the folder list into buf; false when there is no such field.
+// No stop character occurs as the second byte of a Shift-JIS character.
 bool folder_field(const char *list, int n, char *buf, size_t size)
 {
     const char *p = list;
     for (int i = 0;; ++i) {
-        size_t len = 0;
         const char *start = p;
-        while (!is_slot_stop(*p)) {
-            const int step = is_lead(static_cast<unsigned char>(*p)) && p[1] != '\0' ? 2 : 1;
-            if (i == n && len + step < size) {
-                memcpy(buf + len, p, step);
-                len += step;
-            }
-            p += step;
-        }
+        while (!is_slot_stop(*p)) ++p;
         if (p == start) return false;  // the first empty field ends the list
         if (i == n) {
-            buf[len] = '\0';
+            format_text(buf, size, "%.*s", static_cast<int>(p - start), start);
             return true;
         }
         if (*p != ',' && *p != ';') return false;  // any other stop leaves an empty next field

@@ -107,18 +107,7 @@ int stack_purge()
 
 int stack_load()
 {
-    key_stack_num = 0;
-    const char *p = stacks_lookup('o', view_name());
-    while (key_stack_num < key_stack_cap) {
-        while (*p == ' ' || *p == '\t') ++p;
-        const size_t len = strcspn(p, "\t\n");
-        if (len == 0) break;
-        const size_t n = len < key_size - 1 ? len : key_size - 1;
-        memcpy(key_stack[key_stack_num], p, n);
-        key_stack[key_stack_num][n] = '\0';
-        ++key_stack_num;
-        p += len;
-    }
+    key_stack_num = split_entries(stacks_lookup('o', view_name()), key_stack[0], key_size, key_stack_cap);
     return 0;
 }
 

@@ -39,16 +39,6 @@ const param_key param_keys[] = {
     {"folder", nullptr, folder},
 };
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-
-void trim(char *s)
-{
-    size_t len = strlen(s);
-    while (len > 0 && is_blank(s[len - 1])) s[--len] = '\0';
-    const size_t lead = strspn(s, " \t");
-    memmove(s, s + lead, len - lead + 1);
-}
-
 // Removes a pair of enclosing quotes q and trims again.
 void unquote(char *s, char q)
 {
@@ -56,7 +46,7 @@ void unquote(char *s, char q)
     if (len >= 2 && s[0] == q && s[len - 1] == q) {
         s[len - 1] = '\0';
         memmove(s, s + 1, len - 1);
-        trim(s);
+        trim_blanks(s);
     }
 }
 
@@ -73,7 +63,7 @@ void apply_line(char *line)
     const size_t ops = strspn(p, "=");
     if (ops != 1) return;
     char *value = p + 1;
-    trim(value);
+    trim_blanks(value);
     unquote(value, '"');
     unquote(value, '\'');
     for (const param_key &k : param_keys) {

@@ -105,10 +105,8 @@ int select_project(char *name_buf, const char **file)
 int list_project_dirs(const char *name, char dirs[][256], char defs[][1000])
 {
     if (strcmp(name, "home") == 0) {
-        char path[1024];
-        if (home_dir[0] == '\0' || join_path(path, sizeof path, home_dir, "variable.def") != 0) {
-            copy_bounded(path, sizeof path, "variable.def");
-        }
+        char path[1024] = "variable.def";
+        home_path(path, sizeof path);
         read_defs_lines(path, defs);
         return 0;
     }
@@ -172,14 +170,10 @@ int edit_project_file(char *name, size_t name_size, const char *line, char op)
         return -4;
     }
     home_remove("vokdir.bak");
-    char from[1024], to[1024];
-    if (home_dir[0] != '\0') {
-        join_path(from, sizeof from, home_dir, "vokdir.dat");
-        join_path(to, sizeof to, home_dir, "vokdir.bak");
-    } else {
-        copy_bounded(from, sizeof from, "vokdir.dat");
-        copy_bounded(to, sizeof to, "vokdir.bak");
-    }
+    char from[1024] = "vokdir.dat";
+    char to[1024] = "vokdir.bak";
+    home_path(from, sizeof from);
+    home_path(to, sizeof to);
     sys_rename(from, to);
     home_replace("vokdir.dat", "vokdir_X.dat", true);
     return leave_home() == 0 ? -5 : -7;

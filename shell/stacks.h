@@ -40,7 +40,10 @@ int common_keys_refresh();
 int cstack_load();
 int cstack_save();
 
-// Stacks files.
+// Stacks files.  split_entries splits the entries of a stacks line (at tabs
+// and the newline; blanks and tabs before an entry are skipped, an empty entry
+// ends them) into up to cap rows of row_size bytes and returns their number.
+int split_entries(const char *line, char *rows, size_t row_size, int cap);
 const char *stacks_lookup(char letter, const char *project);
 int stacks_save(char letter, const char *project, char op);
 int stacks_rebuild(char letter);

@@ -63,22 +63,41 @@ bool write_entries(char letter, FILE *out)
     return !ferror(out);
 }
 
-// Splits entries at tabs and newlines (blanks and tabs before an entry are
-// skipped; an empty entry ends the list) into rows.
-void split_entries(const char *p, char rows[][1000], int cap)
+// One entry of len bytes into a row, cut to the row on a character boundary.
+void copy_entry(char *row, size_t size, const char *p, size_t len)
 {
-    for (int i = 0; i < cap; ++i) {
-        while (*p == ' ' || *p == '\t') ++p;
-        const size_t len = strcspn(p, "\t\n");
-        if (len == 0) break;
-        const size_t n = len < 999 ? len : 999;
-        memcpy(rows[i], p, n);
-        rows[i][n] = '\0';
-        p += len;
+    format_text(row, size, "%.*s", static_cast<int>(len), p);
+}
+
+// Writes "\t" and each row without its edge blanks, then the newline; empty
+// rows are left out unless keep_empty.
+void write_rows(FILE *stream, const char rows[][1000], int count, bool keep_empty)
+{
+    for (int i = 0; i < count; ++i) {
+        char text[1000];
+        copy_bounded(text, sizeof text, rows[i]);
+        trim_blanks(text);
+        if (keep_empty || text[0] != '\0') fprintf(stream, "\t%s", text);
     }
+    fputs("\n", stream);
 }
 
 }  // namespace
+
+int split_entries(const char *line, char *rows, size_t row_size, int cap)
+{
+    const char *p = line;
+    int count = 0;
+    while (count < cap) {
+        while (*p == ' ' || *p == '\t') ++p;
+        const size_t len = strcspn(p, "\t\n");
+        if (len == 0) break;
+        copy_entry(rows + static_cast<size_t>(count) * row_size, row_size, p, len);
+        ++count;
+        p += len;
+    }
+    return count;
+}
 
 const char *stacks_lookup(char letter, const char *project)
 {
@@ -322,7 +341,7 @@ int stacks_compare(const char *a, const char *b, const char *target, const char 
 int vstack_load(const char *project)
 {
     for (auto &row : edit_defs) row[0] = '\0';
-    split_entries(stacks_lookup('v', project), edit_defs, 8);
+    split_entries(stacks_lookup('v', project), edit_defs[0], sizeof edit_defs[0], 8);
     return 0;
 }
 
@@ -332,9 +351,7 @@ int pstack_load(const char *project)
     const char *p = stacks_lookup('p', project);
     for (int i = 0; i < 8 && *p != '\0' && *p != '\n'; ++i) {
         const size_t len = strcspn(p, "\t\n");
-        const size_t n = len < 999 ? len : 999;
-        memcpy(edit_props[i], p, n);
-        edit_props[i][n] = '\0';
+        copy_entry(edit_props[i], sizeof edit_props[i], p, len);
         p += len;
         if (*p == '\t') ++p;
     }
@@ -343,25 +360,13 @@ int pstack_load(const char *project)
 
 int vstack_write(FILE *stream)
 {
-    for (auto &row : edit_defs) {
-        char text[1000];
-        copy_bounded(text, sizeof text, row);
-        trim_blanks(text);
-        if (text[0] != '\0') fprintf(stream, "\t%s", text);
-    }
-    fputs("\n", stream);
+    write_rows(stream, edit_defs, 8, false);
     return 0;
 }
 
 int pstack_write(FILE *stream)
 {
-    for (auto &row : edit_props) {
-        char text[1000];
-        copy_bounded(text, sizeof text, row);
-        trim_blanks(text);
-        fprintf(stream, "\t%s", text);
-    }
-    fputs("\n", stream);
+    write_rows(stream, edit_props, 8, true);
     return 0;
 }
 
@@ -405,11 +410,10 @@ bool create_home_file(const char *name)
 
 int init_dir_files()
 {
-    static const char *const stacks[3] = {"ostacks.dat", "vstacks.dat", "pstacks.dat"};
     static const char letters[3] = {'o', 'v', 'p'};
     if (opens("vokdir.dat")) {
-        for (int i = 0; i < 3; ++i) {
-            if (!opens(stacks[i])) stacks_rebuild(letters[i]);
+        for (const char letter : letters) {
+            if (!opens(stacks_file(letter))) stacks_rebuild(letter);
         }
         return 0;
     }
@@ -417,6 +421,6 @@ int init_dir_files()
         msg_box(nullptr, "作業ディレクトリに書き込み出来ません", "TAVIR警告画面", MB_ICONHAND);
         return 1;
     }
-    for (const char *name : stacks) create_home_file(name);
+    for (const char letter : letters) create_home_file(stacks_file(letter));
     return 0;
 }

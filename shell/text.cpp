@@ -84,6 +84,11 @@ char *copy_bounded(char *dst, size_t size, const char *src)
     return dst;
 }
 
+char *copy_span(char *dst, size_t size, const char *src, size_t len)
+{
+    return copy_bounded(dst, len + 1 < size ? len + 1 : size, src);
+}
+
 // Drops a lead byte that a cut left without its follower.
 static void cut_broken_char(char *s)
 {

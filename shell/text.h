@@ -19,6 +19,8 @@ int copy_tail_first(char *dst, const char *src);
 // Copies src into dst of the given size, cut to fit, always terminated.
 // A cut never splits a Shift-JIS lead byte from its follower.
 char *copy_bounded(char *dst, size_t size, const char *src);
+// The same for the first len bytes of src (a word or span inside a text).
+char *copy_span(char *dst, size_t size, const char *src, size_t len);
 
 // snprintf into a fixed buffer; a cut text ends on a character boundary.
 // Returns 0, or 1 when the text was cut.

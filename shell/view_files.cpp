@@ -10,10 +10,11 @@
 
 namespace {
 
-// The size file in use, in the home folder (as given while home_dir is empty).
-void size_file_path(char *out, size_t size)
+// A file of the home folder (as given while home_dir is empty).
+void home_file_path(char *out, size_t size, const char *name)
 {
-    if (home_dir[0] == '\0' || join_path(out, size, home_dir, wsize_file) != 0) copy_bounded(out, size, wsize_file);
+    copy_bounded(out, size, name);
+    home_path(out, size);
 }
 
 }  // namespace
@@ -22,7 +23,7 @@ int load_wsize()
 {
     init_wsize();
     char path[1024];
-    size_file_path(path, sizeof path);
+    home_file_path(path, sizeof path, wsize_file);
     box_rec rows[wsize_rows * 4] = {};
     int links = 0;
     int lines = 0;
@@ -55,7 +56,7 @@ int save_wsize()
     // Written to a temporary of the home folder first: a failed write keeps the view.
     static const char temp[] = "vokwsize.$$$";
     char path[1024];
-    if (home_dir[0] == '\0' || join_path(path, sizeof path, home_dir, temp) != 0) copy_bounded(path, sizeof path, temp);
+    home_file_path(path, sizeof path, temp);
     const bool ok = table_write(path, wsize_rows, rows, 0, nullptr, "") == 0;
     return home_replace(wsize_file, temp, ok) == 0 ? 0 : 1;
 }

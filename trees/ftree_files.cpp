@@ -32,9 +32,7 @@ const char *next_word(const char *p, char *word, size_t size)
 {
     while (*p == ' ' || *p == '\t') ++p;
     const size_t n = strcspn(p, " \t");
-    const size_t keep = n < size ? n : size - 1;
-    memcpy(word, p, keep);
-    word[keep] = '\0';
+    copy_span(word, size, p, n);
     return p + n;
 }
 

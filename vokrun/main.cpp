@@ -1,6 +1,7 @@
 // vokrun: runs one calculation file on the console, with the interpreter's
 // output going to standard output and its files opened by plain name.
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "calc/calc_host.h"
@@ -14,13 +15,10 @@ void wait_for_line()
 {
     char piece[256];
     while (fgets(piece, sizeof piece, stdin) != nullptr) {
-        size_t n = 0;
-        while (piece[n] != '\0') ++n;
+        const size_t n = strlen(piece);
         if (n > 0 && piece[n - 1] == '\n') break;
     }
 }
-
-}  // namespace
 
 // Writes a text to standard output; each "\r\n" becomes "\n", which the
 // text-mode stream turns into the line end of the system.
@@ -34,6 +32,8 @@ int con_print(const char *text)
 }
 
 FILE *con_fopen(const char *name, const char *mode) { return sys_fopen(name, mode); }
+
+}  // namespace
 
 int main(int argc, char **argv)
 {

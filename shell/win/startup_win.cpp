@@ -14,6 +14,7 @@
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/sysmenus.h"
+#include "shell/text.h"
 #include "shell/wsize.h"
 
 HWND hwnd_desktop;
@@ -58,7 +59,7 @@ void append_sysmenu(HWND hwnd, const char *screen)
 HWND create_screen(HINSTANCE instance, const char *cls, const char *label, HWND owner)
 {
     char caption[200];
-    wsprintfA(caption, "%s%s", label, product_caption);
+    format_text(caption, sizeof caption, "%s%s", label, product_caption);
     int x = 0, y = 0, w = 0, h = 0;
     get_wsize(cls, &x, &y, &w, &h);
     if (strcmp(cls, "FORM") == 0 && form_mode == 9) {
@@ -73,6 +74,19 @@ HWND create_screen(HINSTANCE instance, const char *cls, const char *label, HWND 
     set_whwnd(cls, hwnd);
     return hwnd;
 }
+
+// The screens in their order of creation, each with its caption label.
+struct screen_row {
+    win_handle *handle;
+    const char *cls;
+    const char *label;
+};
+
+const screen_row screen_rows[7] = {
+    {&hwndE, "TAVIR", "[TAVIR]"}, {&hwndP, "PROPERTY", "[個性]"}, {&hwndR, "RELATION", "[ｸﾞﾗﾌ]"},
+    {&hwndO, "FORM", "[ﾌｫｰﾑ]"},   {&hwndC, "CODE", "[ｺｰﾄﾞ]"},     {&hwndF, "FLOW", "[ﾌﾛｰ]"},
+    {&hwndL, "LIST", "[一覧]"},
+};
 
 void show_unless_hidden(win_handle screen, int hidden)
 {
@@ -155,26 +169,19 @@ int register_classes(HINSTANCE instance)
 int create_windows(HINSTANCE instance)
 {
     char caption[200];
-    wsprintfA(caption, "[TAVIR]%s", product_caption);
+    format_text(caption, sizeof caption, "[TAVIR]%s", product_caption);
     HWND main = CreateWindowExA(0, "MAIN", caption,
                                 WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, 0,
                                 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (main == nullptr) return 1;
     hwndM = main;
-    hwndE = create_screen(instance, "TAVIR", "[TAVIR]", main);
-    append_sysmenu(as_hwnd(hwndE), "TAVIR");
-    hwndP = create_screen(instance, "PROPERTY", "[個性]", main);
-    hwndR = create_screen(instance, "RELATION", "[ｸﾞﾗﾌ]", main);
-    append_sysmenu(as_hwnd(hwndR), "RELATION");
-    hwndO = create_screen(instance, "FORM", "[ﾌｫｰﾑ]", main);
-    append_sysmenu(as_hwnd(hwndO), "FORM");
-    hwndC = create_screen(instance, "CODE", "[ｺｰﾄﾞ]", main);
-    append_sysmenu(as_hwnd(hwndC), "CODE");
-    hwndF = create_screen(instance, "FLOW", "[ﾌﾛｰ]", main);
-    append_sysmenu(as_hwnd(hwndF), "FLOW");
-    hwndL = create_screen(instance, "LIST", "[一覧]", main);
-    append_sysmenu(as_hwnd(hwndL), "LIST");
-    return hwndE && hwndP && hwndR && hwndO && hwndC && hwndF && hwndL ? 0 : 1;
+    int rc = 0;
+    for (const screen_row &row : screen_rows) {
+        *row.handle = create_screen(instance, row.cls, row.label, main);
+        append_sysmenu(as_hwnd(*row.handle), row.cls);  // PROPERTY has no items of its own
+        if (*row.handle == nullptr) rc = 1;
+    }
+    return rc;
 }
 
 int start_timer()

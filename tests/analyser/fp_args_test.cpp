@@ -45,6 +45,14 @@ protected:
         for (size_t i = 0; i < box_names.size(); ++i) box_table[i] = box_rec{};
         remove("ftree_f.txt");
     }
+    // The state afresh for one case of a table, with the two answered boxes.
+    static void fresh_case()
+    {
+        anal_test::fresh();
+        tree_links_reset();
+        answer("on_a", 3);
+        answer("on_b", 4);
+    }
     static void answer(const char *name, int box)
     {
         strcpy(func_box_answers[func_box_answer_num].name, name);
@@ -178,10 +186,7 @@ TEST_F(FpArgs, ABodyScanThatCannotGoOnEndsWithoutLinks)
          "cb.c(4):関数本体の途中でファイルが終わりました、関数ポインタ引数の解析を中止します\r\n"},
     };
     for (const auto &c : cases) {
-        anal_test::fresh();
-        tree_links_reset();
-        answer("on_a", 3);
-        answer("on_b", 4);
+        fresh_case();
         anal_test::write_file("cb.c", c.source);
         record(0, 1, 2, 7, 0);
         EXPECT_EQ(analyse_fp_args(), 0) << c.what;
@@ -214,10 +219,7 @@ TEST_F(FpArgs, TheEndOfTheInputInsideADeclaration)
          "cb.c(7):★EOFを検出しましたcode(\"E555\")"},
     };
     for (const auto &c : cases) {
-        anal_test::fresh();
-        tree_links_reset();
-        answer("on_a", 3);
-        answer("on_b", 4);
+        fresh_case();
         anal_test::write_file("cb.c", c.source);
         anal_test::write_file("other.c", "int caller(void) { run(on_b); }\n");
         record(0, 1, 2, 7, 0);

@@ -1,7 +1,10 @@
 // Runs calculation programs under the capture hooks: the output as one text,
-// files opened by name in the working folder or through a fixture map.
+// files opened by name in the working folder or through a fixture map, and tables
+// of programs checked against their output.
 #ifndef VOK_TESTS_CALC_CALC_RUN_H
 #define VOK_TESTS_CALC_CALC_RUN_H
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
@@ -106,6 +109,23 @@ inline std::string body(const std::string &out)
         kept += line + "\n";
     }
     return kept;
+}
+
+// A program that runs to the end and the output body() keeps of it.
+struct program_case {
+    const char *name;
+    const char *program;
+    const char *out;
+};
+
+template <size_t N>
+void expect_outputs(const program_case (&cases)[N])
+{
+    for (const program_case &c : cases) {
+        const result r = run(c.program);
+        EXPECT_EQ(0, r.rc) << c.name;
+        EXPECT_EQ(c.out, body(r.out)) << c.name;
+    }
 }
 
 }  // namespace calc_test

@@ -10,22 +10,9 @@
 namespace {
 
 using calc_test::body;
+using calc_test::expect_outputs;
+using calc_test::program_case;
 using calc_test::run;
-
-struct program_case {
-    const char *name;
-    const char *program;
-    const char *out;
-};
-
-void expect_outputs(const program_case *cases, size_t n)
-{
-    for (size_t i = 0; i < n; ++i) {
-        const auto r = run(cases[i].program);
-        EXPECT_EQ(0, r.rc) << cases[i].name;
-        EXPECT_EQ(cases[i].out, body(r.out)) << cases[i].name;
-    }
-}
 
 TEST(Executor, ConditionsOperatorsAndBuiltins)
 {
@@ -64,7 +51,7 @@ TEST(Executor, ConditionsOperatorsAndBuiltins)
          "  no\t        $3\t         $\r\n   0\t  1.500000\t  2.000000\r\n   1\t          \t  0.000000\r\n"
          "   2\t          \t  0.000000\r\n   3\t          \t  1.500000\r\n"},
     };
-    expect_outputs(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(Executor, RemainderByZeroReportsOncePerNode)
@@ -93,7 +80,7 @@ TEST(Executor, SettingsAndMessages)
          "  no\t         x\t        dx\r\n   0\t  1.000000\t  0.500000\r\n   1\t  1.500000\t          \r\n"
          "   2\t  2.000000\t          \r\n   3\t  2.500000\t          \r\n"},
     };
-    expect_outputs(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(Executor, FormatTextsAcceptedAndRefused)
@@ -185,7 +172,7 @@ TEST(Functions, ReturnArgumentsAndStack)
         {"stack overflow without arguments", "_Z() { RETURN(_Z()); };\ny = _Z();\n",
          "F529 スタックがオーバーしました argcn(99) argvn(99)\r\n"},
     };
-    expect_outputs(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(References, OffsetsLookupsAndRanges)
@@ -216,7 +203,7 @@ TEST(References, OffsetsLookupsAndRanges)
         {"eleventh nesting", "i1;\nALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { ALL(i) { }; }; }; }; }; }; }; }; }; }; };\n",
          "F114 行番号(2) カラム位置(95)の変数(i)の参照に誤りがあります\r\n"},
     };
-    expect_outputs(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 }  // namespace

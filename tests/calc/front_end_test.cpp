@@ -20,6 +20,16 @@ struct stage_case {
     const char *out;  // the output without the start, F907 and time lines
 };
 
+template <size_t N>
+void expect_stages(const stage_case (&cases)[N])
+{
+    for (const stage_case &c : cases) {
+        const auto r = run(c.program);
+        EXPECT_EQ(c.rc, r.rc) << c.name;
+        EXPECT_EQ(c.out, body(r.out)) << c.name;
+    }
+}
+
 std::string repeat(const std::string &s, int n)
 {
     std::string r;
@@ -102,12 +112,7 @@ TEST(Stages, TokenLimitAndRewriteLimit)
 
 TEST(Directives, BlocksTabAndFin)
 {
-    struct directive_case {
-        const char *name;
-        const char *program;
-        const char *out;
-    };
-    const directive_case cases[] = {
+    const calc_test::program_case cases[] = {
         {"#FIN ends the program", "MSG(\"a\");\n#FIN\nMSG(\"b\");\n", "a\r\n"},
         {"#COMMENT skips", "#COMMENT\nMSG(\"a\");\n#a=T\n#END\nMSG(\"b\");\n", "b\r\n"},
         {"#DATA skips", "#DATA\n1,2\n#END\nMSG(\"b\");\n", "b\r\n"},
@@ -117,11 +122,7 @@ TEST(Directives, BlocksTabAndFin)
         {"unclosed #DATA", "MSG(\"a\");\n#DATA\nx = @;\n", "a\r\n"},
         {"other # line skipped in pass 2", "#TAB 8\nMSG(\"a\");\n", "a\r\n"},
     };
-    for (const auto &c : cases) {
-        const auto r = run(c.program);
-        EXPECT_EQ(0, r.rc) << c.name;
-        EXPECT_EQ(c.out, body(r.out)) << c.name;
-    }
+    calc_test::expect_outputs(cases);
 }
 
 TEST(Directives, TabWidthPersistsAndCountsColumns)
@@ -142,13 +143,7 @@ TEST(Directives, TabWidthPersistsAndCountsColumns)
 
 TEST(GroupVariables, NamesRulesAndColumns)
 {
-    struct gvar_case {
-        const char *name;
-        const char *program;
-        int rc;
-        const char *out;
-    };
-    const gvar_case cases[] = {
+    const stage_case cases[] = {
         {"longest name first", "#a=Temp, b=Tempmax\nTempmax = 3; Temp = 2;\nPRT(Temp, Tempmax);\n", 0,
          "  no\t      Temp\t   Tempmax\r\n   0\t  2.000000\t  3.000000\r\n"},
         {"blank-separated pairs", "#a=Temp b=Press\nTemp = 1;\n", 0, ""},
@@ -185,11 +180,7 @@ TEST(GroupVariables, NamesRulesAndColumns)
          "E123 行番号(2)カラム位置(18)の文字:@(0x40)に誤りがあります\r\n"},
         {"group name in the lexer message", "#a=Temp\nTemp = 1; Temp 0;\n", 0, ""},
     };
-    for (const auto &c : cases) {
-        const auto r = run(c.program);
-        EXPECT_EQ(c.rc, r.rc) << c.name;
-        EXPECT_EQ(c.out, body(r.out)) << c.name;
-    }
+    expect_stages(cases);
 }
 
 TEST(GroupVariables, CodesRunOutBeforeTheTableLimit)
@@ -261,11 +252,7 @@ TEST(Lexer, ErrorCodesInTheirMessageForms)
          "F6561 行番号(1) カラム位置(5)で、?指定変数(x)でないのに異なるサイズ(5)を指定しています\r\n"
          "F656 行番号(1) カラム位置(13)で、１要素限定変数(y)にサイズ(2)を指定しています\r\n"},
     };
-    for (const auto &c : cases) {
-        const auto r = run(c.program);
-        EXPECT_EQ(c.rc, r.rc) << c.name;
-        EXPECT_EQ(c.out, body(r.out)) << c.name;
-    }
+    expect_stages(cases);
 }
 
 TEST(Keywords, LookupAndFunctionWords)
@@ -366,11 +353,7 @@ TEST(Checks, DeclarationsLocalsAndIndexShapes)
          "F277 行番号(2) カラム位置(9)の変数(A)に関して、行列の種類に矛盾があります\r\n"
          "E1061 行番号(2)カラム位置(9)の文字:A(0x41)に誤りがあります\r\n"},
     };
-    for (const auto &c : cases) {
-        const auto r = run(c.program);
-        EXPECT_EQ(c.rc, r.rc) << c.name;
-        EXPECT_EQ(c.out, body(r.out)) << c.name;
-    }
+    expect_stages(cases);
 }
 
 TEST(Passes, KindContradictions)
@@ -387,11 +370,7 @@ TEST(Passes, KindContradictions)
         {"CAYLEY", "i2; MATRIX(A(i)) { };\nCAYLEY() { x = A; };\n", 14,
          "F332 行番号(2) カラム位置(16)の変数(A)の演算種別(CAYLEY)に矛盾があります\r\nF999 処理を中断します\r\n"},
     };
-    for (const auto &c : cases) {
-        const auto r = run(c.program);
-        EXPECT_EQ(c.rc, r.rc) << c.name;
-        EXPECT_EQ(c.out, body(r.out)) << c.name;
-    }
+    expect_stages(cases);
 }
 
 TEST(Passes, EstimatesAndStorage)

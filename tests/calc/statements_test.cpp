@@ -8,24 +8,11 @@
 #include "tests/calc/calc_run.h"
 
 using calc_test::body;
+using calc_test::expect_outputs;
+using calc_test::program_case;
 using calc_test::run;
 
 namespace {
-
-struct stmt_case {
-    const char *name;
-    const char *program;
-    const char *expected;
-};
-
-void run_cases(const stmt_case *cases, size_t n)
-{
-    for (size_t k = 0; k < n; ++k) {
-        const auto r = run(cases[k].program);
-        EXPECT_EQ(0, r.rc) << cases[k].name;
-        EXPECT_EQ(cases[k].expected, body(r.out)) << cases[k].name;
-    }
-}
 
 // n SIGMA sums nested in one another, each over an index of one element.
 std::string nested_sigmas(int n)
@@ -40,7 +27,7 @@ std::string nested_sigmas(int n)
 
 TEST(Sigma, SumsOverItemsAndSummandLists)
 {
-    const stmt_case cases[] = {
+    const program_case cases[] = {
         {"plain, x%n and mismatched forms",
          "t4; t0 = 1; dt = 1; x1; x0 = 0; dx = 1; y2;\n"
          "s = SIGMA(t, 1); u = SIGMA(t%2, t(t), 100); v = SIGMA(t%3, 1, 2); w = SIGMA(x, y, x(x) * 10 + 1);\n"
@@ -56,7 +43,7 @@ TEST(Sigma, SumsOverItemsAndSummandLists)
          "   B\t        y0\r\n  x0\t  3.000000\r\n  x1\t  6.000000\r\n  x2\t  9.000000\r\n"
          "   C\t        y0\r\n  x0\t 12.000000\r\n  x1\t 24.000000\r\n  x2\t 36.000000\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(Sigma, SixtyFourLevelsAndNoMore)
@@ -75,7 +62,7 @@ TEST(Sigma, SixtyFourLevelsAndNoMore)
 
 TEST(Trace, FormatsAsPrintfReadsThem)
 {
-    const stmt_case cases[] = {
+    const program_case cases[] = {
         {"two conversions", "a = 2; b = 0.5;\nTRACE(\"ab%10.3e|%-8g|\", a * 6172.839, b * 5);\n", "ab 1.235e+04|2.5     |\r\n"},
         {"a text alone and %%", "TRACE(\"100%% done\");\n", "100% done\r\n"},
         {"Shift-JIS text", "a = 2;\nTRACE(\"値=%g円\", a);\n", "値=2円\r\n"},
@@ -102,7 +89,7 @@ TEST(Trace, FormatsAsPrintfReadsThem)
          "G223 行番号(2) カラム位置(42)のITRACE文に誤りがあります\r\n"
          "G223 行番号(2) カラム位置(59)のITRACE文に誤りがあります\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(Trace, VeryWideValuesPrintWhole)
@@ -141,7 +128,7 @@ TEST(Diagnostics, TablesTreesAndUnusedLetters)
 
 TEST(MkMatrix, FillOrderAndFailures)
 {
-    const stmt_case cases[] = {
+    const program_case cases[] = {
         {"fill order and the way back",
          "z2; w1; z0 = 1; dz = 1;\nALL(z) { e(z) = z(z); f(z) = z(z) * 10; };\nMKMATRIX(M(z, w), e(z), f(z));\nMPRT(M(z, w));\n"
          "MKVECTOR(M(z, w), f(z), e(z));\nALL(z) { TRACE(\"%g %g\", e(z), f(z)); };\n",
@@ -154,5 +141,5 @@ TEST(MkMatrix, FillOrderAndFailures)
         {"a complex matrix", "z2; w1;\nIREAD(N(z, w), \"\", \"#N\");\nMKMATRIX(N(z, w), e(z), f(z));\n#DATA\n#N\n1, 2i\n3, 4\n5, 6\n#END\n",
          "F222 行番号(3) カラム位置(1)で、形式が誤っています rtc(-3)\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }

@@ -9,24 +9,11 @@
 #include "tests/calc/calc_run.h"
 
 using calc_test::body;
+using calc_test::expect_outputs;
+using calc_test::program_case;
 using calc_test::run;
 
 namespace {
-
-struct typed_case {
-    const char *name;
-    const char *program;
-    const char *expected;
-};
-
-void run_cases(const typed_case *cases, size_t n)
-{
-    for (size_t k = 0; k < n; ++k) {
-        const auto r = run(cases[k].program);
-        EXPECT_EQ(0, r.rc) << cases[k].name;
-        EXPECT_EQ(cases[k].expected, body(r.out)) << cases[k].name;
-    }
-}
 
 const char matrices_ab[] =
     "i1; j2; k1;\nMATRIX(A(i, j), B(j, k), C(i, k), D(j, j)) { };\nREAD(A, \"\", \"#A\");\nREAD(B, \"\", \"#B\");\n";
@@ -63,7 +50,7 @@ TEST(TypedArithmetic, ProductsPowersAndTheirMessages)
 
 TEST(TypedArithmetic, KindsUnitsAndComparisons)
 {
-    const typed_case cases[] = {
+    const program_case cases[] = {
         {"quaternion units", "i@; j@; k@; x0 = 0; x1;\nALL(x) { QUATERNION() { q(x) = i * j; p(x) = j * i; }; };\n"
                               "ALL(x) { TRACE(\"%g %g\", ELEMENT(q(x), 3), ELEMENT(p(x), 3)); };\n",
          "1 -1\r\n1 -1\r\n"},
@@ -100,7 +87,7 @@ TEST(TypedArithmetic, KindsUnitsAndComparisons)
          "F318 行番号(3) カラム位置(95)の変数(p)が間違っています\r\n"
          "2 0\r\n2 0\r\n2 0\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(TypedArithmetic, CommutatorsAndChainedTargets)
@@ -117,7 +104,7 @@ TEST(TypedArithmetic, CommutatorsAndChainedTargets)
 
 TEST(TypedBuiltins, PrincipalValuesAndFailures)
 {
-    const typed_case cases[] = {
+    const program_case cases[] = {
         {"principal values", "a@;\nIMATRIX() { ITRACE(\"%s|%s|%s|%s|%s|%s\", SQRT(-4), LOG(-1), SQRT(3 - 4 * a), "
                              "ARGUMENT(-1), SQRT(-4 * a), EXP(0 * a)); };\n",
          "2i|3.141593i|2-i|3.141593|1.414214-1.414214i|1\r\n"},
@@ -149,12 +136,12 @@ TEST(TypedBuiltins, PrincipalValuesAndFailures)
                          "INTEGER(-2.7)); };\n#DATA\n#Z\n3-4i\n3-4i\n#END\n",
          "3 -4 5 3.14159 -2\r\n3 -4 5 3.14159 -2\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 TEST(Dirac, GammaContractionsAndVectors)
 {
-    const typed_case cases[] = {
+    const program_case cases[] = {
         {"gamma codes", "x3;\nIMATRIX() { H(x, x) = GAMMA(2.9); K(x, x) = SUM(); N(x, x) = GAMMA(4); };\n"
                         "MPRT(H(x, x)); MPRT(K(x, x));\n",
          "F700 行番号(2) カラム位置(60)の代入、足し込み、又は一致比較操作(=)に失敗しました\r\n"
@@ -185,7 +172,7 @@ TEST(Dirac, GammaContractionsAndVectors)
         {"factorial", "MATRIX() { w = 5.7!; v = (-1)!; };\nTRACE(\"%g %g\", w, v);\n",
          "120 0\r\n"},
     };
-    run_cases(cases, sizeof cases / sizeof cases[0]);
+    expect_outputs(cases);
 }
 
 namespace {

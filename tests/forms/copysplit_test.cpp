@@ -1,5 +1,8 @@
 // Copy to "saveform.txt", paste, its undo, split files and subtree deletion.
 #include "forms/copysplit.h"
+
+#include <filesystem>
+
 #include "forms/undo.h"
 #include "shell/dirs.h"
 #include "tests/forms/form_fixture.h"
@@ -121,6 +124,10 @@ TEST_F(CopySplit, AnUnwritableNewFileLeavesTheCurrentFile)
     EXPECT_EQ("unchanged\n", file_text("cur.f"));
     EXPECT_EQ(2, split_form("no_such_dir\\cur.f", "CAT.f"));
     EXPECT_EQ(2, form_num);
+    std::filesystem::create_directory("cur.f.$$$");  // the current file's temporary cannot be made
+    EXPECT_EQ(2, split_form("cur.f", "CAT.f"));
+    EXPECT_EQ("unchanged\n", file_text("cur.f"));
+    std::filesystem::remove("cur.f.$$$");
 }
 
 TEST_F(CopySplit, SubtreeDeletionThroughSwappedDetailsAndCycles)

@@ -1,7 +1,11 @@
 // Form files: the writer's bytes, every layout the reader takes, loads at a
 // base, the failures, and the table reader and writer.
 #include "forms/formfile.h"
+
+#include <filesystem>
+
 #include "generators/rtree.h"
+#include "shell/dirs.h"
 #include "trees/multi_cur.h"
 #include "tests/forms/form_fixture.h"
 
@@ -10,6 +14,11 @@ namespace {
 class FormFile : public FormTest {
 protected:
     static std::string fixture(const char *name) { return file_text(std::string(VOK_FORMS_FIXTURES) + "/" + name); }
+    static std::string raw_text(const char *name)
+    {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     static void three_boxes()
     {
         box("WORK", "top", 10, 20, 100, 200, "w \"cap tion\" 1");
@@ -172,6 +181,42 @@ TEST_F(FormFile, Failures)
     form_num = box_cap - 2;
     EXPECT_EQ(2, load_form("many.f"));
     EXPECT_EQ(box_cap, form_num);
+}
+
+// A save writes a temporary beside the form and renames it over the form:
+// when the temporary cannot be made the old form stays byte for byte.
+TEST_F(FormFile, AFailedSaveKeepsTheOldForm)
+{
+    three_boxes();
+    write_file("kept.f", "old form\r\n");
+    std::filesystem::create_directory("kept.f.$$$");
+    EXPECT_EQ(1, save_form("kept.f"));
+    EXPECT_EQ("old form\r\n", raw_text("kept.f"));
+    std::filesystem::remove("kept.f.$$$");
+    EXPECT_EQ(0, save_form("kept.f"));
+    EXPECT_EQ(fixture("two_links.f"), file_text("kept.f"));
+    EXPECT_FALSE(std::filesystem::exists("kept.f.$$$"));
+}
+
+TEST_F(FormFile, SavesGoWhereTheFolderSlotsSendThem)
+{
+    std::filesystem::create_directory("slot1");
+    proj_selected = 1;
+    copy_bounded(proj_dirs, sizeof proj_dirs, "no_such_dir,slot1");
+    three_boxes();
+    static const struct {
+        const char *name;
+        const char *written;
+    } cases[] = {{"w.f", "slot1/w.f"}, {"1:p.f", "slot1/p.f"}};
+    for (const auto &c : cases) {
+        std::filesystem::remove(c.written);
+        EXPECT_EQ(0, save_form(c.name)) << c.name;
+        EXPECT_EQ(fixture("two_links.f"), file_text(c.written)) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(std::string(c.written) + ".$$$")) << c.name;
+    }
+    EXPECT_EQ(1, save_form("0:x.f"));
+    proj_selected = 0;
+    proj_dirs[0] = '\0';
 }
 
 TEST_F(FormFile, TableReadAndWrite)

@@ -59,22 +59,37 @@ TEST_F(Words, WidgetClassTable)
 
 TEST_F(Words, ProcedureHeadsAndCaseLabels)
 {
-    char name[20];
-    EXPECT_EQ(1, get_proc_head("long PASCAL FAR WndProc (HWND hwnd, UINT m)\n", name));
-    EXPECT_STREQ("WndProc", name);
-    EXPECT_EQ(1, get_proc_head("void Win::Paint(void)\n", name));
-    EXPECT_STREQ("Paint", name);
-    EXPECT_EQ(0, get_proc_head("int PASCAL WinMain (HINSTANCE h, int n);\n", name));
-    EXPECT_EQ(0, get_proc_head("x = \"PASCAL\" f(a)\n", name));
-    EXPECT_EQ(0, get_proc_head("PASCAL only\n", name));
+    const struct {
+        const char *line;
+        int found;
+        const char *name;
+    } heads[] = {{"long PASCAL FAR WndProc (HWND hwnd, UINT m)\n", 1, "WndProc"},
+                 {"void Win::Paint(void)\n", 1, "Paint"},
+                 {"int PASCAL WinMain (HINSTANCE h, int n);\n", 0, nullptr},
+                 {"x = \"PASCAL\" f(a)\n", 0, nullptr},
+                 {"PASCAL only\n", 0, nullptr}};
+    for (const auto &h : heads) {
+        char name[20];
+        EXPECT_EQ(h.found, get_proc_head(h.line, name)) << h.line;
+        if (h.name != nullptr) {
+            EXPECT_STREQ(h.name, name) << h.line;
+        }
+    }
+    const struct {
+        const char *line;
+        int found;
+        const char *label;
+    } labels[] = {{"  case WM_CREATE :\n", 1, "WM_CREA"},
+                  {"case\tIDOK:", 1, "IDOK"},
+                  {"casex:", 1, "x"},
+                  {"case IDOK\n", 0, nullptr}};
     char label[8];
-    EXPECT_EQ(1, get_case_label("  case WM_CREATE :\n", label));
-    EXPECT_STREQ("WM_CREA", label);
-    EXPECT_EQ(1, get_case_label("case\tIDOK:", label));
-    EXPECT_STREQ("IDOK", label);
-    EXPECT_EQ(1, get_case_label("casex:", label));
-    EXPECT_STREQ("x", label);
-    EXPECT_EQ(0, get_case_label("case IDOK\n", label));
+    for (const auto &l : labels) {
+        EXPECT_EQ(l.found, get_case_label(l.line, label)) << l.line;
+        if (l.label != nullptr) {
+            EXPECT_STREQ(l.label, label) << l.line;
+        }
+    }
     int depth = 0;
     EXPECT_EQ(1, get_case_label_depth("\t\tcase A:\n", &depth, label));
     EXPECT_EQ(2, depth);

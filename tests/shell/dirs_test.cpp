@@ -44,6 +44,7 @@ TEST_F(folder_test, SlotsFollowTheFolderListAndItsStopCharacters)
         {"d:\\a\tx,c", {"d:\\a", "<none>"}},
         {"d:\\my src;e:\\b\n", {"d:\\my src", "e:\\b", "<none>"}},
         {"a,,b", {"a", "<none>"}},
+        {"d:\\表示,e:\\b", {"d:\\表示", "e:\\b", "<none>"}},  // Shift-JIS names pass whole
         {"", {"<none>"}},
     };
     home_dir[0] = '\0';

@@ -74,6 +74,10 @@ TEST(TextTests, BoundedCopyAndFormatEndOnACharacter)
     EXPECT_STREQ("abテ", buf);
     copy_bounded(buf, sizeof buf, "ab");
     EXPECT_STREQ("ab", buf);
+    copy_span(buf, sizeof buf, "abc def", 3);  // the span alone
+    EXPECT_STREQ("abc", buf);
+    copy_span(buf, sizeof buf, "aテスト x", 7);  // cut to fit, between characters
+    EXPECT_STREQ("aテス", buf);
 
     EXPECT_EQ(0, format_text(buf, sizeof buf, "%d", 42));
     EXPECT_STREQ("42", buf);
