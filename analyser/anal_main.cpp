@@ -18,22 +18,22 @@
 #include "analyser/includes.h"
 #include "analyser/lexer.h"
 #include "analyser/options.h"
-#include "analyser/owner.h"
 #include "analyser/parser.h"
 #include "analyser/preproc.h"
 #include "analyser/range_labels.h"
 #include "analyser/report.h"
 #include "analyser/search_keys.h"
 #include "analyser/source_load.h"
-#include "analyser/startup_tables.h"
 #include "analyser/steps.h"
-#include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
+#include "shell/anal_owner.h"
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
+#include "shell/sjis.h"
 #include "shell/startup.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 #include "shell/winmsg.h"
 
 int anal_first_run = 1;
@@ -577,15 +577,6 @@ int count_leading_quotes(const char *s)
     int n = 0;
     while (s[n] == '\'') ++n;
     return n;
-}
-
-const char *strip_quotes(const char *s)
-{
-    static char text[func_name_size];
-    while (*s == '\'') ++s;
-    copy_bounded(text, sizeof text, s);
-    for (int i = (int)strlen(text) - 1; i >= 0 && chr_in_str((unsigned char)text[i], "';:"); --i) text[i] = '\0';
-    return text;
 }
 
 int cmp_unquoted(const char *s, const char *t)

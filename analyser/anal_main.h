@@ -25,7 +25,6 @@ int get_grid_origin(int *x, int *y);
 int ref_line_hit(int n, const char *key);
 int count_trailing_quotes(const char *s);
 int count_leading_quotes(const char *s);
-const char *strip_quotes(const char *s);
 int cmp_unquoted(const char *s, const char *t);
 
 #endif

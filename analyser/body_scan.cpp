@@ -15,10 +15,10 @@
 #include "analyser/report.h"
 #include "analyser/search_keys.h"
 #include "analyser/source_load.h"
-#include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
 #include "shell/startup.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 char param_names[param_cap][param_size];
 int param_num;

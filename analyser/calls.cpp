@@ -7,17 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analyser/anal_host.h"
 #include "analyser/body_scan.h"
 #include "analyser/report.h"
 #include "analyser/tree_walk.h"
-#include "generators/rtree.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
-#include "trees/ftree_files.h"
-#include "trees/tree_box.h"
 
 char **SRCTBL;
 char **name_tbl;

@@ -9,14 +9,13 @@
 
 #include "analyser/anal_host.h"
 #include "analyser/preproc.h"
-#include "analyser/vbsub.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
-#include "trees/list_text.h"
+#include "shell/trace_log.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 
 #include "analyser/anal_host.h"
 #include "analyser/flow_nodes.h"
-#include "analyser/owner.h"
 #include "analyser/preproc.h"
 #include "analyser/report.h"
 #include "analyser/source_load.h"
-#include "analyser/vbsub.h"
+#include "shell/anal_owner.h"
 #include "shell/msgbox.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 #include "shell/winmsg.h"
 
 char anal_message[anal_message_size];

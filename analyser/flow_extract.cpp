@@ -17,9 +17,9 @@
 #include "analyser/range_labels.h"
 #include "analyser/source_load.h"
 #include "analyser/startup_tables.h"
-#include "analyser/vbsub.h"
 #include "analyser/wordattr.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 label_rec *label_list;
 

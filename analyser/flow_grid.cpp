@@ -5,7 +5,7 @@
 
 #include "analyser/anal_host.h"
 #include "analyser/failures.h"
-#include "analyser/vbsub.h"
+#include "shell/trace_log.h"
 
 int32_t *flow_grid[grid_rows];
 int cb_base_num;

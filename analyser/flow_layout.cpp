@@ -10,7 +10,7 @@
 #include "analyser/flow_nodes.h"
 #include "analyser/flow_walk.h"
 #include "analyser/startup_tables.h"
-#include "analyser/vbsub.h"
+#include "shell/trace_log.h"
 
 namespace {
 

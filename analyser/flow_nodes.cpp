@@ -9,8 +9,9 @@
 #include "analyser/failures.h"
 #include "analyser/flow_grid.h"
 #include "analyser/startup_tables.h"
-#include "analyser/vbsub.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 cb *cbp[cb_cap];
 int cb_num;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "analyser/anal_host.h"
 #include "analyser/anal_main.h"
 #include "analyser/body_scan.h"
 #include "analyser/failures.h"
@@ -17,14 +18,13 @@
 #include "analyser/preproc.h"
 #include "analyser/report.h"
 #include "analyser/source_load.h"
-#include "forms/model.h"
 #include "shell/codeout.h"
 #include "shell/startup.h"
 #include "shell/text.h"
-#include "trees/ftree_files.h"
-#include "trees/tree_links.h"
 
 namespace {
+
+const int name_size = 32;  // a box name as get_box_name gives it (the form model's name slot)
 
 // One open parenthesis of a body scan.
 struct arg_level {
@@ -73,8 +73,8 @@ void print_records()
         const parg_rec &r = records[i];
         char first[name_size];
         char second[name_size];
-        get_box_name(r.first, first);
-        get_box_name(r.second, second);
+        get_box_name(r.first, first, sizeof first);
+        get_box_name(r.second, second, sizeof second);
         code_printf("%-15s(1):[%04d]%-15s->[%04d]%-10s->[%05d]:P%d\r\n", ftree_f_name(r.source),
                     r.first, first, r.second, second, r.node, r.param);
     }
@@ -83,7 +83,7 @@ void print_records()
 bool box_has_name(int box, const char *name)
 {
     char text[name_size];
-    get_box_name(box, text);
+    get_box_name(box, text, sizeof text);
     return strcmp(text, name) == 0;
 }
 
@@ -148,8 +148,8 @@ void check_use(const char *name, int line)
     char first[name_size];
     char second[name_size];
     char text[2400];
-    get_box_name(level.first, first);
-    get_box_name(level.second, second);
+    get_box_name(level.first, first, sizeof first);
+    get_box_name(level.second, second, sizeof second);
     format_text(text, sizeof text, "%s(%05d):(%d):[%04d]%s->%s(P%d:[%04d]%s)\r\n", source_file, line,
                 records[run_begin].source, level.first, first, name, level.counter, level.second, second);
     code_print(text);

@@ -6,8 +6,8 @@
 
 #include "analyser/calls.h"
 #include "analyser/source_load.h"
-#include "analyser/startup_tables.h"
 #include "shell/dirs.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 include_rec include_tbl[include_cap];

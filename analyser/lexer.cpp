@@ -9,6 +9,7 @@
 #include "analyser/report.h"
 #include "analyser/source_load.h"
 #include "analyser/startup_tables.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 namespace {

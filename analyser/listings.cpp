@@ -8,12 +8,11 @@
 #include "analyser/anal_host.h"
 #include "analyser/options.h"
 #include "analyser/source_load.h"
-#include "analyser/startup_tables.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
+#include "shell/sjis.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
-#include "trees/tree_links.h"
 
 namespace {
 

@@ -10,13 +10,12 @@
 #include "analyser/options.h"
 #include "analyser/preproc.h"
 #include "analyser/range_labels.h"
-#include "analyser/startup_tables.h"
 #include "analyser/steps.h"
-#include "analyser/vbsub.h"
-#include "generators/tabs.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 brace_rec brace_tbl[line_cap + 1];
 int nest_stack[nest_stack_cap];

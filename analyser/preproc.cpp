@@ -14,12 +14,12 @@
 #include "analyser/report.h"
 #include "analyser/search_keys.h"
 #include "analyser/source_load.h"
-#include "analyser/startup_tables.h"
-#include "analyser/vbsub.h"
-#include "shell/startup.h"
+#include "shell/sjis.h"
 #include "shell/stacks.h"
+#include "shell/startup.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 define_rec define_tbl[define_cap];
 int d_num;

@@ -3,12 +3,13 @@
 
 #include <cstring>
 
+#include "analyser/anal_host.h"
 #include "analyser/anal_inputs.h"
 #include "analyser/body_scan.h"
 #include "analyser/lexer.h"
 #include "analyser/preproc.h"
 #include "analyser/startup_tables.h"
-#include "analyser/anal_host.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 search_key_rec search_key;

@@ -7,10 +7,10 @@
 #include <cstring>
 
 #include "analyser/report.h"
-#include "analyser/vbsub.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
 #include "shell/text.h"
+#include "shell/trace_log.h"
 
 char **source_lines;
 int line_count;

@@ -1,14 +1,7 @@
-// The lexer's character tables and the ASCII case helpers.
+// The lexer's character-class table and the ASCII case helpers.
 #include "analyser/startup_tables.h"
 
 unsigned char char_class[256];
-unsigned char sjis_lead[256];
-
-int init_sjis_table()
-{
-    for (int c = 0; c < 256; ++c) sjis_lead[c] = (c >= 0x80 && c <= 0xA0) || c >= 0xE0;
-    return 0;
-}
 
 int set_char_class(const char *chars, int cls)
 {
@@ -26,8 +19,6 @@ int init_char_class()
     set_char_class("\"'", 5);
     return 0;
 }
-
-int is_sjis_lead(int c) { return sjis_lead[c & 0xFF]; }
 
 int char_class_of(int c) { return char_class[c & 0xFF]; }
 

@@ -1,9 +1,9 @@
 // Call-line marks read back from the call-line list of the last tree build.
 #include "analyser/tree_marks.h"
 
+#include "analyser/anal_host.h"
 #include "analyser/source_load.h"
 #include "shell/sysfile.h"
-#include "trees/ftree_files.h"
 
 namespace {
 

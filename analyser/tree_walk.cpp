@@ -3,9 +3,9 @@
 // the copy in the calling file, and the walk stops at the depth limit.
 #include "analyser/tree_walk.h"
 
+#include "analyser/anal_host.h"
 #include "analyser/calls.h"
 #include "analyser/report.h"
-#include "trees/tree_box.h"
 
 int last_tree_box;
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "generators/words.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
+#include "shell/words.h"
 
 char word_tbl[word_cap][word_size];
 int word_list_start[word_list_count];

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "calc/calc_tables.h"
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 calc_gvar calc_gvar_tab[calc_gvar_max];

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/calc_tables.h"
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 
 int calc_item_level;
 int calc_sigma_level;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "calc/calc_tables.h"
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 calc_token calc_tok[calc_tok_max];

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "calc/calc_tables.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
-#include "forms/kanji.h"
 
 namespace {
 char num_bufs[3][1000];

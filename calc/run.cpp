@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "calc/calc_tables.h"
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
 

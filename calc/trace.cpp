@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calc/calc_tables.h"
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "forms/model.h"
 #include "forms/para.h"
 #include "forms/queries.h"
+#include "forms/rtree.h"
 #include "forms/undo.h"
-#include "generators/rtree.h"
 #include "shell/msgbox.h"
 #include "shell/text.h"
 

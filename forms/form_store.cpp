@@ -3,8 +3,8 @@
 
 #include "forms/model.h"
 #include "forms/para.h"
-#include "generators/rtree.h"
-#include "generators/words.h"
+#include "forms/rtree.h"
+#include "forms/xwindow.h"
 #include "shell/codeout.h"
 #include "shell/text.h"
 

@@ -3,11 +3,11 @@
 
 #include <cstring>
 
+#include "forms/multi_cur.h"
 #include "forms/para.h"
-#include "generators/rtree.h"
-#include "generators/words.h"
+#include "forms/rtree.h"
+#include "forms/xwindow.h"
 #include "shell/text.h"
-#include "trees/multi_cur.h"
 
 void form_fix_kinds(int first, int end)
 {

@@ -129,3 +129,6 @@ int validate_object_name(int holder, const char *name)
     if (r == 2) return name_error("オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
     return 0;
 }
+
+int is_reserved_kind(int i) { return i >= 0 && i < box_cap && kind_in(box_table[i].kind, reserved_kinds) ? 1 : 0; }
+int is_control_box(int i) { return i >= 0 && i < box_cap && kind_in(box_table[i].kind, control_kinds) ? 1 : 0; }

@@ -28,4 +28,9 @@ int not_tree_or_hbox(const char *kind);
 int not_item_kind(const char *kind);
 int is_layout_kind(const char *kind);
 
+// Kind tests of box i of the form model (the generators' and the undo's):
+// 1 when its kind is reserved, or a control; 0 otherwise or out of range.
+int is_reserved_kind(int i);
+int is_control_box(int i);
+
 #endif

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "forms/kanji.h"
+#include "shell/sjis.h"
 
 unsigned char delim_tbl[256];
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "forms/kanji.h"
 #include "forms/model.h"
+#include "shell/sjis.h"
 
 char para_buf[para_cap];
 

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "forms/kinds.h"
+#include "forms/name_path.h"
 #include "forms/prescan.h"
-#include "generators/name_path.h"
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
 #include "shell/text.h"

@@ -6,8 +6,8 @@
 
 #include "forms/kinds.h"
 #include "forms/model.h"
+#include "forms/name_path.h"
 #include "forms/para.h"
-#include "generators/name_path.h"
 #include "shell/text.h"
 
 gen_path_rec gen_path;

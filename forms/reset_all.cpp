@@ -2,20 +2,20 @@
 // structures the generators keep over it.
 #include <cstring>
 
+#include "forms/copysplit.h"
 #include "forms/keys.h"
 #include "forms/matcher.h"
 #include "forms/model.h"
+#include "forms/multi_cur.h"
+#include "forms/name_path.h"
 #include "forms/para.h"
 #include "forms/prescan.h"
 #include "forms/queries.h"
 #include "forms/readers.h"
 #include "forms/relmove.h"
-#include "forms/copysplit.h"
+#include "forms/rtree.h"
 #include "forms/undo.h"
-#include "generators/name_path.h"
-#include "generators/rtree.h"
-#include "generators/words.h"
-#include "trees/multi_cur.h"
+#include "forms/xwindow.h"
 
 void forms_reset_all()
 {

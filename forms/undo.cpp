@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "forms/keys.h"
+#include "forms/kinds.h"
 #include "forms/model.h"
 #include "forms/para.h"
 #include "forms/relmove.h"
-#include "generators/gen_kinds.h"
 #include "shell/text.h"
 
 undo_move_record undo_move_rec = {-1, -1, 0, 0};

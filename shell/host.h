@@ -18,7 +18,11 @@
 // box, the append to a window's text, clearing the cell-grid marks and the
 // exit of its hard stops) are declared in analyser/anal_host.h; VOKTAVIR
 // binds them in shell/win/host_anal_win.cpp, the tests in
-// tests/support/capture_analyser.cpp.
+// tests/support/capture_analyser.cpp.  The same header declares what a tree
+// build hands to the tree builder, which trees/ and the form model bind.
+//
+// The screens above the shell answer its questions about them through the
+// hooks of shell/screen_hooks.h, which they bind when they are created.
 //
 // Window handles are opaque to the portable code: a win_handle is whatever
 // the host uses (an HWND under Win32), and null means "no window".

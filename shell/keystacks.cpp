@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "shell/dirs.h"
+#include "shell/line_cut.h"
 #include "shell/msgbox.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
-#include "trees/line_cut.h"
 
 char key_stack[key_stack_cap][key_size];
 int key_stack_num;

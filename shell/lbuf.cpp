@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "analyser/vbsub.h"
+#include "shell/trace_log.h"
 
 namespace {
 

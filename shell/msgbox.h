@@ -48,9 +48,13 @@ int set_wait_cursor();
 int restore_cursor();
 
 // State of other screens, answered here for every caller.
+// 1 when the FORM screen asked for the analysis now running, else 0.
 int is_form_active();
+// The FORM screen's pending operation code (1 while it is busy; 0 none).
 int form_pending_mode();
+// Hides the window, replays the FORM screen's recorded clicks on it, shows it again; 0.
 int replay_clicks(win_handle window);
+// The PROPERTY screen forgets its current member and empties its values; 0.
 int reset_cur_prop();
 
 #endif

@@ -1,20 +1,28 @@
 // Questions about other screens' state that the shell answers for every
-// caller.  The FORM screen's pending operations, its recorded clicks and the
-// PROPERTY screen's selection join these answers as those screens arrive;
-// until then there is nothing pending, nothing recorded and nothing selected.
-#include "analyser/owner.h"
+// caller.  The FORM and PROPERTY screens answer through the hooks they bind
+// (shell/screen_hooks.h); unbound, nothing is pending, nothing recorded and
+// nothing selected.
+#include "shell/anal_owner.h"
 #include "shell/msgbox.h"
+#include "shell/screen_hooks.h"
 #include "shell/screens.h"
+
+screen_hooks_rec screen_hooks;
 
 int is_form_active() { return anal_owner != nullptr && anal_owner == hwndO ? 1 : 0; }
 
-int form_pending_mode() { return 0; }
+int form_pending_mode() { return screen_hooks.pending_mode != nullptr ? screen_hooks.pending_mode() : 0; }
 
 int replay_clicks(win_handle window)
 {
     host_show_window(window, 0);
+    if (screen_hooks.replay != nullptr) screen_hooks.replay(window);
     host_show_window(window, 1);
     return 0;
 }
 
-int reset_cur_prop() { return 0; }
+int reset_cur_prop()
+{
+    if (screen_hooks.reset_prop != nullptr) screen_hooks.reset_prop();
+    return 0;
+}

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "shell/sjis.h"
+
 namespace {
 
 // Holds the path as the C library of this build wants it.
@@ -16,7 +18,7 @@ struct host_path {
         if (ok) {
             for (char *p = text; *p != '\0'; ++p) {
                 const unsigned char c = static_cast<unsigned char>(*p);
-                if (((c >= 0x80 && c <= 0xA0) || c >= 0xE0) && p[1] != '\0') ++p;  // Shift-JIS pair
+                if (is_kanji1(c) && p[1] != '\0') ++p;  // Shift-JIS pair
                 else if (*p == '\\') *p = '/';
             }
         }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shell/sjis.h"
+
 int chr_in_str(int c, const char *set)
 {
     for (const char *p = set; *p != '\0'; ++p) {
@@ -62,7 +64,14 @@ int copy_tail_first(char *dst, const char *src)
     return 0;
 }
 
-static int is_lead_byte(unsigned char c) { return (c >= 0x80 && c <= 0xA0) || c >= 0xE0; }
+int has_prefix(const char *text, const char *prefix) { return strncmp(text, prefix, strlen(prefix)) == 0 ? 0 : 1; }
+
+int count_tabs(const char *line)
+{
+    int n = 0;
+    while (line[n] == '\t') ++n;
+    return n;
+}
 
 char *copy_bounded(char *dst, size_t size, const char *src)
 {
@@ -70,7 +79,7 @@ char *copy_bounded(char *dst, size_t size, const char *src)
     size_t i = 0;
     while (src[i] != '\0' && i + 1 < size) {
         const unsigned char c = static_cast<unsigned char>(src[i]);
-        if (is_lead_byte(c) && src[i + 1] != '\0') {
+        if (is_kanji1(c) && src[i + 1] != '\0') {
             if (i + 2 >= size) break;
             dst[i] = src[i];
             dst[i + 1] = src[i + 1];
@@ -93,7 +102,7 @@ char *copy_span(char *dst, size_t size, const char *src, size_t len)
 static void cut_broken_char(char *s)
 {
     for (char *p = s; *p != '\0'; ++p) {
-        if (is_lead_byte(static_cast<unsigned char>(*p))) {
+        if (is_kanji1(static_cast<unsigned char>(*p))) {
             if (p[1] == '\0') {
                 *p = '\0';
                 return;

@@ -15,6 +15,10 @@ int blanks_to_at(char *s);
 int ends_with(const char *s, const char *suffix);
 int cut_extension(char *name);
 int copy_tail_first(char *dst, const char *src);
+// 0 when text begins with prefix, 1 otherwise.
+int has_prefix(const char *text, const char *prefix);
+// The number of tabs that begin a line (the indentation unit of generated sources).
+int count_tabs(const char *line);
 
 // Copies src into dst of the given size, cut to fit, always terminated.
 // A cut never splits a Shift-JIS lead byte from its follower.

@@ -2,6 +2,8 @@
 #ifndef VOK_TREES_TREE_BOX_H
 #define VOK_TREES_TREE_BOX_H
 
+#include "analyser/anal_host.h"  // add_tree_box, bound here
+
 // One node of the tree: where the function is defined, its depth, its
 // interned name, the box kind (0 call, 1 recursive, 2 duplicate definition,
 // 3 shown elsewhere, 4 call through a function-pointer argument), where it
@@ -14,9 +16,6 @@ const int tree_box_call_cap = 49152;
 extern tree_box_call tree_box_calls[tree_box_call_cap];
 extern int tree_box_call_num;  // nodes handed over (only the first tree_box_call_cap are kept)
 
-// Adds one node; returns its number (1 for the first).
-int add_tree_box(int source, int line, int level, int name, int kind, int call_source, int call_line, int caller_line,
-                 int mark);
 // Forgets the nodes handed over.
 int tree_box_calls_clear();
 

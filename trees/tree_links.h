@@ -4,35 +4,15 @@
 #ifndef VOK_TREES_TREE_LINKS_H
 #define VOK_TREES_TREE_LINKS_H
 
-#include <cstdint>
-
-// One call through a function-pointer parameter of the loaded tree.
-struct parg_rec {
-    int32_t source;  // source number of the first box ("S" line of "ftree_f.txt")
-    int32_t first;   // the box whose function passes the argument
-    int32_t second;  // the box of the function with the pointer parameter
-    int32_t node;    // number of the pointer call's "E" line in "ftree_s.txt"
-    int32_t param;   // index of the pointer parameter
-};
+// get_parg_tbl, find_func_box, add_no_set_link, range_count and range_line,
+// bound here.
+#include "analyser/anal_host.h"
 
 const int parg_cap = 1000;
 extern parg_rec parg_tbl[parg_cap];  // sorted by source number
 extern int parg_num;
 
-// The number of records in count and the table's address in table; 0.
-int get_parg_tbl(int *count, parg_rec **table);
-
-// The box of the function name (number: the source of the use); -1 none.
-int find_func_box(int number, const char *name);
-
-// Appends a "no_set" link: 1, or 0 for a negative box or a full table.
-int add_no_set_link(int from, int to);
-
-// The current result range: its number of entries and the line of entry i.
-int range_count();
-int range_line(int i);
-
-// What the stand-ins below answer and record until the tree form and the
+// What the stand-ins of those functions answer and record until the tree form and the
 // LIST screen provide them.
 struct func_box_answer {
     char name[32];

@@ -1,6 +1,6 @@
 // The start-up and shutdown steps that rest on the form model.
 #include "forms/model.h"
-#include "shell/view_files.h"
+#include "forms/view_files.h"
 #include "shell/win/startup_win.h"
 
 int view_sizes_load() { return load_wsize(); }

@@ -11,6 +11,7 @@
 #include "shell/list_setting.h"
 #include "shell/params.h"
 #include "shell/screens.h"
+#include "shell/sjis.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/sysmenus.h"

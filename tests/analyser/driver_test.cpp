@@ -8,13 +8,14 @@
 
 #include "analyser/anal_inputs.h"
 #include "analyser/anal_main.h"
-#include "analyser/options.h"
-#include "analyser/parser.h"
 #include "analyser/flow_grid.h"
 #include "analyser/flow_nodes.h"
+#include "analyser/options.h"
+#include "analyser/parser.h"
 #include "analyser/range_labels.h"
 #include "analyser/search_keys.h"
 #include "anal_support.h"
+#include "shell/line_cut.h"
 #include "shell/startup.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "analyser/body_scan.h"
 #include "analyser/failures.h"
 #include "analyser/lexer.h"
-#include "analyser/owner.h"
 #include "analyser/range_labels.h"
 #include "analyser/wordattr.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 #include "shell/winmsg.h"
 

@@ -11,8 +11,8 @@
 #include "analyser/anal_main.h"
 #include "analyser/flow_grid.h"
 #include "analyser/flow_nodes.h"
-#include "analyser/owner.h"
 #include "analyser/range_labels.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 #include "shell/startup.h"
 

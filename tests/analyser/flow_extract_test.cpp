@@ -8,7 +8,7 @@
 #include "analyser/flow_extract.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/lexer.h"
-#include "analyser/owner.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 #include "shell/winmsg.h"
 

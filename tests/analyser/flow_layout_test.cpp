@@ -9,7 +9,7 @@
 #include "analyser/flow_grid.h"
 #include "analyser/flow_layout.h"
 #include "analyser/flow_nodes.h"
-#include "analyser/owner.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 #include "flow_charts.h"
 

@@ -5,7 +5,7 @@
 
 #include "analyser/failures.h"
 #include "analyser/flow_nodes.h"
-#include "analyser/owner.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "analyser/flow_nodes.h"
 #include "analyser/flow_route.h"
 #include "analyser/options.h"
-#include "analyser/owner.h"
+#include "shell/anal_owner.h"
 #include "anal_support.h"
 #include "flow_charts.h"
 

@@ -7,8 +7,9 @@
 #include <cstring>
 
 #include "analyser/lexer.h"
-#include "analyser/startup_tables.h"
 #include "analyser/preproc.h"
+#include "analyser/startup_tables.h"
+#include "shell/sjis.h"
 #include "anal_support.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "analyser/listings.h"
 #include "analyser/options.h"
 #include "analyser/preproc.h"
-#include "analyser/vbsub.h"
+#include "shell/trace_log.h"
 #include "anal_support.h"
 #include "trees/tree_links.h"
 

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "generators/rtree.h"
+#include "forms/multi_cur.h"
+#include "forms/rtree.h"
 #include "shell/dirs.h"
-#include "trees/multi_cur.h"
 #include "tests/forms/form_fixture.h"
 
 namespace {

@@ -1,10 +1,9 @@
 // Kinds and name rules, the pre-scan for source generation and the pick
 // lists read from form files and generated sources.
 #include "forms/kinds.h"
+#include "forms/name_path.h"
 #include "forms/picklists.h"
 #include "forms/prescan.h"
-#include "generators/gen_kinds.h"
-#include "generators/name_path.h"
 #include "tests/forms/form_fixture.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "analyser/vbsub.h"
 #include "shell/lbuf.h"
+#include "shell/trace_log.h"
 
 namespace {
 

@@ -109,13 +109,24 @@ protected:
         fixture::make_dir("T:");
         capture::drive_root['T' - 'A'] = root + "/T:";
 #endif
+        clear_folders();
+    }
+
+    // The folders a case set point into its own folder: a later suite of the
+    // same program must not write there.
+    void TearDown() override
+    {
+        host_chdir(start_dir.c_str());
+        clear_folders();
+    }
+
+    static void clear_folders()
+    {
         home_dir[0] = '\0';
         saved_cwd[0] = '\0';
         proj_dirs[0] = '\0';
         proj_selected = 0;
     }
-
-    void TearDown() override { host_chdir(start_dir.c_str()); }
 
     // A folder under the drive T: as the program writes it ("T:\\sub").
     std::string drive_dir(const std::string &sub)

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/text.h"
 #include "trees/ftree_files.h"
-#include "trees/list_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The rectangle tree and the on_set child lists over gen_range.
-#include "generators/rtree.h"
+#include "forms/rtree.h"
 
 #include <cstring>
 

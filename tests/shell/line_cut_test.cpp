@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "trees/line_cut.h"
+#include "shell/line_cut.h"
 
 TEST(LineCut, TrimDashesKeepsTwoCharacters)
 {

@@ -1,7 +1,8 @@
 // Word functions, the widget-class table and the recognisers of generated
 // source lines.
-#include "generators/name_path.h"
-#include "generators/words.h"
+#include "forms/name_path.h"
+#include "forms/xwindow.h"
+#include "shell/words.h"
 #include "tests/forms/form_fixture.h"
 
 namespace {

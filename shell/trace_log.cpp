@@ -1,5 +1,6 @@
-// Trace log (module Vbsub).
-#include "analyser/vbsub.h"
+// The trace log (module Vbsub) that the analyser writes and the line-buffer
+// pools check against.
+#include "shell/trace_log.h"
 
 #include <cstdarg>
 #include <cstdio>

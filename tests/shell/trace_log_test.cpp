@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "analyser/vbsub.h"
+#include "shell/trace_log.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 // The rectangle tree and the on_set child lists over a range of the form
-// model, the range itself, page levels and the automatic layouts.
-#ifndef VOK_GENERATORS_RTREE_H
-#define VOK_GENERATORS_RTREE_H
+// model, the range itself, page levels and the automatic layouts.  The
+// generators walk forms through them; the form model keeps them current.
+#ifndef VOK_FORMS_RTREE_H
+#define VOK_FORMS_RTREE_H
 
 const int rtree_cap = 49152;
 

@@ -7,7 +7,7 @@
 #include "forms/formfile.h"
 #include "forms/model.h"
 #include "forms/para.h"
-#include "generators/rtree.h"
+#include "forms/rtree.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-// The developer's trace log: echoed tokens, call traces of the statement
-// handlers and range-check failures.  Every write opens the file, appends
+// The developer's trace log of the analyser: echoed tokens, call traces of
+// the statement handlers and range-check failures (the line-buffer pools
+// write theirs too).  Every write opens the file, appends
 // one text and closes it.  Nothing is written while tracing is off or no
 // file name is set.
-#ifndef VOK_ANALYSER_VBSUB_H
-#define VOK_ANALYSER_VBSUB_H
+#ifndef VOK_SHELL_TRACE_LOG_H
+#define VOK_SHELL_TRACE_LOG_H
 
 extern int anal_trace_on;  // 0 off, non-zero on
 

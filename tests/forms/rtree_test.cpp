@@ -1,7 +1,7 @@
 // The rectangle tree, the on_set child lists, page levels and the WORK
 // layout.
 #include "forms/formfile.h"
-#include "generators/rtree.h"
+#include "forms/rtree.h"
 #include "tests/forms/form_fixture.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // The position path of a line of a generated source (window message, command
-// id and nested case names) and the recognisers of its lines.
-#ifndef VOK_GENERATORS_NAME_PATH_H
-#define VOK_GENERATORS_NAME_PATH_H
+// id and nested case names) and the recognisers of its lines: the generators'
+// source scanner, kept beside the form model that names the boxes it maps to.
+#ifndef VOK_FORMS_NAME_PATH_H
+#define VOK_FORMS_NAME_PATH_H
 
 #include <cstddef>
 

@@ -1,7 +1,8 @@
 // The multiple-extraction registrations of the function-tree form and the
-// flag the LIST and CODE screens set while they show that form.
-#ifndef VOK_TREES_MULTI_CUR_H
-#define VOK_TREES_MULTI_CUR_H
+// flag the LIST and CODE screens set while they show that form.  The tree
+// screens own them; they stand here because every form load clears them.
+#ifndef VOK_FORMS_MULTI_CUR_H
+#define VOK_FORMS_MULTI_CUR_H
 
 extern int multi_cur;       // registrations in use
 extern int tree_view_flag;  // cleared by every form load

@@ -1,5 +1,5 @@
-// The requesting window of the analysis.
-#include "analyser/owner.h"
+// The requesting window of the analysis (the analyser sets and reads it).
+#include "shell/anal_owner.h"
 
 win_handle anal_owner;
 

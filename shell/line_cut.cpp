@@ -1,9 +1,11 @@
 // Names from list and listing lines (see line_cut.h).
-#include "trees/line_cut.h"
+#include "shell/line_cut.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+
+#include "shell/text.h"
 
 namespace {
 
@@ -52,4 +54,13 @@ int cut_line_prefix(char *text)
     char *quote = strchr(text, '\'');
     if (quote != nullptr) *quote = '\0';
     return 0;
+}
+
+const char *strip_quotes(const char *s)
+{
+    static char text[line_name_size];
+    while (*s == '\'') ++s;
+    copy_bounded(text, sizeof text, s);
+    for (int i = (int)strlen(text) - 1; i >= 0 && chr_in_str((unsigned char)text[i], "';:"); --i) text[i] = '\0';
+    return text;
 }

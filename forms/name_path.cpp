@@ -1,6 +1,6 @@
 // The position path of a generated source's line and the recognisers of
 // procedure heads and case labels.
-#include "generators/name_path.h"
+#include "forms/name_path.h"
 
 #include <cstring>
 

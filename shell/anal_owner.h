@@ -1,7 +1,7 @@
 // The window that asked for the analysis now running; the analyser's boxes
-// are owned by it.
-#ifndef VOK_ANALYSER_OWNER_H
-#define VOK_ANALYSER_OWNER_H
+// are owned by it, and the shell asks it which screen is in charge.
+#ifndef VOK_SHELL_ANAL_OWNER_H
+#define VOK_SHELL_ANAL_OWNER_H
 
 #include "shell/host.h"
 

@@ -1,5 +1,5 @@
 // The count of multiple-extraction registrations and the tree-view flag.
-#include "trees/multi_cur.h"
+#include "forms/multi_cur.h"
 
 int multi_cur;
 int tree_view_flag;

@@ -1,5 +1,5 @@
 // Reading and writing the size files of the views (see view_files.h).
-#include "shell/view_files.h"
+#include "forms/view_files.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/view_files.h"
+#include "forms/view_files.h"
 #include "shell/wsize.h"
 #include "tests/shell/shell_fixture.h"
 

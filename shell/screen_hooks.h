@@ -1,0 +1,17 @@
+// Hooks through which the shell and the form model reach the screens above
+// them: the FORM screen's pending operation and recorded clicks, and the
+// PROPERTY screen's selection.  Each screen binds its hooks when it is
+// created; an unbound hook does nothing (and a question answers 0).
+#ifndef VOK_SHELL_SCREEN_HOOKS_H
+#define VOK_SHELL_SCREEN_HOOKS_H
+
+#include "shell/host.h"
+
+struct screen_hooks_rec {
+    int (*pending_mode)();            // FORM: its pending operation code, 1 while busy, 0 none
+    void (*replay)(win_handle form);  // FORM: sends its recorded clicks to the window
+    void (*reset_prop)();             // PROPERTY: forgets its current member, empties its values
+};
+extern screen_hooks_rec screen_hooks;
+
+#endif

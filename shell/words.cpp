@@ -1,0 +1,51 @@
+// Word and name functions of the generators.
+#include "shell/words.h"
+
+#include <cstring>
+
+#include "shell/text.h"
+
+namespace {
+bool word_end(char c) { return c == '\0' || c == ' ' || c == '\t' || c == '\n'; }
+}  // namespace
+
+void skip_blank(const char **cursor)
+{
+    while (**cursor == ' ' || **cursor == '\t' || **cursor == '\n') ++*cursor;
+}
+
+void skip_word(const char **cursor)
+{
+    while (!word_end(**cursor)) ++*cursor;
+}
+
+const char *to_lower(const char *text)
+{
+    static char buf[1000];
+    copy_bounded(buf, sizeof buf, text);
+    for (char *p = buf; *p != '\0'; ++p) {
+        if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
+    }
+    return buf;
+}
+
+const char *find_ext(const char *name)
+{
+    const char *dot = strrchr(name, '.');
+    return dot != nullptr ? dot : name + strlen(name);
+}
+
+char *find_ext(char *name) { return const_cast<char *>(find_ext(static_cast<const char *>(name))); }
+
+void cut_quote(char *text)
+{
+    const size_t n = strlen(text);
+    if (n < 2 || text[0] != '"' || text[n - 1] != '"') return;
+    memmove(text, text + 1, n - 2);
+    text[n - 2] = '\0';
+}
+
+int is_link_tag(const char *tag)
+{
+    return strcmp(tag, "a") == 0 || strcmp(tag, "frame") == 0 || strcmp(tag, "area") == 0;
+}

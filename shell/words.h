@@ -1,0 +1,15 @@
+// Word and name functions of the generators, shared with the FORM screen,
+// the main screen's key lists and PLX.  They make no host call, so PLX links
+// them alone.
+#ifndef VOK_SHELL_WORDS_H
+#define VOK_SHELL_WORDS_H
+
+void skip_blank(const char **cursor);  // over blanks, tabs and newlines
+void skip_word(const char **cursor);   // to the next blank, tab, newline or the end
+const char *to_lower(const char *text);  // in one static buffer
+const char *find_ext(const char *name);  // the last '.', or the end
+char *find_ext(char *name);
+void cut_quote(char *text);
+int is_link_tag(const char *tag);
+
+#endif
