@@ -29,6 +29,7 @@ int anal_reset()
     free_source();
     cur_file[0] = '\0';
     header_file = 0;
+    load_cut = 0;
     memset(line_mark, 0, sizeof line_mark);
     memset(entry_flag, 0, sizeof entry_flag);
     memset(line_class, 0, sizeof line_class);

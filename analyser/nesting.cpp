@@ -1,5 +1,5 @@
-// Brace records of a loaded source and the three passes over them: the
-// nesting listing, the indentation check and the marker-comment check.
+// Brace records of a loaded source and the passes over them: the nesting
+// listing, the indentation check and the two block-comment checks.
 #include "analyser/nesting.h"
 
 #include <cstdio>
@@ -447,6 +447,23 @@ int check_area_marks(int *line)
     }
     anal_trace_on = saved_trace;
     return result;
+}
+
+int find_plain_comment(int *line)
+{
+    const int saved_trace = anal_trace_on;
+    prepare_reading();
+    int found = 0;
+    int r;
+    while (found == 0 && (r = tokenize()) != -1) {
+        // a "//" comment comes as the bare "/*"
+        if (r != 0 || !is_comment_token() || strlen(cur_token) < 3) continue;
+        if (begins_with(cur_token, "/*AREA:") || begins_with(cur_token, "/*END:")) continue;
+        *line = cur_line;
+        found = 1;
+    }
+    anal_trace_on = saved_trace;
+    return found;
 }
 
 int write_nesting_list(const char *source, const char *list, int layout, int kind)

@@ -1,6 +1,6 @@
 // Layout passes over a loaded source: the nesting listing "layer.txt"
 // with its #if nesting counters, the indentation check of switch blocks
-// and the check of the AREA and END marker comments.
+// and the checks of the block comments (AREA and END markers only).
 #ifndef VOK_ANALYSER_NESTING_H
 #define VOK_ANALYSER_NESTING_H
 
@@ -31,6 +31,9 @@ int nest_else(int index);
 int check_indent(int *line, int count);
 // 0 every marker comment well formed; 1 to 3 with its line in *line.
 int check_area_marks(int *line);
+// 1 with its line in *line when a block comment other than an "/*AREA:" or
+// "/*END:" marker stands in the loaded source; 0 none ("//" comments pass).
+int find_plain_comment(int *line);
 // layout 'E' without line numbers, else with them; kind 'd', 's', '#' or
 // any other.  1 written, 0 the list file cannot be opened.
 int write_nesting_list(const char *source, const char *list, int layout, int kind);

@@ -16,6 +16,7 @@ char **source_lines;
 int line_count;
 char cur_file[file_name_size];
 int header_file;
+int load_cut;
 char line_mark[line_cap + 1][3];
 unsigned char entry_flag[line_cap + 1];
 unsigned char line_class[line_cap + 1];
@@ -31,6 +32,7 @@ int text_getc(FILE *fp)
 {
     int c = fgetc(fp);
     if (c == 0x1A) {
+        if (fgetc(fp) != EOF) load_cut = 1;
         fseek(fp, 0, SEEK_END);
         return -1;
     }
@@ -91,6 +93,7 @@ int load_source(const char *name, int *count)
 {
     copy_bounded(cur_file, sizeof cur_file, name);
     *count = 0;
+    load_cut = 0;
     FILE *fp = dir_fopen(name, "rb");
     if (fp == nullptr) return 0;
     const size_t len = strlen(name);
@@ -108,7 +111,10 @@ int load_source(const char *name, int *count)
     char piece[line_piece_size];
     int n;
     while ((n = read_piece(fp, piece, sizeof piece)) > 0) {
-        if (!store_piece(piece, n)) break;
+        if (!store_piece(piece, n)) {
+            load_cut = 1;
+            break;
+        }
     }
     fclose(fp);
     *count = line_count;

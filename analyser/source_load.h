@@ -11,6 +11,9 @@ extern char **source_lines;  // entry n - 1 holds line n
 extern int line_count;
 extern char cur_file[file_name_size];
 extern int header_file;      // 1 when the name ends in "h" or "H"
+// 1 when the last load stopped with bytes of the file left unread: the
+// table was full, or a Ctrl-Z stood before the end of the file.
+extern int load_cut;
 
 // Per-line tables, line_cap + 1 entries each.  line_mark holds a two-byte
 // mark and NUL ("　" none, "●" a reference hit, "◎" a hit on a head of the

@@ -258,4 +258,38 @@ TEST_F(Nesting, AreaMarks)
     }
 }
 
+// Any block comment other than a marker is found with the line it starts
+// on; "//" comments and markers pass, even badly named ones (the marker
+// check reports those).
+TEST_F(Nesting, PlainBlockComments)
+{
+    struct {
+        const char *what;
+        const char *source;
+        int found;
+        int line;
+    } cases[] = {
+        {"markers and line comments only",
+         "/*AREA:Main*/\n// note /* not a comment */\n\t/*END:Main*/\nint a; // x\n", 0, 0},
+        {"a block comment in the middle of a line", "int a;\nint b; /* why */ int c;\n", 1, 2},
+        {"a multi-line comment gives its first line", "\n\n/* one\ntwo */\n", 1, 3},
+        {"a marker with a digit in its name is a marker here", "/*AREA:Proc1*/\n/*END:Proc1*/\n", 0, 0},
+        {"a blank before the marker word", "/* AREA:x */\n", 1, 1},
+        {"inside an inactive block", "#if 0\n/* off */\n#endif\n", 1, 2},
+        {"comment characters inside a string", "char *s = \"/* no */\";\n", 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        anal_test::load_text(c.source);
+        int line = 0;
+        EXPECT_EQ(find_plain_comment(&line), c.found);
+        if (c.found != 0) {
+            EXPECT_EQ(line, c.line);
+        }
+    }
+    anal_test::load_text("/*AREA:Proc1*/\n");
+    int line = 0;
+    EXPECT_EQ(check_area_marks(&line), 1);
+}
+
 }  // namespace

@@ -75,6 +75,36 @@ TEST_F(Loading, FileOverTheLineCapacityKeepsItsFirstLines)
     EXPECT_EQ(anal_test::code_output(), "ファイル(big.c)の行数(100000)が多過ぎます\r\n");
 }
 
+// A load that leaves bytes of the file unread says so; a full table and a
+// Ctrl-Z before the end are cut, a file that fits or ends in Ctrl-Z is not.
+TEST_F(Loading, CutLoadsAreFlagged)
+{
+    std::string full;
+    for (int i = 0; i < line_cap; ++i) full += "x\n";
+    const struct {
+        const char *name;
+        std::string bytes;
+        int cut;
+    } cases[] = {
+        {"exactly the capacity", full, 0},
+        {"one line over the capacity", full + "y\n", 1},
+        {"CR CR LF line filling the last two entries", full.substr(4) + "z\r\r\n", 0},
+        {"CR CR LF line one entry over", full.substr(4) + "a\nz\r\r\n", 1},
+        {"Ctrl-Z before the end", "a\nb\x1a" "c\n", 1},
+        {"Ctrl-Z as the last byte", "a\nb\n\x1a", 0},
+        {"plain file", "a\nb\n", 0},
+    };
+    for (const auto &c : cases) {
+        anal_test::write_file("cut.c", c.bytes);
+        int count = 0;
+        ASSERT_EQ(load_source("cut.c", &count), 1) << c.name;
+        EXPECT_EQ(load_cut, c.cut) << c.name;
+    }
+    int count = 0;
+    EXPECT_EQ(load_source("nowhere.c", &count), 0);
+    EXPECT_EQ(load_cut, 0);
+}
+
 TEST_F(Loading, MissingFileAndHeaderNames)
 {
     int count = 7;
