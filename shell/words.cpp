@@ -37,6 +37,13 @@ const char *find_ext(const char *name)
 
 char *find_ext(char *name) { return const_cast<char *>(find_ext(static_cast<const char *>(name))); }
 
+int replace_ext(char *out, size_t size, const char *name, const char *ext)
+{
+    const char *dot = find_ext(name);
+    if (*dot == '\0') return format_text(out, size, "%s", name);
+    return format_text(out, size, "%.*s%s", static_cast<int>(dot - name), name, ext);
+}
+
 void cut_quote(char *text)
 {
     const size_t n = strlen(text);
