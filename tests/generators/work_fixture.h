@@ -61,10 +61,10 @@ protected:
         scan_gen_box(last);
     }
 
-    // Loads the text as the old source of a reuse.
+    // Loads the text as the old source of a reuse (in the first slot).
     static void load_old(const std::string &text)
     {
-        write_file("old.c", text);
+        write_file("p0/old.c", text);
         int count = 0;
         ASSERT_EQ(1, load_source("old.c", &count));
         work_old_lines = count;
