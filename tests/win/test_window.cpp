@@ -1,6 +1,7 @@
 // The test window of the Win32 tests.
 #include "tests/win/test_window.h"
 
+#include <cstdio>
 #include <vector>
 
 test_window make_test_window()
@@ -26,4 +27,23 @@ std::string window_text(HWND hwnd)
     std::vector<char> buf(static_cast<size_t>(n) + 1);
     GetWindowTextA(hwnd, buf.data(), n + 1);
     return buf.data();
+}
+
+std::string windows_program_path(const char *arg)
+{
+    std::string path = arg[0] == '/' ? std::string("Z:") + arg : arg;
+    for (char &c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+std::string first_line(const char *path)
+{
+    FILE *fp = fopen(path, "r");
+    if (fp == nullptr) return "<none>";
+    char buf[1024] = "";
+    fgets(buf, sizeof buf, fp);
+    fclose(fp);
+    return buf;
 }

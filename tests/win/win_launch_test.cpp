@@ -17,16 +17,6 @@ namespace {
 
 std::string echo_path;  // the program that writes its command line
 
-std::string file_text(const char *path)
-{
-    FILE *fp = fopen(path, "r");
-    if (fp == nullptr) return "<none>";
-    char buf[1024] = "";
-    fgets(buf, sizeof buf, fp);
-    fclose(fp);
-    return buf;
-}
-
 bool set_value(HKEY root, const char *key, const char *name, const char *value)
 {
     HKEY k;
@@ -43,9 +33,9 @@ TEST(WinLaunch, StartedProgramSeesItsArguments)
     DeleteFileA("cmdline.txt");
     const std::string command = "\"" + echo_path + "\" /j12 a.c";
     EXPECT_EQ(exec_wait(command.c_str(), 0), 32);
-    for (int i = 0; i < 100 && file_text("cmdline.txt") == "<none>"; ++i) Sleep(100);
+    for (int i = 0; i < 100 && first_line("cmdline.txt") == "<none>"; ++i) Sleep(100);
     Sleep(200);
-    EXPECT_EQ(file_text("cmdline.txt"), "TTT.exe /j12 a.c");
+    EXPECT_EQ(first_line("cmdline.txt"), "TTT.exe /j12 a.c");
 }
 
 TEST(WinLaunch, MissingProgramIsReportedOnCode)
@@ -83,10 +73,7 @@ int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc > 1) {
-        echo_path = argv[1][0] == '/' ? std::string("Z:") + argv[1] : argv[1];
-        for (char &c : echo_path) {
-            if (c == '/') c = '\\';
-        }
+        echo_path = windows_program_path(argv[1]);
     }
     return RUN_ALL_TESTS();
 }

@@ -25,16 +25,6 @@ std::string echo_path;  // the program that writes its command line
 
 const int echo_wait_ms = 10000;  // how long a started echo may take to write
 
-std::string file_text(const char *path)
-{
-    FILE *fp = fopen(path, "r");
-    if (fp == nullptr) return "<none>";
-    char buf[1024] = "";
-    fgets(buf, sizeof buf, fp);
-    fclose(fp);
-    return buf;
-}
-
 void write_bytes(const char *path, const std::string &bytes)
 {
     FILE *fp = fopen(path, "wb");
@@ -59,9 +49,9 @@ template <typename F> std::string jump_command(F jump)
 {
     DeleteFileA("cmdline.txt");
     EXPECT_EQ(0, jump());
-    for (int waited = 0; waited < echo_wait_ms && file_text("cmdline.txt") == "<none>"; waited += 100) Sleep(100);
+    for (int waited = 0; waited < echo_wait_ms && first_line("cmdline.txt") == "<none>"; waited += 100) Sleep(100);
     Sleep(200);
-    return file_text("cmdline.txt");
+    return first_line("cmdline.txt");
 }
 
 class WinWorkJump : public ::testing::Test {
@@ -127,10 +117,7 @@ int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     if (argc > 1) {
-        echo_path = argv[1][0] == '/' ? std::string("Z:") + argv[1] : argv[1];
-        for (char &c : echo_path) {
-            if (c == '/') c = '\\';
-        }
+        echo_path = windows_program_path(argv[1]);
     }
     return RUN_ALL_TESTS();
 }
