@@ -14,7 +14,23 @@
 
 int work_old_lines;
 
-void work_regions_reset() { work_old_lines = 0; }
+namespace {
+
+// Per old entry: what write_region made of the region that opens there.
+enum carry_mark : unsigned char {
+    carry_none,    // not asked for
+    carry_done,    // carried
+    carry_second,  // a later region of a carried key in the same scope
+};
+unsigned char carry_marks[line_cap];
+
+}  // namespace
+
+void work_regions_reset()
+{
+    work_old_lines = 0;
+    memset(carry_marks, carry_none, sizeof carry_marks);
+}
 
 namespace {
 
@@ -116,14 +132,30 @@ int carry_region(FILE *out, const char *procedure, const char *case_name, const 
     scope_rec s = {procedure, case_name, procedure[0] == '\0', case_name[0] == '\0'};
     old_reader r{};
     old_line l;
+    int carried = 0;
     while (read_old(r, l)) {
-        if (l.plain && !follow_scope(s, l.text)) return 0;
-        if (s.in_proc && s.in_case && l.opens && strcmp(r.region, region) == 0) {
-            copy_region_lines(out, r, l);
-            return 1;
-        }
+        if (l.plain && !follow_scope(s, l.text)) break;
+        if (!s.in_proc || !s.in_case || !l.opens || strcmp(r.region, region) != 0) continue;
+        carry_marks[r.next - 1] = carried ? carry_second : carry_done;
+        if (!carried) copy_region_lines(out, r, l);
+        carried = 1;
     }
-    return 0;
+    return carried;
+}
+
+bool is_blank_text(const char *text)
+{
+    for (; *text != '\0'; ++text) {
+        if (*text != ' ' && *text != '\t' && *text != '\n' && *text != '\r') return false;
+    }
+    return true;
+}
+
+// The fault of a region that has ended: its opening entry and whether it held text.
+int region_fault(int open_index, bool filled)
+{
+    if (!filled || carry_marks[open_index] == carry_done) return 0;
+    return carry_marks[open_index] == carry_second ? carry_duplicate : carry_dropped;
 }
 
 // A line that ends a copied branch at depth: a procedure head anywhere, or
@@ -267,6 +299,35 @@ int write_region(FILE *out, const char *procedure, const char *case_name, const 
     format_text(marker, sizeof marker, "/*END:%s*/", region);
     fprintf(out, "%s%s\n", indentation, marker);
     return 0;
+}
+
+int work_carry_audit(int *line)
+{
+    old_reader r{};
+    old_line l;
+    int open_index = -1;  // the opening entry of the region being read
+    bool filled = false;
+    while (read_old(r, l)) {
+        if (l.opens) {
+            open_index = r.next - 1;
+            filled = false;
+            continue;
+        }
+        if (open_index < 0) continue;
+        if (r.region[0] != '\0') {
+            filled = filled || !is_blank_text(l.text);
+            continue;
+        }
+        const int fault = region_fault(open_index, filled);  // the closing marker's line
+        if (fault != 0) {
+            *line = open_index + 1;
+            return fault;
+        }
+        open_index = -1;
+    }
+    const int fault = open_index >= 0 ? region_fault(open_index, filled) : 0;
+    if (fault != 0) *line = open_index + 1;
+    return fault;
 }
 
 int copy_case_branch(FILE *out, const char *procedure, const char *label)

@@ -17,6 +17,7 @@
 // source is reused, 0 on every other path (every region is written empty).
 extern int work_old_lines;
 
+// Empties the count and the carry marks of the old source's regions.
 void work_regions_reset();
 
 // Writes the region (procedure, case, name) of the old source to out:
@@ -26,6 +27,16 @@ void work_regions_reset();
 // indentation and closing marker, a line each).
 int write_region(FILE *out, const char *procedure, const char *case_name, const char *region,
                  const char *indentation);
+
+// After the new text is written: 0 when every filled region of the old
+// source (one holding more than blanks and tabs) was carried by
+// write_region, else a code with the 1-based line of that region's opening
+// marker in *line.
+enum carry_fault {
+    carry_dropped = 1,  // no region of the new text has its key
+    carry_duplicate,    // a second region of a carried key in one scope
+};
+int work_carry_audit(int *line);
 
 // Copies the old branch of the case label inside the procedure whose name
 // path matches the rectangle's (forms/prescan.h), up to the next case

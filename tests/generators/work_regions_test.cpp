@@ -1,4 +1,5 @@
 // Preserved regions: the copiers over an old source and the reuse checks.
+#include <cstring>
 #include <string>
 
 #include "analyser/nesting.h"
@@ -6,6 +7,15 @@
 #include "tests/generators/work_fixture.h"
 
 namespace {
+
+// The 1-based entry of the old source's nth line (from 1) equal to text; 0 none.
+int entry_line(const char *text, int nth)
+{
+    for (int i = 0; i < line_count; ++i) {
+        if (strcmp(source_lines[i], text) == 0 && --nth == 0) return i + 1;
+    }
+    return 0;
+}
 
 struct check_case {
     const char *what;
@@ -157,6 +167,72 @@ TEST_F(WorkRegions, OpenRegionAndLongLines)
     load_old("int PASCAL f (int a)\n{\n\t/*AREA:initial*/\n" + long_line + "\t/*END:initial*/\n}\n");
     EXPECT_EQ("\t/*AREA:initial*/\n" + long_line + "\t/*END:initial*/\n",
               written([](FILE *out) { return write_region(out, "f", "", "initial", "\t"); }));
+}
+
+// Every filled region of the old source must come back: one whose key was
+// not asked for, or a second one of a carried key in its scope, is named
+// with its opening line; regions of blanks and tabs do not count.
+TEST_F(WorkRegions, CarryAuditNamesTheRegionsLeftBehind)
+{
+    struct key {
+        const char *procedure, *case_name, *region;
+    };
+    const key all[] = {
+        {"", "", "includes"},         {"", "", "functions"},           {"WndProc", "", "initial"},
+        {"WndProc", "WM_CREATE", "switch"}, {"WndProc", "WM_COMMAND", "switch"}, {"WndProc", "WM_COMMAND", "note"},
+        {"SubProc", "", "initial"},
+    };
+    const struct {
+        const char *what;
+        int left_out;  // the key not written, -1 none
+        int fault;
+        const char *opening;  // the line of the named region, and which of its kind
+        int nth;
+    } cases[] = {
+        {"every key written", -1, 0, nullptr, 0},
+        {"a message's region", 4, carry_dropped, "\t\t/*AREA:switch*/\n", 2},
+        {"a procedure's region", 6, carry_dropped, "\t/*AREA:initial*/\n", 2},
+        {"a file-level region", 0, carry_dropped, "/*AREA:includes*/\n", 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        work_regions_reset();
+        load_old(old_source);
+        for (int k = 0; k < 7; ++k) {
+            if (k == c.left_out) continue;
+            written([&](FILE *out) { return write_region(out, all[k].procedure, all[k].case_name, all[k].region, ""); });
+        }
+        int line = 0;
+        EXPECT_EQ(c.fault, work_carry_audit(&line));
+        if (c.fault != 0) {
+            EXPECT_EQ(entry_line(c.opening, c.nth), line);
+        }
+    }
+
+    const std::string twice = "int PASCAL f (int a)\n{\n\t/*AREA:initial*/\n\tint a;\n\t/*END:initial*/\n"
+                              "\t/*AREA:initial*/\n%s\t/*END:initial*/\n\t/*AREA:gone*/\n \t\n\t/*END:gone*/\n}\n";
+    const struct {
+        const char *what;
+        const char *second;  // the second region's text
+        int fault;
+    } dups[] = {
+        {"a filled second region", "\tint b;\n", carry_duplicate},
+        {"a blank second region", "\t \n\n", 0},
+    };
+    for (const auto &d : dups) {
+        SCOPED_TRACE(d.what);
+        work_regions_reset();
+        std::string text = twice;
+        text.replace(text.find("%s"), 2, d.second);
+        load_old(text);
+        EXPECT_EQ("\t/*AREA:initial*/\n\tint a;\n\t/*END:initial*/\n",
+                  written([](FILE *out) { return write_region(out, "f", "", "initial", "\t"); }));
+        int line = 0;
+        EXPECT_EQ(d.fault, work_carry_audit(&line));
+        if (d.fault != 0) {
+            EXPECT_EQ(6, line);
+        }
+    }
 }
 
 TEST_F(WorkRegions, CaseBranchesEndAtTheirDepth)
