@@ -78,7 +78,7 @@ struct old_reader {
 
 bool read_old(old_reader &r, old_line &l)
 {
-    if (r.next >= work_old_lines) return false;
+    if (r.next >= work_old_lines || r.next >= old_line_count()) return false;
     get_source_line(l.text, sizeof l.text, r.next++);
     const bool continuation = r.continued;
     const size_t n = strlen(l.text);
