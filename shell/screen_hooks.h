@@ -11,6 +11,7 @@ struct screen_hooks_rec {
     int (*pending_mode)();            // FORM: its pending operation code, 1 while busy, 0 none
     void (*replay)(win_handle form);  // FORM: sends its recorded clicks to the window
     void (*reset_prop)();             // PROPERTY: forgets its current member, empties its values
+    void (*commit_prop)();            // PROPERTY: stores the value being edited into its box
 };
 extern screen_hooks_rec screen_hooks;
 
