@@ -323,30 +323,27 @@ int push_text(text_item *texts, int cap, int *n, const char *text, int x, int y)
     return 0;
 }
 
-// The characters of text one under another, centred on the box.
+// The characters of text one under another, centred on the box; a
+// Shift-JIS pair is one character.
 void vertical_text(const box_rec &b, const char *text, text_item *texts, int cap, int *n)
 {
-    int height = 0;
+    const int first = *n;
+    int height = 1;
     for (const char *p = text; *p != '\0';) {
         const size_t len = is_kanji1(static_cast<unsigned char>(*p)) && p[1] != '\0' ? 2 : 1;
         char ch[3];
         copy_span(ch, sizeof ch, p, len);
         int w = 0, h = 0;
         measure_text(font_text, ch, &w, &h);
+        if (push_text(texts, cap, n, ch, (b.x + b.endx) / 2 - w / 2, h - 1) != 0) break;
         height += h - 1;
         p += len;
     }
-    height += 1;
     int y = (b.y + b.endy) / 2 - height / 2;
-    for (const char *p = text; *p != '\0';) {
-        const size_t len = is_kanji1(static_cast<unsigned char>(*p)) && p[1] != '\0' ? 2 : 1;
-        char ch[3];
-        copy_span(ch, sizeof ch, p, len);
-        int w = 0, h = 0;
-        measure_text(font_text, ch, &w, &h);
-        push_text(texts, cap, n, ch, (b.x + b.endx) / 2 - w / 2, y);
-        y += h - 1;
-        p += len;
+    for (int k = first; k < *n; ++k) {
+        const int step = texts[k].y;
+        texts[k].y = y;
+        y += step;
     }
 }
 

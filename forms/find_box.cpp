@@ -212,13 +212,7 @@ void scroll_by(int dx, int dy)
 {
     scroll_org.x += dx;
     scroll_org.y += dy;
-    for (int i = form_sta; i < form_num; ++i) {
-        box_rec &b = box_table[i];
-        b.x += dx;
-        b.endx += dx;
-        b.y += dy;
-        b.endy += dy;
-    }
+    shift_form(dx, dy);
 }
 
 void push_history()
