@@ -350,7 +350,7 @@ int form_title_text(char *out, int size)
     for (int i = form_sta; i < form_num; ++i) {
         const char *k = box_table[i].kind;
         if (is(k, "PROJ") || is(k, "APP") || is(k, "FORM") || is(k, "WORK") || is(k, "SMENU") || is(k, "HTML")) {
-            get_para(t, i, 1);
+            field_cut(i, 1, t, sizeof t);  // a quoted title shows without its quotes
             break;
         }
     }
