@@ -38,12 +38,14 @@ extern char last_src_path[src_path_size];
 
 // What the form designer asks of the floors and windows above it.  Unbound,
 // a word is no HTML attribute word, a tree name stays as it is, the canvas
-// is the FORM window's whole client area and the counter shows nowhere.
+// is the FORM window's whole client area, the counter shows nowhere and
+// the occurrence file stays.
 struct form_hooks_rec {
     int (*is_attr_word)(const char *word);      // the HTML attribute list holds word
     void (*expand_name)(char *name, int size);  // a hexadecimal tree name spelt out
     void (*canvas_size)(int *w, int *h);        // the FORM client area less the button bars
     void (*show_counter)(const char *text);     // the FORM screen's occurrence label
+    void (*clear_occurrence)();                 // the tree's occurrence file deleted
 };
 extern form_hooks_rec form_hooks;
 
