@@ -51,8 +51,9 @@ extern form_hooks_rec form_hooks;
 
 int form_state_reset();
 
-// Binds the shell's questions about the FORM screen (its pending operation)
-// to this state; 0.
+// Binds the shell's questions about the FORM screen to this state: its
+// pending operation, and the replay of the clicks the GENERATE double-click
+// recorded (union_list) on a window; 0.
 int form_bind_screen_hooks();
 
 #endif
