@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "forms/find_box.h"
 #include "forms/form_state.h"
 #include "forms/kinds.h"
 #include "forms/link_route.h"
@@ -12,7 +13,6 @@
 #include "forms/para.h"
 #include "forms/queries.h"
 #include "forms/rtree.h"
-#include "forms/find_box.h"
 #include "shell/msgbox.h"
 #include "shell/sjis.h"
 #include "shell/text.h"
@@ -446,7 +446,7 @@ int box_text_items(int i, text_item *texts, int text_cap, shape_item *shapes, in
     *shape_n = 0;
     int n = 0;
     const int style = box_style[i];
-    if (style == style_label || style == style_by_link) return 0;
+    if (style == style_label || style == style_by_link || box_level[i] != cur_level) return 0;
     const box_rec &b = box_table[i];
     char text[paint_text_size];
     style_text(i, text);

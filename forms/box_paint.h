@@ -69,7 +69,8 @@ int box_look_of(int i, box_look *out);
 // to), with its font; 0, or 1 when the box shows none.
 int box_inside_text(int i, char *text, int size, int *font);
 
-// Texts and shapes of a box with a non-zero style, placed by the style.  Up
+// Texts and shapes of a box on the current level with a non-zero style,
+// placed by the style (none for style 15, drawn by its link).  Up
 // to 40 texts (a vertical text puts one per character) and 4 shapes; the
 // number of texts, shapes in *shape_n.
 const int box_text_cap = 40;
