@@ -375,6 +375,7 @@ int kind_letter(const char *kind)
 
 int paint_prepare()
 {
+    if (cur_box < 0) click_move_pending = 0;
     for (int i = form_sta; i < form_num; ++i) {
         box_mark[i] = mark_plain;
         box_style[i] = style_label;
@@ -401,6 +402,17 @@ int paint_prepare()
     }
     if (has_cur) box_mark[cur_box] = mark_current;
     return 0;
+}
+
+int armed_frame(int w, int h, paint_point (&pts)[5])
+{
+    if (pending_op <= 0 && click_move_pending == 0) return 0;
+    pts[0] = {1, 1};
+    pts[1] = {1, h - 1};
+    pts[2] = {w - 1, h - 1};
+    pts[3] = {w - 1, 1};
+    pts[4] = {1, 1};
+    return 1;
 }
 
 bool box_framed(int i)

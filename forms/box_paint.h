@@ -44,8 +44,14 @@ extern const char *const kind_letters[];
 // The letter of the first row whose kind equals kind, or 0.
 int kind_letter(const char *kind);
 
-// Marks and styles of every box of the current form, recomputed for a paint; 0.
+// Marks and styles of every box of the current form, recomputed for a
+// paint; without a current box the one-click move is given up.  0.
 int paint_prepare();
+
+// The frame around a client area w x h while an operation waits for a
+// click (pen_box_armed): (1, 1), (1, h-1), (w-1, h-1), (w-1, 1), (1, 1).
+// 1 when it is drawn, 0 when nothing waits.
+int armed_frame(int w, int h, paint_point (&pts)[5]);
 
 // 1 when box i is drawn in the frames pass: on the current level, y and endy
 // within -32766..32767, and its style below 10 and not 1, or marked.

@@ -1,7 +1,8 @@
 // Hooks through which the shell and the form model reach the screens above
 // them: the FORM screen's pending operation and recorded clicks, and the
-// PROPERTY screen's selection.  Each screen binds its hooks when it is
-// created; an unbound hook does nothing (and a question answers 0).
+// PROPERTY screen's selection and the value it edits.  Each screen binds its
+// hooks when it is created; an unbound hook does nothing (and a question
+// answers 0).
 #ifndef VOK_SHELL_SCREEN_HOOKS_H
 #define VOK_SHELL_SCREEN_HOOKS_H
 

@@ -496,6 +496,24 @@ TEST_F(BoxPaint, WorkMarksFrameTheOtherEndsOfTheCurrentBoxsLinks)
     EXPECT_EQ(pts[2].y, 49);
 }
 
+TEST_F(BoxPaint, AWaitingOperationFramesTheCanvas)
+{
+    paint_point pts[5];
+    EXPECT_EQ(armed_frame(640, 480, pts), 0);
+    click_move_pending = 1;
+    cur_box = box("EDIT", "e", 0, 0, 10, 10);
+    paint_prepare();
+    ASSERT_EQ(armed_frame(640, 480, pts), 1);
+    EXPECT_EQ(pts[2].x, 639);
+    EXPECT_EQ(pts[2].y, 479);
+    cur_box = -1;
+    paint_prepare();  // no current box: the one-click move is given up
+    EXPECT_EQ(click_move_pending, 0);
+    EXPECT_EQ(armed_frame(640, 480, pts), 0);
+    pending_op = op_align_h_once;
+    EXPECT_EQ(armed_frame(640, 480, pts), 1);
+}
+
 TEST_F(BoxPaint, ClipLimitsYAlone)
 {
     EXPECT_EQ(clip_y(5000), 4095);
