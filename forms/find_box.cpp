@@ -322,9 +322,11 @@ int find_box_reset()
     return find_series_reset();
 }
 
-int find_box_by_name(const char *name, int mode)
+int find_box_by_name(const char *name_in, int mode)
 {
     if (mode == find_back) return go_back(mode);
+    char name[256];  // the searches overwrite box_display_name's buffer, which may be name_in
+    copy_bounded(name, sizeof name, name_in);
     int target = -1, link = -2;  // link -2: the current link stays
     switch (mode) {
     case find_by_index:

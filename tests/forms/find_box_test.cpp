@@ -61,7 +61,7 @@ TEST_F(FindBox, NextSearchesWrapInsideTheSubForm)
     cur_box = second;
     EXPECT_EQ(find_box_by_name("f", find_next_caller), 1);
     EXPECT_EQ(cur_box, first);
-    EXPECT_EQ(find_box_by_name("f", find_next_caller), 1);
+    EXPECT_EQ(find_box_by_name(box_display_name(cur_box), find_next_caller), 1);
     EXPECT_EQ(cur_box, second);
     EXPECT_EQ(find_box_by_name("h", find_next_called), 1);
     EXPECT_EQ(cur_box, callee);
