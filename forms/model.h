@@ -143,6 +143,8 @@ int holds_swapped_detail(int i);
 int swap_box_place(int i);
 void swap_detail_places();
 void swap_back_places();
+// Moves every box of the current form by (dx, dy).
+void shift_form(int dx, int dy);
 
 // Folder-slot prefixes.
 const char *skip_dir_prefix(const char *name);

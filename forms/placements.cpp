@@ -17,6 +17,15 @@ int field_number(int i, int k)
     return atoi(f);
 }
 
+void set_number(int i, int k, int value)
+{
+    char f[20];
+    format_text(f, sizeof f, "%d", value);
+    set_para(f, i, k);
+}
+
+}  // namespace
+
 void shift_form(int dx, int dy)
 {
     for (int r = form_sta; r < form_num; ++r) {
@@ -27,15 +36,6 @@ void shift_form(int dx, int dy)
         b.endy += dy;
     }
 }
-
-void set_number(int i, int k, int value)
-{
-    char f[20];
-    format_text(f, sizeof f, "%d", value);
-    set_para(f, i, k);
-}
-
-}  // namespace
 
 int is_swapped(int i)
 {

@@ -2,7 +2,10 @@
 // structures the generators keep over it.
 #include <cstring>
 
+#include "forms/box_paint.h"
 #include "forms/copysplit.h"
+#include "forms/find_box.h"
+#include "forms/form_state.h"
 #include "forms/keys.h"
 #include "forms/matcher.h"
 #include "forms/model.h"
@@ -34,7 +37,9 @@ void forms_reset_all()
     form_storage = 0;
     shift_held = 0;
     full_off = 0;
-    find_history_num = 0;
+    find_box_reset();
+    form_state_reset();
+    box_paint_reset();
     font_h = -12;
     font_w = 0;
     union_count = 0;

@@ -56,5 +56,7 @@ int form_pending_mode();
 int replay_clicks(win_handle window);
 // The PROPERTY screen forgets its current member and empties its values; 0.
 int reset_cur_prop();
+// The PROPERTY screen stores the value being edited into its box; 0.
+int commit_prop_value();
 
 #endif

@@ -26,3 +26,9 @@ int reset_cur_prop()
     if (screen_hooks.reset_prop != nullptr) screen_hooks.reset_prop();
     return 0;
 }
+
+int commit_prop_value()
+{
+    if (screen_hooks.commit_prop != nullptr) screen_hooks.commit_prop();
+    return 0;
+}

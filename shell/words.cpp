@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 namespace {
@@ -24,7 +25,8 @@ const char *to_lower(const char *text)
     static char buf[1000];
     copy_bounded(buf, sizeof buf, text);
     for (char *p = buf; *p != '\0'; ++p) {
-        if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
+        if (is_kanji1(static_cast<unsigned char>(*p)) && p[1] != '\0') ++p;  // a trail byte may look like a capital
+        else if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
     }
     return buf;
 }
