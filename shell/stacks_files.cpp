@@ -40,6 +40,16 @@ const char *stacks_backup(char letter)
     }
 }
 
+// The temporary a rewrite of the stacks file goes to before it replaces it.
+const char *stacks_temp(char letter)
+{
+    switch (letter) {
+    case 'v': return "vstacks_X.dat";
+    case 'p': return "pstacks_X.dat";
+    default: return "ostacks_X.dat";
+    }
+}
+
 // The first word of a line (up to a blank, tab or newline); false when
 // nothing follows it (no blank, tab or newline after it).
 bool line_name(const char *line, std::string &name)
@@ -127,7 +137,7 @@ int stacks_save(char letter, const char *project, char op)
 {
     FILE *in = home_fopen(stacks_file(letter), "r");
     if (in == nullptr) return -4;
-    FILE *out = home_fopen(stacks_backup(letter), "w");
+    FILE *out = home_fopen(stacks_temp(letter), "w");
     if (out == nullptr) {
         fclose(in);
         return -4;
@@ -155,11 +165,10 @@ int stacks_save(char letter, const char *project, char op)
         else ok = ok && write_entries(letter, out);
     }
     ok = close_written(out) && ok;
-    if (!ok) {
-        home_remove(stacks_backup(letter));
-        return -4;
-    }
-    return swap_files(stacks_file(letter), stacks_backup(letter), "work.dat") == 0 ? 0 : -4;
+    // The old file becomes the backup by a copy, and stays in place until the
+    // temporary replaces it whole.
+    ok = ok && copy_text_file(stacks_backup(letter), stacks_file(letter)) == 0;
+    return home_replace(stacks_file(letter), stacks_temp(letter), ok) == 0 ? 0 : -4;
 }
 
 int stacks_rebuild(char letter)

@@ -7,7 +7,10 @@
 #else
 #include <dirent.h>
 #include <fnmatch.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include <algorithm>
@@ -24,6 +27,7 @@ std::vector<started_process> processes;
 int process_error;
 std::map<std::string, std::string> registry;
 int find_calls;
+int rename_error;
 
 #ifndef _WIN32
 namespace {
@@ -51,8 +55,25 @@ void reset_shell()
     process_error = 0;
     registry.clear();
     find_calls = 0;
+    rename_error = 0;
+    fail_writes_past(-1);
 #ifndef _WIN32
     searches.clear();
+#endif
+}
+
+bool fail_writes_past(long bytes)
+{
+#ifdef _WIN32
+    (void)bytes;
+    return false;
+#else
+    // A write past the limit then fails with EFBIG instead of raising SIGXFSZ.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = bytes < 0 ? limit.rlim_max : static_cast<rlim_t>(bytes);
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
 #endif
 }
 
@@ -89,6 +110,7 @@ void host_find_close(intptr_t search) { _findclose(search); }
 
 int host_rename_over(const char *from, const char *to)
 {
+    if (rename_error != 0) return -1;
     remove(to);
     return rename(from, to) == 0 ? 0 : -1;
 }
@@ -146,6 +168,7 @@ void host_find_close(intptr_t search)
 
 int host_rename_over(const char *from, const char *to)
 {
+    if (rename_error != 0) return -1;
     return rename(native_path(from).c_str(), native_path(to).c_str()) == 0 ? 0 : -1;
 }
 
