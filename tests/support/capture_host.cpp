@@ -20,6 +20,7 @@ std::vector<win_handle> activated;
 std::vector<shown_window> shows;
 win_handle cursor;
 std::vector<unsigned> sent;
+std::vector<send_call> sends;
 
 namespace {
 
@@ -143,6 +144,7 @@ void reset()
     shows.clear();
     cursor = nullptr;
     sent.clear();
+    sends.clear();
     windows.clear();
     msgbox_depth = 0;
 }
@@ -172,6 +174,7 @@ using namespace capture;
 intptr_t host_send(win_handle hwnd, unsigned msg, uintptr_t wparam, intptr_t lparam)
 {
     sent.push_back(msg);
+    sends.push_back({hwnd, msg, wparam, lparam});
     fake_window *w = find(hwnd);
     if (w == nullptr) return 0;
     return w->is_list ? list_message(*w, msg, wparam, lparam) : edit_message(*w, msg, wparam, lparam);

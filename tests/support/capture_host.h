@@ -44,6 +44,14 @@ std::string &edit_text(win_handle edit);
 std::vector<std::string> &list_items(win_handle list);
 // Messages sent to any window, in order.
 extern std::vector<unsigned> sent;
+// The same with their window and parameters.
+struct send_call {
+    win_handle window;
+    unsigned msg;
+    uintptr_t wparam;
+    intptr_t lparam;
+};
+extern std::vector<send_call> sends;
 
 }  // namespace capture
 
