@@ -105,7 +105,7 @@ int help_letter(win_handle window)
     }
 }
 
-void redraw_main() { host_redraw(hwndE, 0x0001 | 0x0004 | 0x0100); }
+void redraw_main() { host_repaint(hwndE); }
 
 void set_caption(int n, const char *text) { send_msg(fkey_buttons[n], WM_SETTEXT, 0, reinterpret_cast<intptr_t>(text)); }
 

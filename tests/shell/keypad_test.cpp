@@ -136,7 +136,7 @@ TEST_F(Keypad, AppsPagesForwardsBackwardsAndWraps)
     shift_down = 1;
     fkey_handler(hwndE, VK_APPS);
     EXPECT_EQ(5, bar_group);
-    EXPECT_FALSE(capture_forms::redraws.empty());
+    EXPECT_FALSE(capture::repaints.empty());
 }
 
 TEST_F(Keypad, ShiftAppsFromNoBarShowsTheLastPageOfThatScreen)

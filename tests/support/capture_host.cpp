@@ -18,6 +18,7 @@ std::function<void()> while_box;
 int beeps;
 std::vector<win_handle> activated;
 std::vector<shown_window> shows;
+std::vector<win_handle> repaints;
 win_handle cursor;
 std::vector<unsigned> sent;
 std::vector<send_call> sends;
@@ -142,6 +143,7 @@ void reset()
     beeps = 0;
     activated.clear();
     shows.clear();
+    repaints.clear();
     cursor = nullptr;
     sent.clear();
     sends.clear();
@@ -209,3 +211,5 @@ win_handle host_wait_cursor()
 void host_set_cursor(win_handle c) { cursor = c; }
 
 void host_show_window(win_handle hwnd, int show) { shows.push_back({hwnd, show}); }
+
+void host_repaint(win_handle hwnd) { repaints.push_back(hwnd); }

@@ -32,6 +32,7 @@ extern std::function<void()> while_box;  // runs while each box is open
 extern int beeps;
 extern std::vector<win_handle> activated;
 extern std::vector<shown_window> shows;
+extern std::vector<win_handle> repaints;  // host_repaint calls, in order
 extern win_handle cursor;                // the cursor in force
 
 // Empties every record and fake window.
