@@ -27,6 +27,8 @@ int wordattr_error(int n, int limit);
 int window_text_append(win_handle edit, const char *text);
 // Empties the grid highlight list and the CODE mark table.
 int clear_marks();
+// Redraws the FLOW screen (InvalidateRect of the whole FLOW window).
+int redraw_flow();
 // Ends the program with the code; does not return.
 [[noreturn]] void anal_exit(int code);
 

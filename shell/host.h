@@ -59,6 +59,9 @@ void host_set_cursor(win_handle cursor);
 // ShowWindow(hwnd, SW_HIDE) when show is 0, else ShowWindow(hwnd, SW_SHOWNORMAL).
 void host_show_window(win_handle hwnd, int show);
 
+// InvalidateRect(hwnd, null, TRUE): the whole window is painted again; a null window is none.
+void host_repaint(win_handle hwnd);
+
 // ---- Shell services ----
 // Drive and directory: host_chdrive(1 for A:), host_chdir, host_getcwd
 // (0 done).  host_find_first gives the first name matching a pattern of the
