@@ -45,6 +45,13 @@ int cstack_save();
 // ends them) into up to cap rows of row_size bytes and returns their number.
 int split_entries(const char *line, char *rows, size_t row_size, int cap);
 const char *stacks_lookup(char letter, const char *project);
+// True when text is one of stacks_lookup's not-found texts (a missing file
+// or project line), which a history shows but never keeps as an entry.
+bool is_lookup_miss(const char *text);
+// Rewrites the project's line of a stacks file from the entries in force:
+// op 'o' replaces it (appends it when the file has none), 'n' appends it
+// ('o' letter: an empty history), 'd' removes it.  0, or -4 when a file
+// does not open or a write fails (the file stays as it was).
 int stacks_save(char letter, const char *project, char op);
 int stacks_rebuild(char letter);
 int stacks_migrate();

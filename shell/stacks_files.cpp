@@ -80,13 +80,15 @@ void copy_entry(char *row, size_t size, const char *p, size_t len)
 }
 
 // Writes "\t" and each row without its edge blanks, then the newline; empty
-// rows are left out unless keep_empty.
+// rows (and a not-found text that a load put there) are left out unless
+// keep_empty.
 void write_rows(FILE *stream, const char rows[][1000], int count, bool keep_empty)
 {
     for (int i = 0; i < count; ++i) {
         char text[1000];
         copy_bounded(text, sizeof text, rows[i]);
         trim_blanks(text);
+        if (is_lookup_miss(text)) text[0] = '\0';
         if (keep_empty || text[0] != '\0') fprintf(stream, "\t%s", text);
     }
     fputs("\n", stream);
@@ -133,6 +135,11 @@ const char *stacks_lookup(char letter, const char *project)
     return result;
 }
 
+bool is_lookup_miss(const char *text)
+{
+    return (has_prefix(text, "■ﾌｧｲﾙ(") == 0 || has_prefix(text, "●ﾌﾟﾛｼﾞｪｸﾄ(") == 0) && ends_with(text, ")が未発見");
+}
+
 int stacks_save(char letter, const char *project, char op)
 {
     FILE *in = home_fopen(stacks_file(letter), "r");
@@ -145,8 +152,10 @@ int stacks_save(char letter, const char *project, char op)
     std::string name;
     bool ok = true;
     bool newline_last = true;
+    bool matched = false;
     while (ok && read_line(line_buf, sizeof line_buf, in) != nullptr) {
         if (line_name(line_buf, name) && name == project) {
+            matched = true;
             if (op == 'd') continue;
             if (op == 'o') {
                 ok = fputs(project, out) >= 0 && write_entries(letter, out);
@@ -158,10 +167,12 @@ int stacks_save(char letter, const char *project, char op)
         newline_last = ends_with_newline(line_buf);
     }
     fclose(in);
-    if (ok && op == 'n') {
+    // A replacement that found no line appends one: the entries are kept.
+    const bool append = op == 'n' || (op == 'o' && !matched);
+    if (ok && append) {
         if (!newline_last) ok = fputc('\n', out) != EOF;
         ok = ok && fputs(project, out) >= 0;
-        if (letter == 'o') ok = ok && fputc('\n', out) != EOF;
+        if (letter == 'o' && op == 'n') ok = ok && fputc('\n', out) != EOF;
         else ok = ok && write_entries(letter, out);
     }
     ok = close_written(out) && ok;
