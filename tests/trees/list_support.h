@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analyser/anal_inputs.h"
 #include "analyser/anal_reset.h"
 #include "shell/dirs.h"
 #include "shell/screens.h"
@@ -51,10 +52,21 @@ inline std::string &fake_tag()
     return tag;
 }
 
+// The flow-run inputs as the analyser saw them at each call.
+struct flow_inputs {
+    int start, anon, decl, run_flag;
+};
+inline std::vector<flow_inputs> &inputs_seen()
+{
+    static std::vector<flow_inputs> seen;
+    return seen;
+}
+
 inline int fake_anal(int argc, char **argv)
 {
     std::vector<std::string> args(argv, argv + argc);
     anal_calls().push_back(args);
+    inputs_seen().push_back(flow_inputs{range_start, anon_class_line, range_stop_at_decl, range_run_flag});
     for (const std::string &a : args) {
         if (a.compare(0, 2, "-o") == 0 && a.size() > 2 && !fake_tag().empty()) write_file(a.substr(2), fake_tag());
     }
@@ -81,6 +93,7 @@ inline void fresh()
     code_out_hwnd = capture::new_edit();
     home_dir[0] = '\0';
     anal_calls().clear();
+    inputs_seen().clear();
     fake_tag().clear();
     anal_runner = fake_anal;
 }
