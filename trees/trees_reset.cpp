@@ -4,6 +4,7 @@
 #include "trees/func_list.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
+#include "trees/flow_chart.h"
 #include "trees/main_owned.h"
 #include "trees/tree_box.h"
 #include "trees/tree_links.h"
@@ -11,6 +12,7 @@
 int trees_reset_all()
 {
     main_owned_reset();
+    flow_chart_reset();
     func_list_reset();
     list_filter_reset();
     launch_reset();
