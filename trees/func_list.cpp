@@ -620,14 +620,6 @@ int cur_entry_slot()
     return is_header(e) && has_dir_prefix(fl_file[e]) ? (unsigned char)fl_file[e][0] : '?';
 }
 
-int lbuf_free_list()
-{
-    lbuf_free(list_pool);
-    fl_count = 0;
-    i_num = 0;
-    return 0;
-}
-
 int list_init() { return 0; }
 
 int func_list_reset()

@@ -27,7 +27,7 @@ struct fl_kind_line_rec {
     int32_t sub_line;
 };
 
-extern char *fl_name[fl_cap];  // entry texts, in line-buffer pool 3
+extern char *fl_name[fl_cap];  // entry texts, in line-buffer pool 3 (lbuf_free_list frees it)
 extern char *fl_file[fl_cap];  // file texts ("0:main.c" or a plain path), in pool 3
 extern fl_kind_line_rec fl_kind_line[fl_cap];
 extern int fl_count;
@@ -119,8 +119,6 @@ int has_file_entry(const char *name);
 int first_work_file(char *out, size_t size, int c);
 // The slot character of the selected header, else '?'.
 int cur_entry_slot();
-// Frees the entry texts (the shell calls it when MAIN goes); 0.
-int lbuf_free_list();
 // Start-up hook; 0.
 int list_init();
 
