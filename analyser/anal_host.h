@@ -65,6 +65,9 @@ int add_no_set_link(int from, int to);
 // the line of entry i (-1 outside the range).
 int range_count();
 int range_line(int i);
+// 1 when the LIST's function list holds an entry (not a file header) of
+// this name, else 0.
+int has_list_name(const char *name);
 
 // The tree listing "ftree_s.txt": opened for writing (0, or 1 when it cannot
 // be created), closed, and the open stream (null when none is open).

@@ -1,5 +1,5 @@
 // The pointer-argument table of the loaded tree, the function-box look-up,
-// the "no_set" links and the result-range accessors.
+// the "no_set" links.
 #include "trees/tree_links.h"
 
 #include <cstring>
@@ -11,8 +11,6 @@ func_box_answer func_box_answers[func_box_answer_cap];
 int func_box_answer_num;
 box_pair no_set_links[no_set_link_cap];
 int no_set_link_num;
-int range_lines[range_entry_cap];
-int range_entry_num;
 
 // VOK-PLACEHOLDER: hands over parg_tbl as it stands; the pointer marks of
 // the loaded tree form fill it.
@@ -42,18 +40,10 @@ int add_no_set_link(int from, int to)
     return 1;
 }
 
-// VOK-PLACEHOLDER: answers from range_lines; the LIST screen's result range
-// replaces it.
-int range_count() { return range_entry_num; }
-
-// VOK-PLACEHOLDER: answers from range_lines, -1 outside the range.
-int range_line(int i) { return i >= 0 && i < range_entry_num ? range_lines[i] : -1; }
-
 int tree_links_reset()
 {
     parg_num = 0;
     func_box_answer_num = 0;
     no_set_link_num = 0;
-    range_entry_num = 0;
     return 0;
 }
