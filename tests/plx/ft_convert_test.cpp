@@ -178,3 +178,16 @@ TEST_F(PlxConvert, LongNamesAreCut)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlxConvert, SampleTreeConvertsWhole)
+{
+    EXPECT_EQ(plx_ft_done, plx_convert_ft(VOK_SAMPLES "/sample.ft", 130, 10, 1, 9999));
+    EXPECT_EQ(14, plx_item_num);  // WORK and 13 boxes: printf under main merged
+    EXPECT_EQ(13, plx_link_num);
+    EXPECT_STREQ("total_of", plx_items[12].name);
+    EXPECT_EQ("sample.ft\n", file_text(VOK_SAMPLES "/plx_cur.dat"));
+}
+
+}  // namespace
