@@ -553,6 +553,20 @@ int set_empty_link()
     return 1;
 }
 
+int get_form_limits(int *box_max, int *link_max, int *para_size, int *para_use, int *boxes, int *links,
+                    int *parent_max, int *parents)
+{
+    *box_max = box_cap;
+    *link_max = link_cap;
+    *para_size = para_cap;
+    *para_use = para_text_len();
+    *boxes = form_num;
+    *links = l_num;
+    *parent_max = parent_list_cap;
+    *parents = parent_entry_num;
+    return 0;
+}
+
 int tree_form_reset()
 {
     for (int i = 0; i < box_cap; ++i) {

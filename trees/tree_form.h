@@ -64,6 +64,12 @@ int ftree_abox(int unused, int *count, int *list, int size);
 // nothing changed (no current box or link, or other kinds).
 int set_empty_link();
 
+// The model's capacities and use: boxes and links it holds at most, the
+// parameter text's size and use, the box and link counts, the parent-list
+// capacity and its entries; 0.
+int get_form_limits(int *box_max, int *link_max, int *para_size, int *para_use, int *boxes, int *links,
+                    int *parent_max, int *parents);
+
 // Every global of the tree-form operations as at program start.
 int tree_form_reset();
 
