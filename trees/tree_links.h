@@ -7,26 +7,10 @@
 // get_parg_tbl, find_func_box and add_no_set_link, bound here.
 #include "analyser/anal_host.h"
 
-const int parg_cap = 1000;
+const int parg_cap = 1000;  // rows; ftree_mark_s stops adding at the cap
 extern parg_rec parg_tbl[parg_cap];  // sorted by source number
 extern int parg_num;
 
-// What the stand-ins of those functions answer and record until the tree
-// form provides them.
-struct func_box_answer {
-    char name[32];
-    int box;
-};
-struct box_pair {
-    int from;
-    int to;
-};
-const int func_box_answer_cap = 2000;
-const int no_set_link_cap = 49152;
-extern func_box_answer func_box_answers[func_box_answer_cap];
-extern int func_box_answer_num;
-extern box_pair no_set_links[no_set_link_cap];
-extern int no_set_link_num;
 
 int tree_links_reset();
 
