@@ -71,6 +71,19 @@ int copy_back(const char *located)
     return dir_replace_close(&out, ok) == 0 ? merged : source_unwritten;
 }
 
+// Removes the part file where the merge read it from: a plain name through
+// the search path, as dir_fopen found it, so a part in a project folder goes
+// rather than a same-named file of the current directory.
+void remove_merged_part(const char *part)
+{
+    char located[dir_path_size];
+    if (has_dir_prefix(part) || locate_file(located, sizeof located, part) != 0) {
+        remove_dir_name(part);
+        return;
+    }
+    sys_remove(located);
+}
+
 }  // namespace
 
 int add_include_lines(const char *part, const char *source)
@@ -84,6 +97,6 @@ int add_include_lines(const char *part, const char *source)
     fclose(in);
     const int result = written ? copy_back(located) : work_unwritten;
     sys_remove(work_name);
-    if (result == merged) remove_dir_name(part);
+    if (result == merged) remove_merged_part(part);
     return result;
 }

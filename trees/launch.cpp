@@ -17,7 +17,7 @@
 #include "shell/text.h"
 #include "trees/func_list.h"
 #include "trees/list_filter.h"
-#include "trees/main_owned.h"
+#include "shell/main_state.h"
 
 char ref_name[ref_name_size];
 char cur_file_path[dir_path_size];

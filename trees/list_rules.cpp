@@ -16,7 +16,7 @@
 #include "shell/text.h"
 #include "trees/func_list.h"
 #include "trees/list_filter.h"
-#include "trees/main_owned.h"
+#include "shell/main_state.h"
 
 int max_line;
 int list_col_width;

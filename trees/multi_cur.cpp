@@ -12,7 +12,6 @@
 #include "trees/tree_form.h"
 
 multi_cur_rec multi_cur_tbl[multi_cur_cap];
-int multi_extract_mode;
 
 namespace {
 

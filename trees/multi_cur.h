@@ -7,6 +7,7 @@
 
 #include "forms/multi_cur.h"  // multi_cur (the count) and tree_view_flag, cleared by every load
 #include "shell/host.h"
+#include "shell/main_state.h"  // multi_extract_mode
 
 const int multi_cur_cap = 100;       // registrations; a further one is ignored
 const int multi_cur_name_size = 512;
@@ -18,7 +19,6 @@ struct multi_cur_rec {
 };
 
 extern multi_cur_rec multi_cur_tbl[multi_cur_cap];
-extern int multi_extract_mode;  // 1: extraction keeps the registered boxes
 
 // Results of multi_cur_check besides 0 (the F10 key sent).
 const int multi_cur_none = 1;       // nothing registered

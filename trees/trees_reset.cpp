@@ -7,20 +7,20 @@
 #include "trees/list_filter.h"
 #include "trees/list_rules.h"
 #include "trees/flow_chart.h"
-#include "trees/main_owned.h"
+#include "trees/graph.h"
 #include "trees/tree_box.h"
-#include "trees/tree_links.h"
+#include "trees/tree_build.h"
 
 int trees_reset_all()
 {
-    main_owned_reset();
     flow_chart_reset();
     flow_rules_reset();
     func_list_reset();
     list_filter_reset();
     list_rules_reset();
     launch_reset();
-    tree_links_reset();
+    tree_build_reset();
     tree_box_calls_clear();
+    graph_reset();
     return 0;
 }

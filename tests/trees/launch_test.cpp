@@ -16,7 +16,7 @@
 #include "shell/text.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
-#include "trees/main_owned.h"
+#include "shell/main_state.h"
 
 namespace {
 

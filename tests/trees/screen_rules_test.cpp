@@ -24,7 +24,7 @@
 #include "trees/flow_chart.h"
 #include "trees/flow_rules.h"
 #include "trees/list_rules.h"
-#include "trees/main_owned.h"
+#include "shell/main_state.h"
 
 namespace {
 
