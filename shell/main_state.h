@@ -60,6 +60,8 @@ struct main_hooks_rec {
     void (*list_form_defs)(win_handle list, const char *ext);
     // Redraws the FORM screen with box made current (-1 none).
     void (*form_redraw)(int box);
+    // Empties the function list of the LIST screen.
+    void (*clear_list)();
 };
 extern main_hooks_rec main_hooks;
 
