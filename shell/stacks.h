@@ -44,7 +44,12 @@ int cstack_save();
 // and the newline; blanks and tabs before an entry are skipped, an empty entry
 // ends them) into up to cap rows of row_size bytes and returns their number.
 int split_entries(const char *line, char *rows, size_t row_size, int cap);
+// The entries of the project's line (after its tab), or a "not found" text:
+// "■ﾌｧｲﾙ(%s)が未発見" for a missing file, "●ﾌﾟﾛｼﾞｪｸﾄ(%s)が未発見" for a
+// project without a line.
 const char *stacks_lookup(char letter, const char *project);
+// true for one of stacks_lookup's "not found" texts: shown, never saved as an entry.
+bool is_lookup_miss(const char *entry);
 int stacks_save(char letter, const char *project, char op);
 int stacks_rebuild(char letter);
 int stacks_migrate();

@@ -123,6 +123,12 @@ const char *stacks_lookup(char letter, const char *project)
     return result;
 }
 
+bool is_lookup_miss(const char *entry)
+{
+    return strncmp(entry, "■ﾌｧｲﾙ(", strlen("■ﾌｧｲﾙ(")) == 0 ||
+           strncmp(entry, "●ﾌﾟﾛｼﾞｪｸﾄ(", strlen("●ﾌﾟﾛｼﾞｪｸﾄ(")) == 0;
+}
+
 int stacks_save(char letter, const char *project, char op)
 {
     FILE *in = home_fopen(stacks_file(letter), "r");
@@ -135,12 +141,14 @@ int stacks_save(char letter, const char *project, char op)
     std::string name;
     bool ok = true;
     bool newline_last = true;
+    bool matched = false;
     while (ok && read_line(line_buf, sizeof line_buf, in) != nullptr) {
         if (line_name(line_buf, name) && name == project) {
             if (op == 'd') continue;
             if (op == 'o') {
                 ok = fputs(project, out) >= 0 && write_entries(letter, out);
                 newline_last = true;
+                matched = true;
                 continue;
             }
         }
@@ -148,10 +156,12 @@ int stacks_save(char letter, const char *project, char op)
         newline_last = ends_with_newline(line_buf);
     }
     fclose(in);
-    if (ok && op == 'n') {
+    // A new project's line, or the line of a project that had none: an
+    // overwrite keeps its entries instead of dropping them.
+    if (ok && (op == 'n' || (op == 'o' && !matched))) {
         if (!newline_last) ok = fputc('\n', out) != EOF;
         ok = ok && fputs(project, out) >= 0;
-        if (letter == 'o') ok = ok && fputc('\n', out) != EOF;
+        if (letter == 'o' && op == 'n') ok = ok && fputc('\n', out) != EOF;
         else ok = ok && write_entries(letter, out);
     }
     ok = close_written(out) && ok;
