@@ -21,6 +21,7 @@ extern char project_props[8][1000];  // properties of the project in use
 extern char edit_defs[8][1000];      // the project dialog's copy of the definition lines
 extern char edit_props[8][1000];     // the project dialog's copy of the properties
 extern char memo_buf[memo_size];
+extern char memo_restore[memo_size];  // the memo before its last change by the mouse
 
 // Key stack (shown in the target field).
 int stack_push(const char *key);
