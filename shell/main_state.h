@@ -73,6 +73,9 @@ struct main_hooks_rec {
     void (*flow_reset)();
     // Empties the registrations of the multiple extraction.
     void (*multi_cur_reset)();
+    // After a project change: the HTML word lists read again, the generators'
+    // kind-id cache and checked form files forgotten, the form model emptied.
+    void (*project_changed)();
 };
 extern main_hooks_rec main_hooks;
 
