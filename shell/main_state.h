@@ -76,6 +76,8 @@ struct main_hooks_rec {
     // After a project change: the HTML word lists read again, the generators'
     // kind-id cache and checked form files forgotten, the form model emptied.
     void (*project_changed)();
+    // Fits the CODE output to the CODE client area (21 pixels shorter while the button rows show).
+    void (*fit_code_output)();
 };
 extern main_hooks_rec main_hooks;
 
