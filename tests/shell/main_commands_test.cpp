@@ -44,6 +44,7 @@ TEST(MainCommands, EntryKinds)
 
 TEST(MainCommands, EditorCommandsNeverTreatTheOptionAsAFormat)
 {
+    const std::string saved_editor = editor, saved_option = option;
     copy_bounded(editor, sizeof editor, "C:\\ed\\ed.exe");
     const struct {
         const char *option;
@@ -66,8 +67,8 @@ TEST(MainCommands, EditorCommandsNeverTreatTheOptionAsAFormat)
     char small[12];
     EXPECT_EQ(1, editor_command(small, sizeof small, "T:\\src", "a.c", 7));
     EXPECT_EQ(11u, strlen(small));
-    editor[0] = '\0';
-    option[0] = '\0';
+    copy_bounded(editor, sizeof editor, saved_editor.c_str());
+    copy_bounded(option, sizeof option, saved_option.c_str());
 }
 
 TEST(MainCommands, ProjectQuestionsNameTheFivePairs)

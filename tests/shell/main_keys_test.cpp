@@ -45,6 +45,8 @@ protected:
         target_field.edit = capture::new_edit();
         target_field.list = capture::new_list();
         for (int n = 0; n < fkey_button_count; ++n) fkey_buttons[n] = capture::new_edit("cap");
+        saved_editor = editor;
+        saved_option = option;
         editor[0] = '\0';
         memo_buf[0] = '\0';
         memo_restore[0] = '\0';
@@ -64,8 +66,11 @@ protected:
     {
         main_hooks = main_hooks_rec{};
         for (win_handle *w : {&hwndE, &hwndC, &code_out_hwnd}) *w = nullptr;
+        copy_bounded(editor, sizeof editor, saved_editor.c_str());
+        copy_bounded(option, sizeof option, saved_option.c_str());
         folder_test::TearDown();
     }
+    std::string saved_editor, saved_option;
     void category(const std::string &text) { capture::edit_text(main_controls[ctl_category]) = text; }
     std::string last_box() const { return capture::boxes.empty() ? "" : capture::boxes.back().text; }
     std::string code_text() const { return capture::edit_text(code_out_hwnd); }
@@ -247,8 +252,6 @@ TEST_F(MainKeys, NestingWithAnEditorOpensTheListingThere)
     EXPECT_NE(std::string::npos, capture::processes[0].cmdline.find("/j1"));
     EXPECT_NE(std::string::npos, capture::processes[0].cmdline.find("layer.txt\""));
     EXPECT_EQ("kept", code_text());
-    editor[0] = '\0';
-    option[0] = '\0';
 }
 
 TEST_F(MainKeys, MultipleExtractionNeedsTheTreeForm)
