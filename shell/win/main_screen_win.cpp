@@ -13,6 +13,7 @@
 #include "calc/calc_host.h"
 #include "forms/model.h"
 #include "shell/codeout.h"
+#include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
 #include "shell/main_commands.h"
@@ -249,6 +250,10 @@ bool function_key(HWND hwnd, WPARAM key)
     case VK_F1 + 7: clear_multi_keys(); return true;
     case VK_F10: multi_extract_key(cur_form_name); return true;
     case VK_F1 + 10: fill_entry_names(); return true;
+    case VK_F12:
+        trace_banner(code_out_hwnd);
+        toggle_msg_trace();
+        return true;
     case VK_F1 + 6: case VK_F9: refuse_waiting(hwnd); return true;
     default: return false;
     }
@@ -617,9 +622,15 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
     *result = 0;
     static POINT pressed_at;
     switch (msg) {
-    case WM_CREATE: return create_main_controls(hwnd), 1;
-    case WM_DESTROY: destroy_main_controls(); return 0;
-    case WM_SIZE: return size_main_screen(hwnd, LOWORD(lparam), HIWORD(lparam)), 1;
+    case WM_CREATE:
+        create_main_controls(hwnd);
+        return 1;
+    case WM_DESTROY:
+        destroy_main_controls();
+        return 0;
+    case WM_SIZE:
+        size_main_screen(hwnd, LOWORD(lparam), HIWORD(lparam));
+        return 1;
     case WM_PAINT: return paint_text_area(hwnd);
     case WM_TIMER: return tick_text_area(hwnd);
     case WM_CTLCOLORSTATIC:

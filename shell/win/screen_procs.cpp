@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analyser/source_load.h"
+#include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
 #include "shell/lbuf.h"
@@ -80,6 +81,7 @@ void destroy_screens()
 LRESULT CALLBACK tavir_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam)) return 0;
+    trace_msg_main("E:", code_out_hwnd, msg, wparam, lparam);
     if (msg == WM_CLOSE) {
         if (!offer_backup()) return 0;
         if (running_flag) {
