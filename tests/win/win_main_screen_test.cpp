@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/screens.h"
+#include "shell/stacks.h"
+#include "shell/text.h"
 #include "shell/startup.h"
 #include "shell/win/main_screen_win.h"
 #include "shell/win/startup_win.h"
@@ -172,6 +175,92 @@ TEST_F(main_screen, KeysReachTheirDecisions)
     EXPECT_FALSE(shown(GetDlgItem(hw(hwndE), 20)));
     SendMessageA(hw(hwndE), WM_COMMAND, 14, 0);
     EXPECT_EQ("削除", text_of(GetDlgItem(hw(hwndE), 14)));
+}
+
+// The client area of a window as 32-bit pixels, through a DIB section.
+struct client_pixels {
+    int width = 0, height = 0;
+    std::string bits;
+    COLORREF at(int x, int y) const
+    {
+        const unsigned char *p = reinterpret_cast<const unsigned char *>(bits.data()) + (y * width + x) * 4;
+        return RGB(p[2], p[1], p[0]);
+    }
+    int count(COLORREF colour, int x0) const
+    {
+        int n = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = x0; x < width; ++x) n += at(x, y) == colour ? 1 : 0;
+        }
+        return n;
+    }
+};
+
+client_pixels capture_client(HWND hwnd)
+{
+    client_pixels out;
+    RECT r;
+    GetClientRect(hwnd, &r);
+    out.width = r.right;
+    out.height = r.bottom;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = out.width;
+    bi.bmiHeader.biHeight = -out.height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HDC screen = GetDC(hwnd);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, out.width, out.height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    out.bits.assign(static_cast<const char *>(bits), static_cast<size_t>(out.width) * out.height * 4);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(hwnd, screen);
+    return out;
+}
+
+// Paints the text area as the timer does: a paint, then a tick.
+void paint_by_timer(HWND hwnd)
+{
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+    SendMessageA(hwnd, WM_TIMER, 77, 0);
+}
+
+TEST_F(main_screen, TheTextAreaShowsTheMemoOrTheHelpButNothingBesideABar)
+{
+    HWND hwnd = hw(hwndE);
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 1000, 300, SWP_SHOWWINDOW);
+    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(1000, 300));
+    copy_bounded(memo_buf, sizeof memo_buf, "■■■■■■■■\r\n■■■■■■■■\r\n");
+    const int left = 231 + 258 + 38;
+    const COLORREF memo_colour = RGB(0, 125, 125), help_colour = RGB(0, 0, 255);
+
+    paint_by_timer(hwnd);
+    client_pixels shot = capture_client(hwnd);
+    EXPECT_GT(shot.count(memo_colour, left), 20);
+    EXPECT_EQ(0, shot.count(help_colour, left));
+
+    SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);  // the help line
+    paint_by_timer(hwnd);
+    shot = capture_client(hwnd);
+    EXPECT_GT(shot.count(help_colour, left), 20);
+    EXPECT_EQ(0, shot.count(memo_colour, left));
+
+    SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(hwnd, WM_KEYDOWN, VK_APPS, 0);  // a bar page: the area stays blank
+    paint_by_timer(hwnd);
+    shot = capture_client(hwnd);
+    EXPECT_EQ(0, shot.count(memo_colour, left));
+    EXPECT_EQ(0, shot.count(help_colour, left));
+    SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);
+    ShowWindow(hwnd, SW_HIDE);
+    memo_buf[0] = '\0';
 }
 
 }  // namespace
