@@ -69,6 +69,13 @@ const small_button small_buttons[small_count] = {
     {"変", false, VK_F1 + 3}, {"・", false, 0}, {"ツ", true, 85}, {"索", false, VK_F9},  {"計", true, 87},
     {"層", false, '2'}, {"編", false, '1'},
 };
+const char about_text[] =
+    "VOKTAVIR\r\n"
+    "C、C++、Pro*C、Java のソースを解析し、関数一覧、定義と参照の検索、\r\n"
+    "関数ツリー、フロー、ステップ数を表示する作業台です。\r\n"
+    "フォームから Win32、X/Motif、HTML/ASP のソースを生成し、\r\n"
+    ".vok ファイルの計算言語を実行します。";
+
 // The system commands whose pieces other work has not delivered yet.
 const unsigned waiting_commands[] = {54, 55, 64, 65, 70, 71, 85, 87};
 
@@ -412,6 +419,21 @@ bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         if (note == LBN_SELCHANGE) list_selection_to(hw(target_field.list), target_field.edit);
         SetFocus(hwnd);
         return true;
+    case 2: case 4:
+        ShowWindow(hw(hwndP), SW_SHOWNORMAL);
+        if (id == 4) ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+        SetFocus(hw(id == 4 ? hwndO : hwndP));
+        return true;
+    case 5:
+        ShowWindow(hw(hwndC), SW_SHOWNORMAL);
+        SetFocus(hw(code_out_hwnd));
+        return true;
+    case 7:
+        stack_fill(target_field_handle());
+        ShowWindow(hw(hwndL), SW_SHOWNORMAL);
+        SetFocus(hw(hwndL));
+        return true;
+    case 3: case 6: refuse_waiting(hwnd); return true;
     case 8: toggle_mode(hwnd); return true;
     case 11: open_entry(hwnd); return true;
     case 12:
@@ -466,6 +488,12 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         check_item(hwnd, 79, startup_form_flag != 0);
         return true;
     }
+    if (id == 1 || id == 2) {
+        HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
+        if (id == 1) msg_box(owner, about_text, msg_caption_text, MB_ICONINFORMATION);
+        else open_homepage(owner);
+        return true;
+    }
     if (id == 93) {
         SendMessageA(hwnd, WM_KEYUP, '3', 0);
         return true;
@@ -479,6 +507,14 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         return true;
     }
     return false;
+}
+
+// The exchange of the project files needs "maker.dat" in the home folder.
+void grey_exchange(HMENU menu)
+{
+    FILE *fp = home_fopen("maker.dat", "r");
+    if (fp != nullptr) fclose(fp);
+    EnableMenuItem(menu, 81, MF_BYCOMMAND | (fp != nullptr ? MF_ENABLED : MF_GRAYED));
 }
 
 // ---- Hooks ----
@@ -661,6 +697,9 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wparam) == hwnd || HIWORD(lparam) == WM_RBUTTONUP) ShowWindow(hint_popup, SW_HIDE);
         else if (HIWORD(lparam) == WM_RBUTTONDOWN) show_button_hint(hwnd, reinterpret_cast<HWND>(wparam), pressed_at, hint_popup);
+        return 0;
+    case WM_INITMENU:
+        grey_exchange(reinterpret_cast<HMENU>(wparam));
         return 0;
     case WM_IME_SETCONTEXT:
         ShowWindow(hint_popup, SW_HIDE);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -261,6 +262,20 @@ TEST_F(main_screen, TheTextAreaShowsTheMemoOrTheHelpButNothingBesideABar)
     SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);
     ShowWindow(hwnd, SW_HIDE);
     memo_buf[0] = '\0';
+}
+
+TEST_F(main_screen, TheExchangeItemNeedsTheMakerFile)
+{
+    HMENU menu = GetSystemMenu(hw(hwndE), FALSE);
+    DeleteFileA("maker.dat");
+    SendMessageA(hw(hwndE), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+    EXPECT_NE(0u, GetMenuState(menu, 81, MF_BYCOMMAND) & MF_GRAYED);
+    FILE *fp = fopen("maker.dat", "w");
+    ASSERT_NE(nullptr, fp);
+    fclose(fp);
+    SendMessageA(hw(hwndE), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+    EXPECT_EQ(0u, GetMenuState(menu, 81, MF_BYCOMMAND) & MF_GRAYED);
+    DeleteFileA("maker.dat");
 }
 
 }  // namespace
