@@ -12,6 +12,8 @@
 #include "analyser/search_keys.h"
 #include "calc/calc_host.h"
 #include "forms/model.h"
+#include "forms/multi_cur.h"
+#include "generators/htmlattr.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
@@ -541,6 +543,13 @@ void bind_hooks()
     main_hooks.list_defines = [](const char *key) { return list_defines(key, code_out_hwnd) == -1 ? -1 : 0; };
     main_hooks.write_nesting = nesting_into_layer;
     main_hooks.flow_reset = [] { flow_reset(); };
+    main_hooks.multi_cur_reset = [] { multi_cur_reset(); };
+    // The generators' kind-id cache and checked form files are forgotten by
+    // their owner once it lands; the word lists and the form model are here.
+    main_hooks.project_changed = [] {
+        load_htmlattr();
+        form_reset();
+    };
     main_hooks.fit_code_output = [] {
         RECT r;
         if (hwndC == nullptr || !GetClientRect(hw(hwndC), &r)) return;
