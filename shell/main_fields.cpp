@@ -216,15 +216,3 @@ popup_place place_popup(int px, int py, int w, int h, int client_w)
     p.x = place_left(px, w, client_w, above);
     return p;
 }
-
-int form_client_size(int *w, int *h)
-{
-    host_client_size(hwndO, w, h);
-    return 0;
-}
-
-int form_redraw(int box)
-{
-    if (main_hooks.form_redraw != nullptr) main_hooks.form_redraw(box);
-    return 0;
-}

@@ -54,9 +54,4 @@ struct popup_place {
 };
 popup_place place_popup(int px, int py, int w, int h, int client_w);
 
-// The FORM screen's client size; 0.
-int form_client_size(int *w, int *h);
-// Makes box current on the FORM screen and redraws it (through its hook); 0.
-int form_redraw(int box);
-
 #endif

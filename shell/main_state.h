@@ -60,6 +60,24 @@ struct main_hooks_rec {
     void (*list_form_defs)(win_handle list, const char *ext);
     // Redraws the FORM screen with box made current (-1 none).
     void (*form_redraw)(int box);
+    // Empties the function list of the LIST screen.
+    void (*clear_list)();
+    // The define lookups of "define.txt" onto the CODE output: show_define 0
+    // found, 1 file missing, 2 name not found; list_defines -1 file missing.
+    int (*show_define)(const char *name);
+    int (*list_defines)(const char *key);
+    // Writes the nesting listing of a source into "layer.txt" of the home
+    // folder (layout 'C' numbered, 'E' plain; kind '#', 'k', 's' or 'd'): 1 written, 0 not.
+    int (*write_nesting)(const char *source, int layout, int kind);
+    // Empties the flow chart, its selection and the CODE marks, and redraws FLOW.
+    void (*flow_reset)();
+    // Empties the registrations of the multiple extraction.
+    void (*multi_cur_reset)();
+    // After a project change: the HTML word lists read again, the generators'
+    // kind-id cache and checked form files forgotten, the form model emptied.
+    void (*project_changed)();
+    // Fits the CODE output to the CODE client area (21 pixels shorter while the button rows show).
+    void (*fit_code_output)();
 };
 extern main_hooks_rec main_hooks;
 

@@ -160,6 +160,7 @@ int stacks_save(char letter, const char *project, char op)
             if (op == 'o') {
                 ok = fputs(project, out) >= 0 && write_entries(letter, out);
                 newline_last = true;
+                matched = true;
                 continue;
             }
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/form_services.h"
 #include "shell/main_fields.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"

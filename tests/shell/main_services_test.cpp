@@ -70,9 +70,10 @@ TEST(MainServices, DragClassifiers)
     }
 }
 
-FILE *work_to_full(const char *path, const char *mode)
+// "work.fil" opened for writing as a stream that only reads: every write fails.
+FILE *work_unwritable(const char *path, const char *mode)
 {
-    return mode[0] == 'w' ? fopen("/dev/full", "w") : sys_fopen(path, mode);
+    return mode[0] == 'w' ? sys_fopen("part.c", "r") : sys_fopen(path, mode);
 }
 
 FILE *work_unreadable(const char *path, const char *mode)
@@ -144,7 +145,7 @@ TEST_F(IncludeLines, FailuresLeaveTheSourceAndThePart)
         int result;
     } cases[] = {
         {"work.fil cannot be opened", sys_fopen, "work.fil", "src.c", 1},
-        {"work.fil write fails", work_to_full, nullptr, "src.c", 1},
+        {"work.fil write fails", work_unwritable, nullptr, "src.c", 1},
         {"no source", sys_fopen, nullptr, "none.c", 3},
         {"source temporary cannot be made", sys_fopen, "src.c.$$$", "src.c", 4},
         {"work.fil cannot be read back", work_unreadable, nullptr, "src.c", 5},
