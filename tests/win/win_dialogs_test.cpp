@@ -420,3 +420,26 @@ TEST_F(dialogs, ParamDialogLabelsPlacesAndRefusals)
     EXPECT_EQ(file_text("vokparameter.dat"), "<none>");
     category_wide = 0;
 }
+
+// The editor the registry names is proposed in the field; the parameter
+// itself changes only by OK.
+TEST_F(dialogs, ParamDialogProposesTheRegistryEditorWithoutTakingIt)
+{
+    const char key_name[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hidemaru";
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_name, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const char uninstall[] = "c:\\エディタ\\uninst.exe";
+    RegSetValueExA(key, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE *>(uninstall), sizeof uninstall);
+    RegCloseKey(key);
+    editor[0] = '\0';
+    ASSERT_NE(open_modeless(PARAM_DLG, param_dlg_proc), nullptr);
+    EXPECT_EQ(item_text(dlg, PM_EDITOR), "c:\\エディタ\\Hidemaru.exe");
+    SetDlgItemTextA(dlg, PM_EDITOR, "");
+    click(dlg, PM_FIND_EDITOR);
+    EXPECT_EQ(item_text(dlg, PM_EDITOR), "c:\\エディタ\\Hidemaru.exe");
+    click(dlg, PM_CANCEL);
+    EXPECT_STREQ(editor, "");
+    EXPECT_EQ(file_text("vokparameter.dat"), "<none>");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_name);
+}
