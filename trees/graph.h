@@ -19,9 +19,9 @@ struct graph_link {
     char kind[4];   // colour letter (D, R, G, B) and line-style letter (S solid, A dashed, else dotted)
 };
 
-extern graph_node graph_nodes[graph_node_max];
+extern graph_node graph_nodes[graph_node_max];  // rows 0 .. graph_node_num-1, deleted ones included
 extern int graph_node_num;
-extern graph_link graph_links[graph_link_max];
+extern graph_link graph_links[graph_link_max];  // rows 0 .. graph_link_num-1, deleted ones included
 extern int graph_link_num;
 
 // Empties both tables.
