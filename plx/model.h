@@ -23,9 +23,9 @@ struct plx_link {
     char kind[32];  // "on_set", "ANY" or a form file's kind
 };
 
-extern plx_item plx_items[plx_item_max];
+extern plx_item plx_items[plx_item_max];  // the items, rows 0 .. plx_item_num-1
 extern int plx_item_num;
-extern plx_link plx_links[plx_link_max];
+extern plx_link plx_links[plx_link_max];  // the links, rows 0 .. plx_link_num-1
 extern int plx_link_num;
 extern const char *plx_texts[plx_item_max];  // text i belongs to item i
 extern int plx_text_num;

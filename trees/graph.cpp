@@ -158,6 +158,54 @@ int graph_name_link(int l, const char *name)
     return 0;
 }
 
+int graph_move_node(int n, int x, int y)
+{
+    if (!is_node(n)) return 1;
+    graph_nodes[n].x = x;
+    graph_nodes[n].y = y;
+    return 0;
+}
+
+int graph_press(int x, int y, int *added)
+{
+    *added = 0;
+    const int n = graph_node_at(x, y, graph_press_tol);
+    if (n >= 0) return n;
+    const int made = graph_add_node(x, y);
+    *added = made >= 0 ? 1 : 0;
+    return made;
+}
+
+graph_drag graph_release(int press_x, int press_y, int x, int y)
+{
+    graph_drag d{graph_drag_none, graph_node_at(press_x, press_y, graph_press_tol), -1, -1};
+    if (d.a < 0) return d;
+    d.b = graph_node_at(x, y, graph_press_tol);
+    if (d.b < 0) d.kind = graph_drag_move;
+    else if (d.b == d.a) d.kind = graph_drag_ask_node;
+    else {
+        d.link = graph_find_link(d.a, d.b);
+        d.kind = d.link >= 0 ? graph_drag_ask_link : graph_drag_merge;
+    }
+    return d;
+}
+
+graph_pen graph_pen_of(const char *kind, graph_pen previous)
+{
+    static const struct {
+        char letter;
+        unsigned colour;
+    } colours[] = {{'D', 0x000000}, {'R', 0x0000ff}, {'G', 0x00ff00}, {'B', 0xff0000}};
+    for (const auto &c : colours) {
+        if (kind[0] != c.letter) continue;
+        const char s = kind[1];
+        return graph_pen{c.colour, s == 'S' ? graph_line_solid : s == 'A' ? graph_line_dash : graph_line_dot};
+    }
+    return previous;
+}
+
+bool graph_shows_name(const char *name) { return name[0] != '\0' && strcmp(name, ".") != 0; }
+
 int graph_write(const char *name)
 {
     char temp[1024];

@@ -183,11 +183,19 @@ void paint_window(HWND hwnd)
     EndPaint(hwnd, &ps);
 }
 
-void remember_mouse(HWND hwnd, LPARAM lparam)
+// Remembers the right-button press and takes the focus.
+void viewer_mouse_pos(HWND hwnd, LPARAM lparam)
 {
     plx_mouse_x = LOWORD(lparam);
     plx_mouse_y = HIWORD(lparam);
     SetFocus(hwnd);
+}
+
+// Puts the first line of "plx_cur.dat" into the path field; without the file the field keeps its default.
+void viewer_load_cur(HWND path_field)
+{
+    char path[plx_cur_line_size];
+    if (plx_cur_load(path, sizeof path) == 0) SendMessageA(path_field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
 }
 
 void line(HDC dc, int x1, int y1, int x2, int y2)
@@ -237,10 +245,7 @@ int plx_create_controls(HWND hwnd)
         SendMessageA(controls.control[id], WM_SETFONT, reinterpret_cast<WPARAM>(controls.font), TRUE);
     }
     SetWindowLongPtrA(hwnd, plx_word_controls * sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(&controls));
-    char path[plx_cur_line_size];
-    if (plx_cur_load(path, sizeof path) == 0) {
-        SendMessageA(controls.control[plx_id_path], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
-    }
+    viewer_load_cur(controls.control[plx_id_path]);
     return 0;
 }
 
@@ -256,7 +261,7 @@ LRESULT CALLBACK plx_wnd_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         if (plx_command(hwnd, wparam) == 0) return 0;
         break;
     case WM_LBUTTONDOWN: plx_show_pos(hwnd, lparam); return 0;
-    case WM_RBUTTONDOWN: remember_mouse(hwnd, lparam); return 0;
+    case WM_RBUTTONDOWN: viewer_mouse_pos(hwnd, lparam); return 0;
     case WM_RBUTTONUP: return 0;
     default: break;
     }

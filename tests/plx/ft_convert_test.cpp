@@ -87,6 +87,7 @@ TEST_F(PlxConvert, SecondTreeGoesOnFromTheRowsOfTheFirst)
 
 TEST_F(PlxConvert, TreeAfterOldFilesStartsAtRow500)
 {
+    convert("x 1 <0> x\n");  // a tree before the stacking: forgotten with the model
     write_file("old.f", "#F2\n1 2 3 4 WORK w\n#P1\nold text\n");
     const char *names[] = {"old.f"};
     plx_stack_forms("old.f", names, 1);

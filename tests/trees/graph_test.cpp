@@ -163,3 +163,70 @@ TEST_F(Graph, FailedSaveKeepsTheOldFileAndSaysSo)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Graph, LeftPressPicksOrAddsAndRefusesWhenFull)
+{
+    int added = 0;
+    EXPECT_EQ(0, graph_press(50, 50, &added));
+    EXPECT_EQ(1, added);
+    EXPECT_EQ(0, graph_press(56, 44, &added));  // within 6: the same node
+    EXPECT_EQ(0, added);
+    while (graph_node_num < graph_node_max) graph_add_node(500, 500);
+    EXPECT_EQ(-1, graph_press(200, 200, &added));  // full: no current node, never node 0
+    EXPECT_EQ(0, added);
+}
+
+TEST_F(Graph, RightDragDecidesMoveDeleteOrMerge)
+{
+    graph_add_node(10, 10);   // 0
+    graph_add_node(100, 10);  // 1
+    graph_add_node(200, 10);  // 2
+    graph_add_link(0, 2, "*");
+    struct drag_case {
+        int px, py, x, y, kind, a, b, link;
+    } cases[] = {
+        {300, 300, 10, 10, graph_drag_none, -1, -1, -1},     // from empty ground
+        {12, 12, 50, 60, graph_drag_move, 0, -1, -1},
+        {12, 12, 8, 14, graph_drag_ask_node, 0, 0, -1},
+        {12, 12, 198, 10, graph_drag_ask_link, 0, 2, 0},
+        {12, 12, 100, 16, graph_drag_merge, 0, 1, -1},
+    };
+    for (const drag_case &c : cases) {
+        const graph_drag d = graph_release(c.px, c.py, c.x, c.y);
+        EXPECT_EQ(c.kind, d.kind) << c.x << "," << c.y;
+        EXPECT_EQ(c.a, d.a);
+        EXPECT_EQ(c.b, d.b);
+        EXPECT_EQ(c.link, d.link);
+    }
+    EXPECT_EQ(0, graph_move_node(0, 50, 60));
+    EXPECT_EQ(0, graph_node_at(50, 60, 0));
+    graph_delete_node(1);
+    EXPECT_EQ(1, graph_move_node(1, 5, 5));
+}
+
+TEST_F(Graph, LinkPensFollowTheKindOrKeepThePrevious)
+{
+    struct pen_case {
+        const char *kind;
+        unsigned colour;
+        int style;
+    } cases[] = {
+        {"DS", 0x000000, graph_line_solid}, {"RA", 0x0000ff, graph_line_dash}, {"GX", 0x00ff00, graph_line_dot},
+        {"B", 0xff0000, graph_line_dot},    {"xS", 0xff0000, graph_line_dot},  // keeps the blue dotted pen
+    };
+    graph_pen pen = graph_first_pen;
+    EXPECT_EQ(0x0000ffu, graph_pen_of("", pen).colour);  // the first pen: solid red
+    EXPECT_EQ(graph_line_solid, graph_pen_of("", pen).style);
+    for (const pen_case &c : cases) {
+        pen = graph_pen_of(c.kind, pen);
+        EXPECT_EQ(c.colour, pen.colour) << c.kind;
+        EXPECT_EQ(c.style, pen.style) << c.kind;
+    }
+    EXPECT_TRUE(graph_shows_name("*"));
+    EXPECT_FALSE(graph_shows_name("."));
+    EXPECT_FALSE(graph_shows_name(""));
+}
+
+}  // namespace
