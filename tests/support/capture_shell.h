@@ -20,6 +20,8 @@ extern std::vector<started_process> processes;   // process starts, in order
 extern int process_error;                        // non-zero: the next starts fail
 extern std::map<std::string, std::string> registry;  // "root|key|value" -> text; "root|key|" opens the key
 extern int find_calls;                           // host_find_first calls
+extern int copy_failures;                        // the next this many host_copy_file calls fail
+extern int copy_calls;                           // host_copy_file calls
 
 // Empties the shell records; the drive mapping and the registry are cleared.
 void reset_shell();
