@@ -75,6 +75,9 @@ intptr_t host_find_first(const char *pattern, char *name, int size);
 int host_find_next(intptr_t search, char *name, int size);
 void host_find_close(intptr_t search);
 int host_rename_over(const char *from, const char *to);
+// CopyFileA(from, to, fail_if_exists): 0 copied, else -1 (with
+// fail_if_exists non-zero an existing "to" makes it fail).
+int host_copy_file(const char *from, const char *to, int fail_if_exists);
 // Starts exe with the command line and returns at once: 0 started, else the
 // system's error number with its text in error_text.
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size);

@@ -17,6 +17,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "shell/host.h"
 
@@ -28,6 +29,8 @@ int process_error;
 std::map<std::string, std::string> registry;
 int find_calls;
 int rename_error;
+int copy_failures;
+int copy_calls;
 
 #ifndef _WIN32
 namespace {
@@ -57,6 +60,8 @@ void reset_shell()
     find_calls = 0;
     rename_error = 0;
     fail_writes_past(-1);
+    copy_failures = 0;
+    copy_calls = 0;
 #ifndef _WIN32
     searches.clear();
 #endif
@@ -173,6 +178,25 @@ int host_rename_over(const char *from, const char *to)
 }
 
 #endif
+
+// The C++ library's copy; a scripted failure leaves the target untouched.
+int host_copy_file(const char *from, const char *to, int fail_if_exists)
+{
+    ++copy_calls;
+    if (copy_failures > 0) {
+        --copy_failures;
+        return -1;
+    }
+#ifdef _WIN32
+    const std::string source(from), target(to);
+#else
+    const std::string source = native_path(from), target = native_path(to);
+#endif
+    const auto mode = fail_if_exists != 0 ? std::filesystem::copy_options::none
+                                          : std::filesystem::copy_options::overwrite_existing;
+    std::error_code error;
+    return std::filesystem::copy_file(source, target, mode, error) && !error ? 0 : -1;
+}
 
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size)
 {
