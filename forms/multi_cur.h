@@ -9,4 +9,8 @@ extern int tree_view_flag;  // cleared by every form load
 
 int multi_cur_reset();
 
+// Loads the form for the LIST's tree extraction and keeps the screen's own
+// state: 0 loaded, else load_form's failure.
+int load_form_keep(const char *name);
+
 #endif
