@@ -10,7 +10,9 @@
 
 #include "analyser/anal_inputs.h"
 #include "analyser/anal_reset.h"
+#include "shell/codeout.h"
 #include "shell/dirs.h"
+#include "shell/marks.h"
 #include "shell/screens.h"
 #include "shell/text.h"
 #include "tests/support/capture_analyser.h"
@@ -90,6 +92,8 @@ inline void fresh()
     capture_anal::reset();
     anal_reset();
     trees_reset_all();
+    code_mark_clear();
+    highlight_clear();
     code_out_hwnd = capture::new_edit();
     home_dir[0] = '\0';
     anal_calls().clear();
