@@ -30,6 +30,12 @@ protected:
         memset(edit_defs, 0, sizeof edit_defs);
         memset(edit_props, 0, sizeof edit_props);
     }
+    // The project in use goes back to "home" for the suites that follow.
+    void TearDown() override
+    {
+        set_view("home");
+        folder_test::TearDown();
+    }
 };
 
 const std::string old_list = "home\nproj\tA,B\nother\tC\n";
