@@ -28,6 +28,9 @@ import tempfile
 sys.dont_write_bytecode = True  # no cache folder in the source tree
 import stress  # noqa: E402
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "trees"))
+import check_tree  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.abspath(os.path.join(HERE, "..", "..", ".."))
 CORPUS_DIR = "/usr/src/libxcrypt"
@@ -516,6 +519,7 @@ def corpus_checks(work, driver):
     step_counts(folder, files, runs, cmds)
     inactive_lines(folder, files, tree_runs, defines)
     other_runs(runs, cmds, ("flow", "checks", "layer"))
+    tree_invariants("corpus", save, len(cmds))
     return files, funcs
 
 
@@ -525,9 +529,12 @@ def stress_checks(work, driver):
     commands = stress.write_files(folder)
     path = command_file(work, "stress.cmd", commands)
     print("\n== stress files: %d commands" % len(commands))
-    out = run_driver("native driver on the stress files", [driver, home, "0", folder, "@" + path])
+    save = os.path.join(work, "stress-save")
+    os.makedirs(save)
+    out = run_driver("native driver on the stress files", [driver, "-s", save, home, "0", folder, "@" + path])
     if out is None:
         return
+    tree_invariants("stress files", save, len(commands))
     for head, lines in split_report(out):
         nodes = len(dump_rows(lines, "nodes"))
         boxes = dump_rows(lines, "boxes")
@@ -547,6 +554,29 @@ def stress_checks(work, driver):
         if boxes_shown:
             extra.append("box: " + boxes_shown[0])
         print("  %-58s %s  %s" % (head[:58], outcome(lines), "; ".join(extra)))
+
+
+# ---------------------------------------------------------------- tree invariants
+
+def tree_invariants(label, save, count):
+    """The invariant checker on every "ftree.f" the driver saved; an output
+    not saved for a command is the one of an earlier command, unchanged."""
+    names = ("ftree.f", "ftree_s.txt", "ftree_f.txt")
+    latest = dict.fromkeys(names)
+    checked = breached = 0
+    for number in range(1, count + 1):
+        for name in names:
+            path = os.path.join(save, "%03d.src.%s" % (number, name))
+            if os.path.exists(path):
+                latest[name] = path
+        form = os.path.join(save, "%03d.src.ftree.f" % number)
+        if not os.path.exists(form) or None in latest.values():
+            continue
+        checked += 1
+        for breach in check_tree.check(form, latest["ftree_s.txt"], latest["ftree_f.txt"], True):
+            breached += 1
+            fail("tree invariant, %s: %s" % (os.path.basename(form), breach))
+    print("  tree invariants (%s): %d ftree.f checked, %d breach(es)" % (label, checked, breached))
 
 
 # ---------------------------------------------------------------- byte identity
