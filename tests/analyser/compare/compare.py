@@ -516,6 +516,7 @@ def corpus_checks(work, driver):
     defines = front_end(runs, save, files, funcs, macros)
     tree_runs = per_file_dumps(runs, cmds, "tree")
     call_edges(folder, files, tree_runs, funcs, macro_calls)
+    tree_edges(save, cmds, tree_runs, folder, funcs, macro_calls)
     step_counts(folder, files, runs, cmds)
     inactive_lines(folder, files, tree_runs, defines)
     other_runs(runs, cmds, ("flow", "checks", "layer"))
@@ -557,6 +558,55 @@ def stress_checks(work, driver):
 
 
 # ---------------------------------------------------------------- tree invariants
+
+def tree_form_edges(path):
+    """The (caller, callee) edges of a tree form's "on_set" links, pointer
+    calls "(*name)()" left out; the names of its GBOX boxes and of the boxes
+    at the deepest level."""
+    rows, links, params = check_tree.read_form(path)
+    names = [check_tree.func_name(r, params[k] if k < len(params) else b"").decode("latin-1")
+             for k, r in enumerate(rows)]
+    kinds = [params[k].split()[1].decode("latin-1") if r[4] == "HBOX" and k < len(params)
+             and len(params[k].split()) > 1 else r[4] for k, r in enumerate(rows)]
+    edges = set()
+    for a, b, relation in links:
+        if relation == "on_set" and 0 <= a < len(rows) and 0 <= b < len(rows) and not names[b].startswith("(*"):
+            edges.add((names[a], names[b]))
+    dups = {names[k] for k, kind in enumerate(kinds) if kind == "GBOX"}
+    deepest = {names[k] for k, r in enumerate(rows) if r[0] - 10 == 130 * 99}
+    return edges, dups, deepest
+
+
+def tree_edges(save, cmds, tree_runs, folder, funcs, macro_calls):
+    """Each file's tree edges against its call records and against cflow."""
+    ours, records, theirs, dups, deepest = {}, {}, {}, {}, {}
+    for number, (purpose, f, _) in enumerate(cmds, 1):
+        form = os.path.join(save, "%03d.src.ftree.f" % number)
+        if purpose != "tree" or not f.endswith(".c") or f in ours or not os.path.exists(form):
+            continue
+        ours[f], dups[f], deepest[f] = tree_form_edges(form)
+        records[f] = {(r[1], r[2]) for r in dump_rows(tree_runs.get(f, []), "calls")
+                      if len(r) >= 3 and r[1] != r[0] and not r[2].startswith("(*")}
+        theirs[f] = cflow_edges(folder, f)
+
+    def explain(f, edge):
+        caller, callee = edge
+        if callee in macro_calls:
+            return "macro"
+        if caller in dups[f] or callee in dups[f]:
+            return "duplicate definition"
+        if caller in deepest[f]:
+            return "depth cut"
+        if callee in CALL_KEYWORDS:
+            return "call keyword"
+        if callee not in funcs.get(f, {}):
+            return "defined elsewhere, not shown"
+        return None
+
+    files = sorted(ours)
+    compare_sets("tree edges (call records)", ours, records, files, explain)
+    compare_sets("tree edges (cflow)", ours, theirs, files, explain)
+
 
 def tree_invariants(label, save, count):
     """The invariant checker on every "ftree.f" the driver saved; an output
