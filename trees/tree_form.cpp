@@ -358,8 +358,11 @@ void tree_func_kind(int i, char *out, int size)
 int scan_tree_form()
 {
     char field[64];
+    // One walk over the parameter lines from the form's first box.
+    int start = 0, end = 0;
+    const char *cursor = para_line_span(form_sta, &start, &end) == 0 ? para_buf + start : para_buf + para_text_len();
     for (int i = form_sta; i < form_num; ++i) {
-        get_para(field, sizeof field, i, is_hbox(i) ? 2 : 0);
+        para_field_next(&cursor, is_hbox(i) ? 2 : 0, field, static_cast<int>(sizeof field) - 1);
         char letter = 0;
         box_src[i] = parse_hex_name(field, &letter);
         box_letter[i] = box_src[i] < 0 ? 0 : letter;
