@@ -42,6 +42,7 @@ bool chains_ready;
 
 // Extraction state.
 bool keep_box[box_cap];
+bool names_done[box_cap];  // the closure has kept this box's same-named boxes
 int recorded_parent[box_cap];
 int walk_stack[box_cap];
 int out_first[box_cap];  // first link from the box, in link order
@@ -176,6 +177,7 @@ void close_kept()
 {
     int top = 0;
     for (int i = form_sta; i < form_num; ++i) {
+        names_done[i] = false;
         if (keep_box[i]) walk_stack[top++] = i;
     }
     char name[func_name_size];
@@ -183,10 +185,13 @@ void close_kept()
         const int b = walk_stack[--top];
         for (int e = parent_head[b]; e >= 0; e = parent_entries[e].next) push_kept(&top, parent_entries[e].box);
         push_kept(&top, recorded_parent[b]);
+        if (names_done[b]) continue;
         tree_func_name(b, name, sizeof name);
         if (name[0] == '\0') continue;
         for (int o = next_named(name, -1); o >= 0; o = next_named(name, o)) {
-            if (func_kind_is(o, "GBOX") || same_source(o, b)) push_kept(&top, o);
+            const bool same = same_source(o, b);
+            names_done[o] = names_done[o] || same;  // o would keep the same boxes again
+            if (same || func_kind_is(o, "GBOX")) push_kept(&top, o);
         }
     }
 }
@@ -524,10 +529,11 @@ int ftree_abox(int, int *count, int *list, int size)
     tree_func_name(cur_box, name, sizeof name);
     *count = 0;
     chain_names();
+    list_out_links();
     for (int b = next_named(name, -1); b >= 0; b = next_named(name, b)) {
-        for (int r = l_sta; r < l_num && *count < size; ++r) {
+        for (int r = out_first[b]; r >= 0 && *count < size; r = link_next[r]) {
             const link_rec &k = link_table[r];
-            if (k.from != b || strcmp(k.name, "on_set") != 0 || !in_form(k.to) || !func_kind_is(k.to, "ABOX")) continue;
+            if (strcmp(k.name, "on_set") != 0 || !in_form(k.to) || !func_kind_is(k.to, "ABOX")) continue;
             char file[8], child[8];
             int line = 0, caller = 0, mark = 0;
             read_ftree_node(listing_name, box_rel_index(k.to), file, sizeof file, &line, child, sizeof child, &caller,
