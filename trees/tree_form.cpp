@@ -269,6 +269,44 @@ void relayout(int root)
     }
 }
 
+// ---- pointer marks ----
+
+// One row per box of the pointer call's caller (same name and source) for
+// every "E" node line with a "P" mark.
+void add_pointer_rows(FILE *fp)
+{
+    char text[listing_line_size];
+    char caller_name[func_name_size];
+    while (read_line(text, sizeof text, fp) != nullptr) {
+        int number = 0, pointer = 0;
+        if (text[0] != 'E' || sscanf(text + 1, "%d %*s %*s %*s %*s P%d", &number, &pointer) != 2) continue;
+        const int node = box_abs_index(number);
+        const int caller = in_form(node) ? rtree_parent(node) : -1;
+        if (caller < 0) continue;
+        tree_func_name(caller, caller_name, sizeof caller_name);
+        for (int b = next_named(caller_name, -1); b >= 0 && parg_num < parg_cap; b = next_named(caller_name, b)) {
+            if (box_src[b] != box_src[caller]) continue;
+            const int p = rtree_parent(b);
+            const bool root = p < 0 || strcmp(box_table[p].kind, "WORK") == 0;
+            parg_tbl[parg_num++] = parg_rec{root ? -1 : box_src[p], root ? -1 : p, b, number, pointer};
+        }
+    }
+}
+
+// Ascending source numbers, by exchanges.
+void sort_pointer_rows()
+{
+    for (int i = 0; i < parg_num; ++i) {
+        for (int j = i + 1; j < parg_num; ++j) {
+            if (parg_tbl[j].source < parg_tbl[i].source) {
+                const parg_rec t = parg_tbl[i];
+                parg_tbl[i] = parg_tbl[j];
+                parg_tbl[j] = t;
+            }
+        }
+    }
+}
+
 // ---- the walk of boxes and node lines ----
 
 struct node_line {
@@ -411,37 +449,13 @@ int ftree_mark_s()
     parg_num = 0;
     form_recalc();
     scan_tree_form();
+    chain_names();
     FILE *fp = sys_fopen(listing_name, "r");
     if (fp != nullptr) {
-        chain_names();
-        char text[listing_line_size];
-        char caller_name[func_name_size];
-        while (read_line(text, sizeof text, fp) != nullptr) {
-            int number = 0, pointer = 0;
-            if (text[0] != 'E' || sscanf(text + 1, "%d %*s %*s %*s %*s P%d", &number, &pointer) != 2) continue;
-            const int node = box_abs_index(number);
-            const int caller = in_form(node) ? rtree_parent(node) : -1;
-            if (caller < 0) continue;
-            tree_func_name(caller, caller_name, sizeof caller_name);
-            for (int b = next_named(caller_name, -1); b >= 0 && parg_num < parg_cap; b = next_named(caller_name, b)) {
-                if (box_src[b] != box_src[caller]) continue;
-                const int p = rtree_parent(b);
-                const bool root = p < 0 || strcmp(box_table[p].kind, "WORK") == 0;
-                parg_tbl[parg_num++] = parg_rec{root ? -1 : box_src[p], root ? -1 : p, b, number, pointer};
-            }
-        }
+        add_pointer_rows(fp);
         fclose(fp);
     }
-    for (int i = 0; i < parg_num; ++i) {
-        for (int j = i + 1; j < parg_num; ++j) {
-            if (parg_tbl[j].source < parg_tbl[i].source) {
-                const parg_rec t = parg_tbl[i];
-                parg_tbl[i] = parg_tbl[j];
-                parg_tbl[j] = t;
-            }
-        }
-    }
-    if (!chains_ready) chain_names();
+    sort_pointer_rows();
     analyse_fp_args();
     unchain_names();
     scan_tree_form();
