@@ -42,6 +42,7 @@ bool chains_ready;
 
 // Extraction state.
 bool keep_box[box_cap];
+bool names_done[box_cap];  // the closure has kept this box's same-named boxes
 int recorded_parent[box_cap];
 int walk_stack[box_cap];
 int out_first[box_cap];  // first link from the box, in link order
@@ -176,6 +177,7 @@ void close_kept()
 {
     int top = 0;
     for (int i = form_sta; i < form_num; ++i) {
+        names_done[i] = false;
         if (keep_box[i]) walk_stack[top++] = i;
     }
     char name[func_name_size];
@@ -183,10 +185,13 @@ void close_kept()
         const int b = walk_stack[--top];
         for (int e = parent_head[b]; e >= 0; e = parent_entries[e].next) push_kept(&top, parent_entries[e].box);
         push_kept(&top, recorded_parent[b]);
+        if (names_done[b]) continue;
         tree_func_name(b, name, sizeof name);
         if (name[0] == '\0') continue;
         for (int o = next_named(name, -1); o >= 0; o = next_named(name, o)) {
-            if (func_kind_is(o, "GBOX") || same_source(o, b)) push_kept(&top, o);
+            const bool same = same_source(o, b);
+            names_done[o] = names_done[o] || same;  // o would keep the same boxes again
+            if (same || func_kind_is(o, "GBOX")) push_kept(&top, o);
         }
     }
 }
@@ -261,6 +266,44 @@ void relayout(int root)
             b.endy = b.y + height;
         }
         frames[top++] = {child, level + 1, out_first[child]};
+    }
+}
+
+// ---- pointer marks ----
+
+// One row per box of the pointer call's caller (same name and source) for
+// every "E" node line with a "P" mark.
+void add_pointer_rows(FILE *fp)
+{
+    char text[listing_line_size];
+    char caller_name[func_name_size];
+    while (read_line(text, sizeof text, fp) != nullptr) {
+        int number = 0, pointer = 0;
+        if (text[0] != 'E' || sscanf(text + 1, "%d %*s %*s %*s %*s P%d", &number, &pointer) != 2) continue;
+        const int node = box_abs_index(number);
+        const int caller = in_form(node) ? rtree_parent(node) : -1;
+        if (caller < 0) continue;
+        tree_func_name(caller, caller_name, sizeof caller_name);
+        for (int b = next_named(caller_name, -1); b >= 0 && parg_num < parg_cap; b = next_named(caller_name, b)) {
+            if (box_src[b] != box_src[caller]) continue;
+            const int p = rtree_parent(b);
+            const bool root = p < 0 || strcmp(box_table[p].kind, "WORK") == 0;
+            parg_tbl[parg_num++] = parg_rec{root ? -1 : box_src[p], root ? -1 : p, b, number, pointer};
+        }
+    }
+}
+
+// Ascending source numbers, by exchanges.
+void sort_pointer_rows()
+{
+    for (int i = 0; i < parg_num; ++i) {
+        for (int j = i + 1; j < parg_num; ++j) {
+            if (parg_tbl[j].source < parg_tbl[i].source) {
+                const parg_rec t = parg_tbl[i];
+                parg_tbl[i] = parg_tbl[j];
+                parg_tbl[j] = t;
+            }
+        }
     }
 }
 
@@ -358,8 +401,11 @@ void tree_func_kind(int i, char *out, int size)
 int scan_tree_form()
 {
     char field[64];
+    // One walk over the parameter lines from the form's first box.
+    int start = 0, end = 0;
+    const char *cursor = para_line_span(form_sta, &start, &end) == 0 ? para_buf + start : para_buf + para_text_len();
     for (int i = form_sta; i < form_num; ++i) {
-        get_para(field, sizeof field, i, is_hbox(i) ? 2 : 0);
+        para_field_next(&cursor, is_hbox(i) ? 2 : 0, field, static_cast<int>(sizeof field) - 1);
         char letter = 0;
         box_src[i] = parse_hex_name(field, &letter);
         box_letter[i] = box_src[i] < 0 ? 0 : letter;
@@ -403,37 +449,13 @@ int ftree_mark_s()
     parg_num = 0;
     form_recalc();
     scan_tree_form();
+    chain_names();
     FILE *fp = sys_fopen(listing_name, "r");
     if (fp != nullptr) {
-        chain_names();
-        char text[listing_line_size];
-        char caller_name[func_name_size];
-        while (read_line(text, sizeof text, fp) != nullptr) {
-            int number = 0, pointer = 0;
-            if (text[0] != 'E' || sscanf(text + 1, "%d %*s %*s %*s %*s P%d", &number, &pointer) != 2) continue;
-            const int node = box_abs_index(number);
-            const int caller = in_form(node) ? rtree_parent(node) : -1;
-            if (caller < 0) continue;
-            tree_func_name(caller, caller_name, sizeof caller_name);
-            for (int b = next_named(caller_name, -1); b >= 0 && parg_num < parg_cap; b = next_named(caller_name, b)) {
-                if (box_src[b] != box_src[caller]) continue;
-                const int p = rtree_parent(b);
-                const bool root = p < 0 || strcmp(box_table[p].kind, "WORK") == 0;
-                parg_tbl[parg_num++] = parg_rec{root ? -1 : box_src[p], root ? -1 : p, b, number, pointer};
-            }
-        }
+        add_pointer_rows(fp);
         fclose(fp);
     }
-    for (int i = 0; i < parg_num; ++i) {
-        for (int j = i + 1; j < parg_num; ++j) {
-            if (parg_tbl[j].source < parg_tbl[i].source) {
-                const parg_rec t = parg_tbl[i];
-                parg_tbl[i] = parg_tbl[j];
-                parg_tbl[j] = t;
-            }
-        }
-    }
-    if (!chains_ready) chain_names();
+    sort_pointer_rows();
     analyse_fp_args();
     unchain_names();
     scan_tree_form();
@@ -521,10 +543,11 @@ int ftree_abox(int, int *count, int *list, int size)
     tree_func_name(cur_box, name, sizeof name);
     *count = 0;
     chain_names();
+    list_out_links();
     for (int b = next_named(name, -1); b >= 0; b = next_named(name, b)) {
-        for (int r = l_sta; r < l_num && *count < size; ++r) {
+        for (int r = out_first[b]; r >= 0 && *count < size; r = link_next[r]) {
             const link_rec &k = link_table[r];
-            if (k.from != b || strcmp(k.name, "on_set") != 0 || !in_form(k.to) || !func_kind_is(k.to, "ABOX")) continue;
+            if (strcmp(k.name, "on_set") != 0 || !in_form(k.to) || !func_kind_is(k.to, "ABOX")) continue;
             char file[8], child[8];
             int line = 0, caller = 0, mark = 0;
             read_ftree_node(listing_name, box_rel_index(k.to), file, sizeof file, &line, child, sizeof child, &caller,

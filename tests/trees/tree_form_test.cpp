@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analyser/calls.h"
 #include "analyser/search_keys.h"
 #include "analyser/wordattr.h"
 #include "forms/formfile.h"
@@ -129,6 +130,25 @@ TEST_F(TreeForm, ExtractionByKeys)
     set_search_key("a_function_name_of_32_characters");
     ASSERT_EQ(ftree_extract(-1), 0);
     EXPECT_EQ(form_links(), (std::vector<std::pair<int, int>>{{0, 3}, {3, 8}, {0, 9}}));
+}
+
+TEST_F(TreeForm, MoreNamesThanNameSlots)
+{
+    // Names share slots beyond MAX_NAME; the chains compare the names.
+    std::vector<fbox> b = headers();
+    std::vector<std::pair<int, int>> links;
+    const int count = MAX_NAME + 700;
+    for (int i = 0; i < count; ++i) {
+        b.push_back({"BOX", "n" + std::to_string(i), "0"});
+        links.push_back({0, 3 + i});
+    }
+    b.push_back({"BOX", "n" + std::to_string(count - 1), "0"});  // the same function again
+    links.push_back({3, 3 + count});
+    load_tree(b, links);
+    set_search_key(("n" + std::to_string(count - 1)).c_str());
+    ASSERT_EQ(ftree_extract(-1), 0);
+    EXPECT_EQ(form_links(), (std::vector<std::pair<int, int>>{{0, 3}, {0, 2 + count}, {3, 3 + count}}));
+    EXPECT_EQ(find_func_box(0, ("n" + std::to_string(count - 2)).c_str()), 1 + count);
 }
 
 TEST_F(TreeForm, PointerCallsMatchTheirKeyByName)

@@ -28,6 +28,9 @@ import tempfile
 sys.dont_write_bytecode = True  # no cache folder in the source tree
 import stress  # noqa: E402
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "trees"))
+import check_tree  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.abspath(os.path.join(HERE, "..", "..", ".."))
 CORPUS_DIR = "/usr/src/libxcrypt"
@@ -513,9 +516,11 @@ def corpus_checks(work, driver):
     defines = front_end(runs, save, files, funcs, macros)
     tree_runs = per_file_dumps(runs, cmds, "tree")
     call_edges(folder, files, tree_runs, funcs, macro_calls)
+    tree_edges(save, cmds, tree_runs, folder, funcs, macro_calls)
     step_counts(folder, files, runs, cmds)
     inactive_lines(folder, files, tree_runs, defines)
     other_runs(runs, cmds, ("flow", "checks", "layer"))
+    tree_invariants("corpus", save, len(cmds))
     return files, funcs
 
 
@@ -525,9 +530,12 @@ def stress_checks(work, driver):
     commands = stress.write_files(folder)
     path = command_file(work, "stress.cmd", commands)
     print("\n== stress files: %d commands" % len(commands))
-    out = run_driver("native driver on the stress files", [driver, home, "0", folder, "@" + path])
+    save = os.path.join(work, "stress-save")
+    os.makedirs(save)
+    out = run_driver("native driver on the stress files", [driver, "-s", save, home, "0", folder, "@" + path])
     if out is None:
         return
+    tree_invariants("stress files", save, len(commands))
     for head, lines in split_report(out):
         nodes = len(dump_rows(lines, "nodes"))
         boxes = dump_rows(lines, "boxes")
@@ -547,6 +555,78 @@ def stress_checks(work, driver):
         if boxes_shown:
             extra.append("box: " + boxes_shown[0])
         print("  %-58s %s  %s" % (head[:58], outcome(lines), "; ".join(extra)))
+
+
+# ---------------------------------------------------------------- tree invariants
+
+def tree_form_edges(path):
+    """The (caller, callee) edges of a tree form's "on_set" links, pointer
+    calls "(*name)()" left out; the names of its GBOX boxes and of the boxes
+    at the deepest level."""
+    rows, links, params = check_tree.read_form(path)
+    names = [check_tree.func_name(r, params[k] if k < len(params) else b"").decode("latin-1")
+             for k, r in enumerate(rows)]
+    kinds = [params[k].split()[1].decode("latin-1") if r[4] == "HBOX" and k < len(params)
+             and len(params[k].split()) > 1 else r[4] for k, r in enumerate(rows)]
+    edges = set()
+    for a, b, relation in links:
+        if relation == "on_set" and 0 <= a < len(rows) and 0 <= b < len(rows) and not names[b].startswith("(*"):
+            edges.add((names[a], names[b]))
+    dups = {names[k] for k, kind in enumerate(kinds) if kind == "GBOX"}
+    deepest = {names[k] for k, r in enumerate(rows) if r[0] - 10 == 130 * 99}
+    return edges, dups, deepest
+
+
+def tree_edges(save, cmds, tree_runs, folder, funcs, macro_calls):
+    """Each file's tree edges against its call records and against cflow."""
+    ours, records, theirs, dups, deepest = {}, {}, {}, {}, {}
+    for number, (purpose, f, _) in enumerate(cmds, 1):
+        form = os.path.join(save, "%03d.src.ftree.f" % number)
+        if purpose != "tree" or not f.endswith(".c") or f in ours or not os.path.exists(form):
+            continue
+        ours[f], dups[f], deepest[f] = tree_form_edges(form)
+        records[f] = {(r[1], r[2]) for r in dump_rows(tree_runs.get(f, []), "calls")
+                      if len(r) >= 3 and r[1] != r[0] and not r[2].startswith("(*")}
+        theirs[f] = cflow_edges(folder, f)
+
+    def explain(f, edge):
+        caller, callee = edge
+        if callee in macro_calls:
+            return "macro"
+        if caller in dups[f] or callee in dups[f]:
+            return "duplicate definition"
+        if caller in deepest[f]:
+            return "depth cut"
+        if callee in CALL_KEYWORDS:
+            return "call keyword"
+        if callee not in funcs.get(f, {}):
+            return "defined elsewhere, not shown"
+        return None
+
+    files = sorted(ours)
+    compare_sets("tree edges (call records)", ours, records, files, explain)
+    compare_sets("tree edges (cflow)", ours, theirs, files, explain)
+
+
+def tree_invariants(label, save, count):
+    """The invariant checker on every "ftree.f" the driver saved; an output
+    not saved for a command is the one of an earlier command, unchanged."""
+    names = ("ftree.f", "ftree_s.txt", "ftree_f.txt")
+    latest = dict.fromkeys(names)
+    checked = breached = 0
+    for number in range(1, count + 1):
+        for name in names:
+            path = os.path.join(save, "%03d.src.%s" % (number, name))
+            if os.path.exists(path):
+                latest[name] = path
+        form = os.path.join(save, "%03d.src.ftree.f" % number)
+        if not os.path.exists(form) or None in latest.values():
+            continue
+        checked += 1
+        for breach in check_tree.check(form, latest["ftree_s.txt"], latest["ftree_f.txt"], True):
+            breached += 1
+            fail("tree invariant, %s: %s" % (os.path.basename(form), breach))
+    print("  tree invariants (%s): %d ftree.f checked, %d breach(es)" % (label, checked, breached))
 
 
 # ---------------------------------------------------------------- byte identity
