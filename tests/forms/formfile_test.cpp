@@ -164,10 +164,10 @@ TEST_F(FormFile, AStrayCrEndsAFieldAndTheFormReadsBackAlike)
 
     // A NUL after a CR joins two pieces of one parameter line: the CR is its line end.
     const char bytes[] = "#F2\n1 2 3 4 K a\n#P1\npara\r\0\n";
-    std::ofstream("nul.f", std::ios::binary).write(bytes, sizeof bytes - 1);
+    std::ofstream("zero.f", std::ios::binary).write(bytes, sizeof bytes - 1);
     forms_reset_all();
     form_alloc();
-    EXPECT_EQ(0, load_form("nul.f"));
+    EXPECT_EQ(0, load_form("zero.f"));  // not "nul.f": NUL is a device on Windows
     EXPECT_EQ("para\n", para_line(0));
 }
 
