@@ -119,8 +119,7 @@ int allocate_tables()
         free_tables();
         return 1;
     }
-    for (int i = 0; i < MAX_CALL; ++i) CALLTBL[i].after = -1;
-    return 0;
+    return 0;  // a record's fields are set when it is added: the pages of the rows never used stay untouched
 }
 
 void reset_counts()

@@ -26,30 +26,56 @@ namespace {
 
 const int source_pool = 0;
 
+// A loaded file read in blocks (a byte at a time through the C library
+// locks the stream for every byte).
+struct block_reader {
+    FILE *fp;
+    size_t at, len;
+    bool ended;
+    char buf[65536];
+};
+
+block_reader reader;
+
+// The next byte, or EOF.
+int next_byte(block_reader &r)
+{
+    if (r.at == r.len) {
+        r.at = 0;
+        r.len = r.ended ? 0 : fread(r.buf, 1, sizeof r.buf, r.fp);
+        if (r.len == 0) {
+            r.ended = true;
+            return EOF;
+        }
+    }
+    return (unsigned char)r.buf[r.at++];
+}
+
 // One byte of the file as text mode gives it: one CR before an LF is
 // dropped, Ctrl-Z ends the file.  -1 at the end.
-int text_getc(FILE *fp)
+int text_getc(block_reader &r)
 {
-    int c = fgetc(fp);
+    const int c = next_byte(r);
     if (c == 0x1A) {
-        if (fgetc(fp) != EOF) load_cut = 1;
-        fseek(fp, 0, SEEK_END);
+        if (next_byte(r) != EOF) load_cut = 1;
+        r.ended = true;
+        r.at = r.len = 0;
         return -1;
     }
     if (c == '\r') {
-        int next = fgetc(fp);
+        const int next = next_byte(r);
         if (next == '\n') return '\n';
-        if (next != EOF) ungetc(next, fp);
+        if (next != EOF) --r.at;  // the byte just read is still in the block
     }
     return c == EOF ? -1 : c;
 }
 
 // Up to size - 1 bytes, stopping after a line feed; the length, 0 at the end.
-int read_piece(FILE *fp, char *buf, int size)
+int read_piece(block_reader &r, char *buf, int size)
 {
     int n = 0;
     while (n < size - 1) {
-        const int c = text_getc(fp);
+        const int c = text_getc(r);
         if (c < 0) break;
         buf[n++] = (char)c;
         if (c == '\n') break;
@@ -110,7 +136,10 @@ int load_source(const char *name, int *count)
     line_count = 0;
     char piece[line_piece_size];
     int n;
-    while ((n = read_piece(fp, piece, sizeof piece)) > 0) {
+    reader.fp = fp;
+    reader.at = reader.len = 0;
+    reader.ended = false;
+    while ((n = read_piece(reader, piece, sizeof piece)) > 0) {
         if (!store_piece(piece, n)) {
             load_cut = 1;
             break;

@@ -46,7 +46,7 @@ int walk(int node, int body)
     int summand = first + n - 1;
     if (nd(first).type == 'q' && nd(first).nchild >= 2) {
         const int parts = calc_to_int(eval_node(kid(first, 1), 0));
-        if (n != parts + 1) return 0;
+        if (n - 1 != parts) return 0;  // parts may be any int
         last = first;
         summand = first + 1;
     }

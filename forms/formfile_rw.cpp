@@ -99,9 +99,21 @@ bool append_para_line(char *text, int *len, const char *chunk, FILE *fp)
         if (*len + n + 1 >= para_cap) return false;
         memcpy(text + *len, piece, n + 1);
         *len += n;
-        if (n > 0 && piece[n - 1] == '\n') return true;
+        if (n > 0 && piece[n - 1] == '\n') {
+            // A CR that ended one piece stands before the LF of the next (a NUL
+            // between them ended the piece): one line end, as read_line makes it.
+            if (*len >= 2 && text[*len - 2] == '\r') {
+                text[*len - 2] = '\n';
+                text[--*len] = '\0';
+            }
+            return true;
+        }
         if (read_line(buf, sizeof buf, fp) == nullptr) break;
         piece = buf;
+    }
+    if (*len > 0 && text[*len - 1] == '\r') {  // a CR at the end of the file is the line end
+        text[*len - 1] = '\n';
+        return true;
     }
     if (*len + 2 >= para_cap) return false;
     text[(*len)++] = '\n';

@@ -33,6 +33,8 @@ TEST(Sigma, SumsOverItemsAndSummandLists)
          "s = SIGMA(t, 1); u = SIGMA(t%2, t(t), 100); v = SIGMA(t%3, 1, 2); w = SIGMA(x, y, x(x) * 10 + 1);\n"
          "TRACE(\"%g %g %g %g\", s, u, v, w);\n",
          "5 209 0 36\r\n"},
+        {"an x%n whose n is the largest int matches no summand list", "t4;\ns = SIGMA(t%2147483647, 1);\nTRACE(\"%g\", s);\n",
+         "0\r\n"},
         {"a SIGMA inside a summand of an x%n SIGMA", "x1; y2;\nn = SIGMA(x%2, SIGMA(y, 1), 100);\nTRACE(\"%g\", n);\n",
          "103\r\n"},
         {"inside LLA the sum counts up", "x1; x0 = 0; dx = 1;\nLLA(x) { TRACE(\"%g %g\", SIGMA(x, x(x)), x(x)); };\n",

@@ -161,6 +161,14 @@ TEST_F(FormFile, AStrayCrEndsAFieldAndTheFormReadsBackAlike)
     EXPECT_EQ(0, load_form("cr2.f"));
     EXPECT_STREQ("name", box_table[0].name);
     EXPECT_STREQ("on", link_table[0].name);
+
+    // A NUL after a CR joins two pieces of one parameter line: the CR is its line end.
+    const char bytes[] = "#F2\n1 2 3 4 K a\n#P1\npara\r\0\n";
+    std::ofstream("zero.f", std::ios::binary).write(bytes, sizeof bytes - 1);
+    forms_reset_all();
+    form_alloc();
+    EXPECT_EQ(0, load_form("zero.f"));  // not "nul.f": NUL is a device on Windows
+    EXPECT_EQ("para\n", para_line(0));
 }
 
 TEST_F(FormFile, LongParameterLinesReadWhole)

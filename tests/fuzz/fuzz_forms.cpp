@@ -73,7 +73,13 @@ void report_difference(const model_copy &a, const model_copy &b)
             break;
         }
     }
-    if (a.para != b.para) fprintf(stderr, "  the parameter lines differ\n");
+    if (a.para != b.para) {
+        fprintf(stderr, "  the parameter lines differ:\n");
+        for (const std::string *t : {&a.para, &b.para}) {
+            for (const char c : *t) fprintf(stderr, "%02x", static_cast<unsigned char>(c));
+            fprintf(stderr, "\n");
+        }
+    }
     abort();
 }
 
