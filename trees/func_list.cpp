@@ -20,6 +20,7 @@
 #include "shell/text.h"
 #include "shell/winmsg.h"
 #include "trees/launch.h"
+#include "trees/list_filter.h"
 
 char *fl_name[fl_cap];
 char *fl_file[fl_cap];
@@ -237,17 +238,6 @@ int folder_of(const char *file, char *dir, size_t size)
     else host_getcwd(path, sizeof path);
     copy_bounded(dir, size, path);
     return 0;
-}
-
-// The name part of a shown entry for find_list_entry: leading apostrophes
-// dropped, cut at the next apostrophe and to 31 bytes unless keep.
-void short_entry_name(const char *text, bool keep, char *out, size_t size)
-{
-    while (*text == '\'') ++text;
-    const char *end = strchr(text, '\'');
-    size_t n = end != nullptr ? (size_t)(end - text) : strlen(text);
-    if (!keep && n > 31) n = 31;
-    copy_span(out, size, text, n);
 }
 
 int locate(int entry, char *dir, size_t dir_size, char *file, size_t size, int *line)
@@ -509,7 +499,7 @@ int find_list_entry(const char *name, char *dir, size_t dir_size, char *file, si
         const int e = entry_at(p);
         if (e < 0) continue;
         char text[fl_name_size];
-        short_entry_name(fl_name[e], keep, text, sizeof text);
+        short_name(fl_name[e], keep ? 1 : 0, text, sizeof text);
         if (strcmp(text, name) != 0) continue;
         if (found >= 0) return -1;
         found = e;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analyser/anal_inputs.h"
+#include "analyser/search_keys.h"
 #include "analyser/steps.h"
 #include "analyser/wordattr.h"
 #include "list_support.h"
@@ -407,6 +408,12 @@ TEST_F(FuncList, FirstWorkFileSkipsShownFiles)
 TEST_F(FuncList, ClearListAndResets)
 {
     load_list(list_test::small_list);
+    set_search_key("key");
+    cur_index = 3;
+    reset_select();
+    EXPECT_EQ(cur_index, -1);
+    EXPECT_STREQ(search_key.text, "");
+    EXPECT_EQ(fl_count, 17);
     cur_index = 3;
     clear_list();
     EXPECT_EQ(fl_count, 0);

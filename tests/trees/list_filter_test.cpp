@@ -140,6 +140,12 @@ TEST_F(Filter, PickAndFindKeepTheSnapshot)
     pick_index = 9;  // not in the shown order
     EXPECT_EQ(filter_list(".............", 4), -1);
     EXPECT_EQ(shown_order(), before);
+
+    for (const int outside : {-1, fl_count, 99999}) {
+        pick_index = outside;
+        EXPECT_EQ(filter_list(".............", 3), -1);
+        EXPECT_TRUE(shown_order().empty()) << outside;
+    }
 }
 
 TEST_F(Filter, NameAndWordMatch)

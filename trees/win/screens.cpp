@@ -1,4 +1,4 @@
-// The LIST, FLOW, CODE, RELATION and PROPERTY screens as empty windows,
+// The LIST, CODE, RELATION and PROPERTY screens as empty windows,
 // until their own window code replaces them.  A screen's close only hides
 // it; MAIN destroys the screens.
 #include <windows.h>
@@ -9,17 +9,6 @@
 // VOK-PLACEHOLDER: the LIST screen.
 LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
-
-// VOK-PLACEHOLDER: the FLOW screen; it forwards each timer tick to LIST and the main screen.
-LRESULT CALLBACK flow_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
-    if (msg == WM_TIMER) {
-        if (hwndL != nullptr) SendMessageA(static_cast<HWND>(hwndL), WM_TIMER, wparam, lparam);
-        if (hwndE != nullptr) SendMessageA(static_cast<HWND>(hwndE), WM_TIMER, wparam, lparam);
-        return 0;
-    }
     return hide_screen_on_close(hwnd, msg, wparam, lparam);
 }
 
