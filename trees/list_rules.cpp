@@ -300,7 +300,7 @@ int click_history_text(char *out, size_t size)
     return 0;
 }
 
-int editor_command(char *out, size_t size, const char *dir, const char *file, int line)
+int list_editor_command(char *out, size_t size, const char *dir, const char *file, int line)
 {
     char opt[param_size];
     option_with_line(line, opt, sizeof opt);

@@ -63,9 +63,9 @@ int pageup_text(char *out, size_t size);
 // The target-history text of a click on a function entry: 0, or 1 for a
 // header or no selection.
 int click_history_text(char *out, size_t size);
-// The editor command: "editor" in quotes, the option with the line, the
+// LIST's editor command: "editor" in quotes, the option with the line, the
 // file "dir\file" in quotes; 0, or 1 when it does not fit.
-int editor_command(char *out, size_t size, const char *dir, const char *file, int line);
+int list_editor_command(char *out, size_t size, const char *dir, const char *file, int line);
 // True for the function-tree form "ftree.f" (any case, or "0:ftree.f").
 bool is_ftree_form(const char *name);
 // A LIST drag from the press to the release point: what it does.

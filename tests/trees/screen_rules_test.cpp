@@ -215,10 +215,10 @@ TEST_F(ListRules, EditorCommandAndFormName)
     copy_bounded(editor, sizeof editor, "C:\\ed\\ed.exe");
     option[0] = '\0';
     char out[600];
-    editor_command(out, sizeof out, "C:\\src", "a.c", 12);
+    list_editor_command(out, sizeof out, "C:\\src", "a.c", 12);
     EXPECT_STREQ(out, "\"C:\\ed\\ed.exe\" /j12 \"C:\\src\\a.c\"");
     copy_bounded(option, sizeof option, "-n%d -x%s");
-    editor_command(out, sizeof out, "d", "f.c", 3);
+    list_editor_command(out, sizeof out, "d", "f.c", 3);
     EXPECT_STREQ(out, "\"C:\\ed\\ed.exe\" -n3 -x%s \"d\\f.c\"");
     option[0] = '\0';
     const struct {
