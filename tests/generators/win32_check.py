@@ -84,23 +84,28 @@ def run_probe(wine, probe, program, folder):
     shots = os.path.join(ROOT, "build-shots")
     os.makedirs(shots, exist_ok=True)
     shot = os.path.join(shots, "win32_sample.png")
-    p = subprocess.Popen([wine, probe, windows_path(program), folder], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    req = os.path.join(folder, "shot.req")
-    shot_ok = False
-    deadline = time.time() + SHOT_WAIT
-    while time.time() < deadline and p.poll() is None and not os.path.exists(req):
-        time.sleep(0.2)
-    if os.path.exists(req):
-        shot_ok = subprocess.run(["import", "-window", "root", shot], capture_output=True).returncode == 0
-        open(os.path.join(folder, "shot.done"), "w").close()
-    try:
-        out, _ = p.communicate(timeout=PROBE_TIMEOUT)
-    except subprocess.TimeoutExpired:
-        p.kill()
-        out, _ = p.communicate()
-        return False, shot_ok, out.decode("utf-8", "replace") + "\nprobe timed out"
-    return p.returncode == 0, shot_ok, out.decode("utf-8", "replace")
+    out_path = os.path.join(folder, "probe.out")
+    with open(out_path, "wb") as out_file:
+        p = subprocess.Popen([wine, probe, windows_path(program), folder], stdout=out_file,
+                             stderr=subprocess.STDOUT)
+        req = os.path.join(folder, "shot.req")
+        shot_ok = False
+        deadline = time.time() + SHOT_WAIT
+        while time.time() < deadline and p.poll() is None and not os.path.exists(req):
+            time.sleep(0.2)
+        if os.path.exists(req):
+            shot_ok = subprocess.run(["import", "-window", "root", shot], capture_output=True).returncode == 0
+            open(os.path.join(folder, "shot.done"), "w").close()
+        try:
+            rc = p.wait(timeout=PROBE_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            p.kill()
+            rc = None
+    with open(out_path, "rb") as f:
+        out = f.read().decode("utf-8", "replace")
+    if rc is None:
+        return False, shot_ok, out + "\nprobe timed out"
+    return rc == 0, shot_ok, out
 
 
 def main():
