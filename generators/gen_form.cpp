@@ -383,6 +383,7 @@ bool check_names(const form_plan &p, const char *base)
         if (id_count[i] > 0 || is_kind(i, "HBRUSH") || is_kind(i, "INT") || is_kind(i, "LONG")) {
             if (!claim_name(&c, i, b.name)) return false;
         }
+        // An unnamed table would be "_v": refused as an empty name.
         if (kind_in_list(b.kind, table_kinds) && !named(i) && !is_kind(i, "SET") && !is_kind(i, "ANY")) {
             return claim_name(&c, i, b.name);
         }

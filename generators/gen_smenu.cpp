@@ -22,7 +22,7 @@ bool is_item(int i) { return named(i) && !is_kind(i, "SMENU") && !is_kind(i, "FB
 bool is_standard(int i) { return has_prefix(box_table[i].name, "SC_") == 0; }
 bool is_procedure(int i) { return in_form(i) && !named(i) && !is_kind(i, "SMENU") && is_reserved_kind(i) == 0 && box_table[i].kind[0] != '\0'; }
 
-// Field 0 of box i when it names a state ("" and "omit" name none); null otherwise.
+// Field 0 of box i into out: true when it names a state ("" and "omit" name none).
 bool state_field(int i, char *out, int size)
 {
     get_para(out, size, i, 0);
