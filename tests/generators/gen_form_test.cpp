@@ -362,4 +362,14 @@ TEST_F(GenForm, GridMembersWithUserKinds)
                        "\tswitch(id) {\n\tcase after:\n\t\t*x = W(0), *y = H(0), *w = W(1), *h = H(1);\n\t\treturn(0);\n\t}\n"}));
 }
 
+
+// A caption whose characters end in the byte 0x5C (表, ソ) is copied byte
+// for byte, never read as an escape.
+TEST_F(GenForm, CaptionWithBackslashTrailBytes)
+{
+    form("- 表ソ - 1 2 30 40");
+    ASSERT_EQ(0, generate());
+    EXPECT_TRUE(holds({"\t\t\"\x95\x5C\x83\x5C\",                  // window caption\n"}));
+}
+
 }  // namespace
