@@ -92,7 +92,7 @@ TEST_F(GenEntry, TemplatesHeadTheFilesAndTheBannerStandsInForTc)
     put("win.th", "/* header head */\r\n");
     put("win.tc", "/* source head */\n");
     EXPECT_EQ(0, gen_source("win.c", "win.h"));
-    EXPECT_EQ(0u, got("win.h").find("/* header head */\r\n#define ok"));
+    EXPECT_EQ(0u, got("win.h").find("/* header head */\n#define ok"));
     EXPECT_EQ(0u, got("win.c").find("/* source head */\n#include <windows.h>\n"));
     std::filesystem::remove("g0/win.tc");
     EXPECT_EQ(0, gen_source("0:win.c", "0:win.h"));
