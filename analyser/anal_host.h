@@ -27,6 +27,8 @@ int wordattr_error(int n, int limit);
 int window_text_append(win_handle edit, const char *text);
 // Empties the grid highlight list and the CODE mark table.
 int clear_marks();
+// Redraws the FLOW screen (InvalidateRect of the whole FLOW window).
+int redraw_flow();
 // Ends the program with the code; does not return.
 [[noreturn]] void anal_exit(int code);
 
@@ -63,6 +65,9 @@ int add_no_set_link(int from, int to);
 // the line of entry i (-1 outside the range).
 int range_count();
 int range_line(int i);
+// 1 when the LIST's function list holds an entry (not a file header) of
+// this name, else 0.
+int has_list_name(const char *name);
 
 // The tree listing "ftree_s.txt": opened for writing (0, or 1 when it cannot
 // be created), closed, and the open stream (null when none is open).

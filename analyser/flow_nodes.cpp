@@ -9,6 +9,7 @@
 #include "analyser/failures.h"
 #include "analyser/flow_grid.h"
 #include "analyser/startup_tables.h"
+#include "shell/codeout.h"
 #include "shell/sjis.h"
 #include "shell/text.h"
 #include "shell/trace_log.h"
@@ -254,6 +255,15 @@ int cur_cb_line()
 int clear_cb_num()
 {
     cb_num = 0;
+    return 0;
+}
+
+int flow_reset()
+{
+    clear_cb_num();
+    clear_cur_cb();
+    code_mark_clear();
+    redraw_flow();
     return 0;
 }
 

@@ -59,6 +59,9 @@ const char *disp_bits_str(int disp);
 int clear_cur_cb();
 int cur_cb_line();
 int clear_cb_num();
+// Starts the FLOW screen afresh: the node table emptied, no node selected,
+// the CODE mark table emptied, FLOW redrawn.  The generators call it too.  0.
+int flow_reset();
 int get_cb_num();
 int clear_cbp();
 int free_cb_records();

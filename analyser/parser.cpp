@@ -807,3 +807,70 @@ const char *colon_prefix(int n)
     text[n] = '\0';
     return text;
 }
+
+namespace {
+
+// The next token that is not a comment: 1, or -1 at the end of the input.
+int next_word_token()
+{
+    int r;
+    do {
+        r = next_token();
+    } while (r != -1 && is_comment_token());
+    return r;
+}
+
+// Steps over a "<...>" group whose "<" is the current token: 1, or -1 at
+// the end of the input (the next token after the group is current).
+int skip_angles()
+{
+    int depth = 1;
+    while (depth > 0) {
+        if (next_word_token() < 0) return -1;
+        if (is("<")) ++depth;
+        else if (is(">")) --depth;
+        else if (is(">>")) depth -= 2;
+    }
+    return next_word_token();
+}
+
+bool is_access_word() { return is("public") || is("protected") || is("private") || is("virtual"); }
+
+}  // namespace
+
+int find_extends(int line, char *name, size_t size)
+{
+    if (line_count < 1) return extends_empty;
+    char cls[class_name_size];
+    copy_bounded(cls, sizeof cls, name);
+    restore_defines();
+    set_source_lines(line_count);
+    cur_line = last_token_line = prev_token_line = 1;
+    do {
+        if (next_word_token() < 0) return extends_no_line;
+    } while (last_token_line < line);
+    while (!is(cls)) {
+        if (next_word_token() < 0) return extends_no_class;
+    }
+    if (next_word_token() < 0) return extends_end_after_name;
+    if (is("<") && skip_angles() < 0) return extends_end_in_params;
+    if (!is("extends") && !is(":")) return extends_not_extends;
+    if (next_word_token() < 0) return extends_end_after_extends;
+    while (is_access_word()) {
+        if (next_word_token() < 0) return extends_end_after_access;
+    }
+    char base[class_name_size];
+    copy_bounded(base, sizeof base, cur_token);
+    for (;;) {
+        if (next_word_token() < 0) return extends_end_in_name;
+        if (!is(".") && !is("::")) break;
+        if (next_word_token() < 0) return extends_end_in_name;
+        copy_bounded(base, sizeof base, cur_token);
+    }
+    if (is("<") && skip_angles() < 0) return extends_end_in_base_params;
+    while (!is("{")) {
+        if (next_word_token() < 0) return extends_no_body;
+    }
+    copy_bounded(name, size, base);
+    return 0;
+}

@@ -4,6 +4,7 @@
 #ifndef VOK_ANALYSER_PARSER_H
 #define VOK_ANALYSER_PARSER_H
 
+#include <cstddef>
 #include <cstdio>
 
 const int class_cap = 20;
@@ -42,5 +43,27 @@ int is_decl_list();
 bool any_anonymous_level();
 const char *quote_prefix(int n);
 const char *colon_prefix(int n);
+
+// Where find_extends gave up.
+enum extends_result {
+    extends_found = 0,
+    extends_empty = 1,               // no source is loaded
+    extends_no_line = 2,             // the input ends before the line
+    extends_no_class = 3,            // the class name does not follow
+    extends_end_after_name = 4,
+    extends_end_in_params = 5,       // inside the class's "<...>"
+    extends_not_extends = 6,         // the next word is neither "extends" nor ":"
+    extends_end_after_extends = 7,
+    extends_end_after_access = 8,    // after "public", "protected", "private" or "virtual"
+    extends_end_in_name = 9,         // inside the base name ("." or "::" parts)
+    extends_end_in_base_params = 10, // inside the base's "<...>"
+    extends_no_body = 11             // the input ends before "{"
+};
+// The base class of the class named in name: the loaded source is read
+// again from the start, and at or after the line the name must be followed
+// by "extends" (Java) or ":" (C++, over access words) and a base name, the
+// last part of a qualified one, before a "{".  extends_found with the base
+// in name (size bytes), else where it gave up.
+int find_extends(int line, char *name, size_t size);
 
 #endif

@@ -268,6 +268,7 @@ int has_substring(const char *text, const char *part) { return strstr(text, part
 
 int find_text(const char *line, const char *key)
 {
+    if (ref_down == 2) return match_file_patterns(line);
     for (const char *start = line; *start != '\0'; ++start) {
         const char *p = start;
         const char *k = key;

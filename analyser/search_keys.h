@@ -43,7 +43,8 @@ int is_operator_text(const char *text);
 int split_words(const char *text);
 int match_file_patterns(const char *text);
 
-// Text helpers of the listings: 0 found, 1 not.
+// Text helpers of the listings: 0 found, 1 not.  find_text: each "@" of
+// the key matches a blank; with ref_down 2 the file patterns decide.
 int find_text(const char *line, const char *key);
 int has_substring(const char *text, const char *part);
 

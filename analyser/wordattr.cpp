@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "analyser/anal_host.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
 #include "shell/words.h"
@@ -93,6 +94,7 @@ int is_word9(const char *word) { return is_word_in_list(9, word); }
 
 int classify_name(const char *name)
 {
+    if (has_list_name(name)) return 1;
     if (is_word8(name)) return 2;
     if (is_word9(name)) return 3;
     return 0;

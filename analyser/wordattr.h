@@ -26,8 +26,8 @@ int is_word7(const char *word);
 int is_word8(const char *word);
 int is_word9(const char *word);
 
-// 2 a name of word list 8, 3 of list 9, else 0 (the LIST screen's function
-// list is not asked yet).
+// 1 a name of the LIST screen's function list, 2 a name of word list 8,
+// 3 of list 9, else 0.
 int classify_name(const char *name);
 
 #endif

@@ -28,6 +28,9 @@ const int calc_msg_size = 2048;
 const int calc_stack_max = 100;
 const int calc_level_max = 64;      // levels of one item walk
 const int calc_repeat_limit = 1000000000;
+// The largest repeat estimate that is executed (F906 above it): calc_program_start
+// sets calc_repeat_limit; a caller that must bound the run lowers it after that.
+extern double calc_repeat_cap;
 
 // ---- tokens ---------------------------------------------------------------
 struct calc_token {

@@ -173,7 +173,7 @@ const char *gvar_subst_line(const char *line)
 {
     size_t o = 0;
     const size_t cap = sizeof calc_line_buf - 1;
-    auto put = [&o, cap](char c, int width) {
+    auto put = [&o](char c, int width) {
         if (o < cap) {
             calc_line_buf[o] = c;
             calc_col_width[o] = static_cast<unsigned char>(width > 255 ? 255 : width);

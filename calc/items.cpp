@@ -364,7 +364,11 @@ int check_title_fmt(const char *format, int var)
     return 0;
 }
 
-int fmt_has_two(const char *format) { return fmt_conv_count(format) == 2 ? 1 : 0; }
+int fmt_has_two(const char *format)
+{
+    char kinds[4];
+    return fmt_scan(format, kinds, 3) == 2 ? 1 : 0;  // as printf counts: a "%" after a lead byte too
+}
 
 int exec_title(int node)
 {

@@ -26,6 +26,7 @@ int calc_tabw = 4;
 char calc_msg[calc_msg_size];
 double calc_reg_tab[calc_reg_max];
 int calc_kind_errs;
+double calc_repeat_cap = calc_repeat_limit;
 
 namespace {
 
@@ -207,11 +208,11 @@ int run_stages()
         return 11;
     }
     const double estimate = count_repeats(root, 1.0, 0);
-    if (estimate > calc_repeat_limit) {
-        calc_printf("F906 繰り返し回数(%.0f)が大き過ぎます、最大可能数(%d)\r\n", estimate, calc_repeat_limit);
+    if (estimate > calc_repeat_cap) {
+        calc_printf("F906 繰り返し回数(%.0f)が大き過ぎます、最大可能数(%.0f)\r\n", estimate, calc_repeat_cap);
         return 12;
     }
-    calc_printf("F907 繰り返し回数は(%.0f)です、最大可能数(%d)\r\n", estimate, calc_repeat_limit);
+    calc_printf("F907 繰り返し回数は(%.0f)です、最大可能数(%.0f)\r\n", estimate, calc_repeat_cap);
     if (alloc_vars() != 0) {
         free_vars();
         calc_printf("F999 処理を中断します\r\n");
@@ -241,6 +242,7 @@ void calc_program_start()
     for (double &r : calc_reg_tab) r = 0.0;
     calc_nodump = 1;
     calc_rand_seed(1);
+    calc_repeat_cap = calc_repeat_limit;
 }
 
 int calc_reset()

@@ -198,18 +198,33 @@ int work_import_var(int node)
         }
         return row;
     }
-    const int row = work_alloc(node, 2, v.count, 1);
+    if (v.nidx != 1 && v.nidx != 2) return -7;
+    // A vector is a column; a matrix takes its shape from its two index
+    // variables, or is one element under one index or two single ones.
+    // fail: the code reported when the value cannot be taken.
+    int xn = v.count, yn = 1, fail = -1;
+    if (v.nidx == 2) {
+        const int nc = nd(node).nchild;
+        if (nc != 1 && nc != 2) return -2;
+        const bool single = nc == 1 || (index_count(node, 0) == 1 && index_count(node, 1) == 1);
+        xn = single ? 1 : index_count(node, 0);
+        yn = single ? 1 : index_count(node, 1);
+        if (nc == 1) fail = index_count(node, 0) != 1 || v.count != 1 ? -4 : -3;
+        else fail = single ? -5 : -6;
+    }
+    const int row = work_alloc(node, 2, xn, yn);
     if (row < 0) return row;
     calc_work &w = calc_work_tab[row];
     const long long n = static_cast<long long>(w.count) * elem_doubles(w.kind);
     for (long long i = 0; i < n; ++i) w.data[i] = 0.0;
-    const bool real = (nk == 0 || nk == 1) && v.kind == 1;
+    const bool real = (nk == 0 || nk == 1) && (v.kind == 0 || v.kind == 1);
     const bool cplx = nk == 2 && v.kind == 2;
-    if ((real || cplx) && v.nidx == 1 && n <= v.cap) {
+    const bool shape_ok = fail != -4;
+    if ((real || cplx) && shape_ok && v.storage != nullptr && n <= v.cap) {
         memcpy(w.data, v.storage, static_cast<size_t>(n) * sizeof(double));
     } else if (warn_once(node)) {
         calc_printf("F334 行番号(%d) カラム位置(%d) の変数(%s)の取り込みに失敗しました(%d)\r\n", node_line(node),
-                    node_column(node), var_disp_name(v.letter), v.nidx == 1 ? -1 : -7);
+                    node_column(node), var_disp_name(v.letter), fail);
     }
     return row;
 }

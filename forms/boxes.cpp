@@ -220,12 +220,6 @@ void get_parent_kind(int i, char *out, int size)
     }
 }
 
-namespace {
-
-bool has_blank(const char *s) { return strpbrk(s, " \t\r\n") != nullptr; }
-
-}  // namespace
-
 int set_box_name(int i, const char *text)
 {
     if (i < 0 || i >= box_cap || has_blank(text)) return 1;

@@ -7,6 +7,7 @@
 
 #include "forms/model.h"
 #include "shell/dirs.h"
+#include "shell/sysfile.h"
 #include "shell/text.h"
 #include "shell/words.h"
 
@@ -19,6 +20,31 @@ const char *const pad_button_captions[pad_button_count] = {"★", "覧", "個", 
 namespace {
 
 const char place_temp[] = "vokplace.tmp";
+
+// True when the file at path holds exactly text (read as text).
+bool holds_text(const char *path, const char *text)
+{
+    FILE *fp = sys_fopen(path, "r");
+    if (fp == nullptr) return false;
+    char buf[1001];
+    const size_t n = fread(buf, 1, sizeof buf - 1, fp);
+    fclose(fp);
+    buf[n] = '\0';
+    return strcmp(buf, text) == 0;
+}
+
+// Removes the copies of a place file in the project folders that differ from
+// the text just written (an older place would be found before it); the home
+// folder's new file, when a project folder is the home folder, holds the text
+// and stays.
+void remove_stale_copies(const char *name, const char *text)
+{
+    char folder[dir_path_size];
+    char path[1024];
+    for (int n = 0; get_proj_dir(folder, n); ++n) {
+        if (join_path(path, sizeof path, folder, name) == 0 && !holds_text(path, text)) sys_remove(path);
+    }
+}
 
 struct place_kind {
     char letter;
@@ -97,8 +123,9 @@ int write_place_file(const char *kind, int x, int y, int w, int h)
         home_replace(place_file_name(kind), place_temp, false);
         return 1;
     }
-    remove_in_dirs(place_file_name(kind));
-    return home_replace(place_file_name(kind), place_temp, true) == 0 ? 0 : 1;
+    if (home_replace(place_file_name(kind), place_temp, true) != 0) return 1;
+    remove_stale_copies(place_file_name(kind), text);
+    return 0;
 }
 
 int browser_page_name(const char *form_name, char *out, size_t size)

@@ -16,16 +16,17 @@ enum layout { oldest, f1, f2, l1, l2, p1 };
 bool box_layout(layout s) { return s == oldest || s == f1 || s == f2; }
 bool link_layout(layout s) { return s == l1 || s == l2; }
 
-// Splits a row into at most six fields at blanks and tabs.
+// Splits a row into at most six fields at blanks, tabs and stray CRs (a CR
+// is never part of a name: the writer's line end would drop it).
 int split_fields(char *line, char *(&fields)[6])
 {
     int n = 0;
     char *p = line;
     while (n < 6) {
-        while (*p == ' ' || *p == '\t') ++p;
+        while (*p == ' ' || *p == '\t' || *p == '\r') ++p;
         if (*p == '\0' || *p == '\n') break;
         fields[n++] = p;
-        while (*p != '\0' && *p != '\n' && *p != ' ' && *p != '\t') ++p;
+        while (*p != '\0' && *p != '\n' && *p != ' ' && *p != '\t' && *p != '\r') ++p;
         const bool last = *p == '\0' || *p == '\n';
         *p = '\0';
         if (last) break;

@@ -57,6 +57,7 @@ int save_wsize()
     static const char temp[] = "vokwsize.$$$";
     char path[1024];
     home_file_path(path, sizeof path, temp);
-    const bool ok = table_write(path, wsize_rows, rows, 0, nullptr, "") == 0;
+    // A size file has no parameter section.
+    const bool ok = table_write(path, wsize_rows, rows, 0, nullptr, nullptr) == 0;
     return home_replace(wsize_file, temp, ok) == 0 ? 0 : 1;
 }

@@ -59,6 +59,9 @@ void host_set_cursor(win_handle cursor);
 // ShowWindow(hwnd, SW_HIDE) when show is 0, else ShowWindow(hwnd, SW_SHOWNORMAL).
 void host_show_window(win_handle hwnd, int show);
 
+// InvalidateRect(hwnd, null, TRUE): the whole window is painted again; a null window is none.
+void host_repaint(win_handle hwnd);
+
 // ---- Shell services ----
 // Drive and directory: host_chdrive(1 for A:), host_chdir, host_getcwd
 // (0 done).  host_find_first gives the first name matching a pattern of the
@@ -72,6 +75,9 @@ intptr_t host_find_first(const char *pattern, char *name, int size);
 int host_find_next(intptr_t search, char *name, int size);
 void host_find_close(intptr_t search);
 int host_rename_over(const char *from, const char *to);
+// CopyFileA(from, to, fail_if_exists): 0 copied, else -1 (with
+// fail_if_exists non-zero an existing "to" makes it fail).
+int host_copy_file(const char *from, const char *to, int fail_if_exists);
 // Starts exe with the command line and returns at once: 0 started, else the
 // system's error number with its text in error_text.
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size);

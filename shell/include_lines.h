@@ -1,10 +1,22 @@
-// The merge of a generated header into the source that includes it.
+// The include merge after source generation: a generated part file takes
+// the place of the line that includes it in its source.
 #ifndef VOK_SHELL_INCLUDE_LINES_H
 #define VOK_SHELL_INCLUDE_LINES_H
 
-// Replaces the source's include line of the part file by the part's lines
-// (through "work.fil") and removes the part file: 0; 1 "work.fil" not
-// created, 3 source not opened, 4 source not rewritten, 5 "work.fil" not reread.
-int add_include_lines(const char *part_name, const char *source_name);
+#include <cstdio>
+
+// Replaces the include line of part in source (found through the search
+// path) by the part's lines, then removes the part file.  The include line is
+// "#include\t\"part\"" with the part in lower case in X-Window mode, else
+// "#include \"part\"", each without the part's slot prefix.  The merged text
+// goes to "work.fil" in the current directory first; the source is replaced
+// only when all of it was written and read back.
+// 0 done; 1 "work.fil" not written; 3 source not found; 4 source not
+// rewritten; 5 "work.fil" not read back.  On a failure the source and the
+// part file stay as they were.
+int add_include_lines(const char *part, const char *source);
+
+// The open of "work.fil" (a test may replace it).
+extern FILE *(*include_work_open)(const char *path, const char *mode);
 
 #endif

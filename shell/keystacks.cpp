@@ -115,7 +115,9 @@ int stack_save() { return stacks_save('o', view_name(), 'o'); }
 
 int stack_write(FILE *stream)
 {
-    for (int i = 0; i < key_stack_num; ++i) fprintf(stream, "\t%s", key_stack[i]);
+    for (int i = 0; i < key_stack_num; ++i) {
+        if (!is_lookup_miss(key_stack[i])) fprintf(stream, "\t%s", key_stack[i]);
+    }
     fputs("\n", stream);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "shell/text.h"
 
 char memo_buf[memo_size];
+char memo_restore[memo_size];
 
 namespace {
 
@@ -27,6 +28,7 @@ const char builtin_memo[] =
 int load_memo()
 {
     memo_buf[0] = '\0';
+    memo_restore[0] = '\0';
     memo_cut = false;
     FILE *fp = home_fopen("vokmemo.dat", "r");
     if (fp == nullptr) {

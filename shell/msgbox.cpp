@@ -25,6 +25,7 @@ unsigned list_message_for(unsigned msg)
     switch (msg) {
     case CB_GETCOUNT: return LB_GETCOUNT;
     case CB_GETLBTEXT: return LB_GETTEXT;
+    case CB_GETLBTEXTLEN: return LB_GETTEXTLEN;
     case CB_INSERTSTRING: return LB_INSERTSTRING;
     case CB_FINDSTRINGEXACT: return LB_FINDSTRINGEXACT;
     case LB_GETCURSEL: return LB_GETCURSEL;

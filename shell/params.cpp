@@ -23,21 +23,23 @@ char folder[param_size];
 
 const char homepage_address[] = "https://voktavir.example.jp/";
 
-namespace {
-
-struct param_key {
-    const char *key;
-    int *number;
-    char *text;
-};
-
-const param_key param_keys[] = {
+const param_key param_keys[param_key_count] = {
     {"category_wide", &category_wide, nullptr}, {"category_font", &category_font, nullptr},
     {"object_wide", &object_wide, nullptr},     {"editor", nullptr, editor},
     {"option", nullptr, option},                {"option2", nullptr, option2},
     {"explorer", nullptr, explorer},            {"excel", nullptr, excel},
     {"folder", nullptr, folder},
 };
+
+const param_key *find_param_key(const char *key)
+{
+    for (const param_key &k : param_keys) {
+        if (strcmp(k.key, key) == 0) return &k;
+    }
+    return nullptr;
+}
+
+namespace {
 
 // Removes a pair of enclosing quotes q and trims again.
 void unquote(char *s, char q)
@@ -66,11 +68,10 @@ void apply_line(char *line)
     trim_blanks(value);
     unquote(value, '"');
     unquote(value, '\'');
-    for (const param_key &k : param_keys) {
-        if (strcmp(k.key, key) != 0) continue;
-        if (k.number != nullptr) *k.number = atoi(value);
-        else copy_bounded(k.text, param_size, value);
-    }
+    const param_key *k = find_param_key(key);
+    if (k == nullptr) return;
+    if (k->number != nullptr) *k->number = atoi(value);
+    else copy_bounded(k->text, param_size, value);
 }
 
 }  // namespace

@@ -22,6 +22,18 @@ extern char folder[param_size];
 
 extern const char homepage_address[];
 
+// The key table of "vokparameter.dat": each key with its int or text
+// parameter (the other pointer null), in the file's order.
+struct param_key {
+    const char *key;
+    int *number;
+    char *text;
+};
+const int param_key_count = 9;
+extern const param_key param_keys[param_key_count];
+// The row of the key table with this key, or null.
+const param_key *find_param_key(const char *key);
+
 int read_parameters();
 int write_parameters(const char *const keys[], const char values[][param_size], int count);
 

@@ -169,13 +169,13 @@ int edit_project_file(char *name, size_t name_size, const char *line, char op)
         leave_home();
         return -4;
     }
-    home_remove("vokdir.bak");
-    char from[1024] = "vokdir.dat";
-    char to[1024] = "vokdir.bak";
-    home_path(from, sizeof from);
-    home_path(to, sizeof to);
-    sys_rename(from, to);
-    home_replace("vokdir.dat", "vokdir_X.dat", true);
+    // The old list stays in place until the new one replaces it whole: the
+    // backup is a copy, and a failed copy or replace keeps "vokdir.dat".
+    if (copy_text_file("vokdir.bak", "vokdir.dat") != 0 || home_replace("vokdir.dat", "vokdir_X.dat", true) != 0) {
+        home_remove("vokdir_X.dat");
+        leave_home();
+        return -4;
+    }
     return leave_home() == 0 ? -5 : -7;
 }
 

@@ -21,6 +21,7 @@ extern char project_props[8][1000];  // properties of the project in use
 extern char edit_defs[8][1000];      // the project dialog's copy of the definition lines
 extern char edit_props[8][1000];     // the project dialog's copy of the properties
 extern char memo_buf[memo_size];
+extern char memo_restore[memo_size];  // the memo before its last change by the mouse
 
 // Key stack (shown in the target field).
 int stack_push(const char *key);
@@ -44,7 +45,17 @@ int cstack_save();
 // and the newline; blanks and tabs before an entry are skipped, an empty entry
 // ends them) into up to cap rows of row_size bytes and returns their number.
 int split_entries(const char *line, char *rows, size_t row_size, int cap);
+// The entries of the project's line (after its tab), or a "not found" text:
+// "■ﾌｧｲﾙ(%s)が未発見" for a missing file, "●ﾌﾟﾛｼﾞｪｸﾄ(%s)が未発見" for a
+// project without a line.
 const char *stacks_lookup(char letter, const char *project);
+// True when text is one of stacks_lookup's not-found texts (a missing file
+// or project line), which a history shows but never keeps as an entry.
+bool is_lookup_miss(const char *text);
+// Rewrites the project's line of a stacks file from the entries in force:
+// op 'o' replaces it (appends it when the file has none), 'n' appends it
+// ('o' letter: an empty history), 'd' removes it.  0, or -4 when a file
+// does not open or a write fails (the file stays as it was).
 int stacks_save(char letter, const char *project, char op);
 int stacks_rebuild(char letter);
 int stacks_migrate();

@@ -40,6 +40,16 @@ const char *stacks_backup(char letter)
     }
 }
 
+// The temporary a rewrite of the stacks file goes to before it replaces it.
+const char *stacks_temp(char letter)
+{
+    switch (letter) {
+    case 'v': return "vstacks_X.dat";
+    case 'p': return "pstacks_X.dat";
+    default: return "ostacks_X.dat";
+    }
+}
+
 // The first word of a line (up to a blank, tab or newline); false when
 // nothing follows it (no blank, tab or newline after it).
 bool line_name(const char *line, std::string &name)
@@ -70,13 +80,15 @@ void copy_entry(char *row, size_t size, const char *p, size_t len)
 }
 
 // Writes "\t" and each row without its edge blanks, then the newline; empty
-// rows are left out unless keep_empty.
+// rows (and a not-found text that a load put there) are left out unless
+// keep_empty.
 void write_rows(FILE *stream, const char rows[][1000], int count, bool keep_empty)
 {
     for (int i = 0; i < count; ++i) {
         char text[1000];
         copy_bounded(text, sizeof text, rows[i]);
         trim_blanks(text);
+        if (is_lookup_miss(text)) text[0] = '\0';
         if (keep_empty || text[0] != '\0') fprintf(stream, "\t%s", text);
     }
     fputs("\n", stream);
@@ -123,11 +135,16 @@ const char *stacks_lookup(char letter, const char *project)
     return result;
 }
 
+bool is_lookup_miss(const char *text)
+{
+    return (has_prefix(text, "■ﾌｧｲﾙ(") == 0 || has_prefix(text, "●ﾌﾟﾛｼﾞｪｸﾄ(") == 0) && ends_with(text, ")が未発見");
+}
+
 int stacks_save(char letter, const char *project, char op)
 {
     FILE *in = home_fopen(stacks_file(letter), "r");
     if (in == nullptr) return -4;
-    FILE *out = home_fopen(stacks_backup(letter), "w");
+    FILE *out = home_fopen(stacks_temp(letter), "w");
     if (out == nullptr) {
         fclose(in);
         return -4;
@@ -135,12 +152,15 @@ int stacks_save(char letter, const char *project, char op)
     std::string name;
     bool ok = true;
     bool newline_last = true;
+    bool matched = false;
     while (ok && read_line(line_buf, sizeof line_buf, in) != nullptr) {
         if (line_name(line_buf, name) && name == project) {
+            matched = true;
             if (op == 'd') continue;
             if (op == 'o') {
                 ok = fputs(project, out) >= 0 && write_entries(letter, out);
                 newline_last = true;
+                matched = true;
                 continue;
             }
         }
@@ -148,18 +168,19 @@ int stacks_save(char letter, const char *project, char op)
         newline_last = ends_with_newline(line_buf);
     }
     fclose(in);
-    if (ok && op == 'n') {
+    // A replacement that found no line appends one: the entries are kept.
+    const bool append = op == 'n' || (op == 'o' && !matched);
+    if (ok && append) {
         if (!newline_last) ok = fputc('\n', out) != EOF;
         ok = ok && fputs(project, out) >= 0;
-        if (letter == 'o') ok = ok && fputc('\n', out) != EOF;
+        if (letter == 'o' && op == 'n') ok = ok && fputc('\n', out) != EOF;
         else ok = ok && write_entries(letter, out);
     }
     ok = close_written(out) && ok;
-    if (!ok) {
-        home_remove(stacks_backup(letter));
-        return -4;
-    }
-    return swap_files(stacks_file(letter), stacks_backup(letter), "work.dat") == 0 ? 0 : -4;
+    // The old file becomes the backup by a copy, and stays in place until the
+    // temporary replaces it whole.
+    ok = ok && copy_text_file(stacks_backup(letter), stacks_file(letter)) == 0;
+    return home_replace(stacks_file(letter), stacks_temp(letter), ok) == 0 ? 0 : -4;
 }
 
 int stacks_rebuild(char letter)

@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "shell/dirs.h"
+#include "shell/list_setting.h"
+#include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/stacks.h"
@@ -39,6 +41,54 @@ int value_number(const char *name)
     return atoi(value);
 }
 
+// System commands and commands the values send to the running screens.
+const unsigned lang_command = 67;          // main: 67, 68, 69 choose the default language
+const unsigned startup_form_command = 79;  // main: toggles startup_form_flag and its check mark
+const unsigned list_font_command = 82;     // LIST: takes list_font_size
+const unsigned xwin_command = 58;          // FORM: toggles xwin_mode
+const unsigned code_font_command = 1;      // CODE (WM_COMMAND): rebuilds its font from code_font_size
+
+void take_language(bool view)
+{
+    default_lang = value_number("TAVIR");
+    if (view && default_lang >= 0 && default_lang <= 2) send_msg(hwndE, WM_SYSCOMMAND, lang_command + default_lang, 0);
+    else lang_mode = project_kind();
+}
+
+void take_startup_form(bool view)
+{
+    char value[32];
+    get_wvalue("PROPERTY", value);
+    const int flag = atoi(value);
+    if (!view) startup_form_flag = flag;
+    else if (flag != startup_form_flag) send_msg(hwndE, WM_SYSCOMMAND, startup_form_command, 0);
+    if (view && startup_form_flag) {
+        send_msg(main_controls[ctl_category], WM_SETTEXT, 0, reinterpret_cast<intptr_t>("begin.f"));
+    }
+    parse_screen_flags(value);
+}
+
+// FORM's X-Window generation brought in line with the "FORM" value: at
+// start-up set directly, on a view through FORM's own switch.
+void take_form_mode(bool view)
+{
+    form_mode = value_number("FORM");
+    int want = -1;  // -1 leave xwin_mode as it is
+    if (form_mode == 99) want = 1;
+    if (form_mode == 32 || form_mode == 0) want = 0;
+    if (form_mode == 32) form_mode = 0;
+    if (form_mode == 16) {
+        form_mode = 0;
+        want = 0;
+        set_wvalue("FORM", "0");
+    }
+    if (!view) {
+        if (want == 1) xwin_mode = 1;
+        return;
+    }
+    if (want >= 0 && want != xwin_mode) send_msg(hwndO, WM_SYSCOMMAND, xwin_command, 0);
+}
+
 void put_number(const char *name, int n)
 {
     char value[32];
@@ -50,26 +100,24 @@ void put_number(const char *name, int n)
 
 int is_dev_code(const char *command_line) { return strcmp(command_line, "480315") == 0 ? 1 : 0; }
 
-int take_screen_values()
+int take_screen_values() { return apply_screen_values(values_at_startup); }
+
+int apply_screen_values(int when)
 {
-    default_lang = value_number("TAVIR");
-    lang_mode = project_kind();
+    const bool view = when == values_on_view;
+    if (view) load_list_setting();
+    take_language(view);
     code_font_size = value_number("RELATION");
+    take_startup_form(view);
     const int zoom = value_number("FLOW");
     if (zoom >= 7 && zoom <= 16) flow_zoom = zoom;
+    else if (view) flow_zoom = 13;
+    if (view) host_repaint(hwndF);
     list_font_size = value_number("CODE");
-    if (list_font_size < 10 || list_font_size > 18) list_font_size = 12;
-    form_mode = value_number("FORM");
-    if (form_mode == 99) xwin_mode = 1;
-    if (form_mode == 32) form_mode = 0;
-    if (form_mode == 16) {
-        form_mode = 0;
-        set_wvalue("FORM", "0");
-    }
-    char value[32];
-    get_wvalue("PROPERTY", value);
-    startup_form_flag = atoi(value);
-    parse_screen_flags(value);
+    if (!view && (list_font_size < 10 || list_font_size > 18)) list_font_size = 12;
+    if (view) send_msg(hwndL, WM_SYSCOMMAND, list_font_command, 0);
+    take_form_mode(view);
+    if (view) send_msg(hwndC, WM_COMMAND, code_font_command, 0);
     return 0;
 }
 

@@ -28,6 +28,15 @@ int is_dev_code(const char *command_line);
 
 // Takes the per-screen values from the window table (start-up).
 int take_screen_values();
+// When the values are taken: at start-up they are set directly (a "FLOW"
+// zoom outside 7..16 keeps the zoom, a "CODE" size outside 10..18 becomes 12,
+// "FORM" 99 sets xwin_mode); on a view they go to the running screens (the
+// language and the start-up form through the main screen's system commands
+// 67-69 and 79, FORM's X-Window switch through its command 58, the LIST and
+// CODE fonts through their commands 82 and 1), a zoom outside 7..16 becomes
+// 13 and the "CODE" size is taken as it is.
+enum values_time { values_at_startup, values_on_view };
+int apply_screen_values(int when);
 // Writes them back into the window table (MAIN's close).
 int store_screen_values();
 

@@ -66,6 +66,8 @@ int copy_tail_first(char *dst, const char *src)
 
 int has_prefix(const char *text, const char *prefix) { return strncmp(text, prefix, strlen(prefix)) == 0 ? 0 : 1; }
 
+bool has_blank(const char *text) { return strpbrk(text, " \t\r\n") != nullptr; }
+
 int count_tabs(const char *line)
 {
     int n = 0;

@@ -17,6 +17,8 @@ int cut_extension(char *name);
 int copy_tail_first(char *dst, const char *src);
 // 0 when text begins with prefix, 1 otherwise.
 int has_prefix(const char *text, const char *prefix);
+// true when the text holds a blank, tab, CR or LF (a name may hold none).
+bool has_blank(const char *text);
 // The number of tabs that begin a line (the indentation unit of generated sources).
 int count_tabs(const char *line);
 

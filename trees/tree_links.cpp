@@ -1,21 +1,44 @@
 // The pointer-argument table of the loaded tree, the function-box look-up,
-// the "no_set" links and the result-range accessors.
+// the "no_set" links.
 #include "trees/tree_links.h"
 
 #include <cstring>
 
+#include "forms/model.h"
+#include "forms/rtree.h"
+#include "shell/text.h"
+#include "trees/tree_form.h"
+
 parg_rec parg_tbl[parg_cap];
 int parg_num;
 
-func_box_answer func_box_answers[func_box_answer_cap];
-int func_box_answer_num;
-box_pair no_set_links[no_set_link_cap];
-int no_set_link_num;
-int range_lines[range_entry_cap];
-int range_entry_num;
 
-// VOK-PLACEHOLDER: hands over parg_tbl as it stands; the pointer marks of
-// the loaded tree form fill it.
+namespace {
+
+// Passes of find_func_box, in order.
+enum func_box_pass {
+    parent_of_source,  // has children and the source number
+    parent_not_private, // has children and no "S" letter
+    of_source,          // the source number
+    not_private,        // no "S" letter
+    pass_count
+};
+
+bool passes(int pass, int b, int number)
+{
+    const bool parent = rtree_first_child(b) >= 0;
+    const bool source = get_box_num(b) == number;
+    const bool plain = get_box_letter(b) != 'S';
+    switch (pass) {
+    case parent_of_source: return parent && source;
+    case parent_not_private: return parent && plain;
+    case of_source: return source;
+    default: return plain;
+    }
+}
+
+}  // namespace
+
 int get_parg_tbl(int *count, parg_rec **table)
 {
     *count = parg_num;
@@ -23,37 +46,28 @@ int get_parg_tbl(int *count, parg_rec **table)
     return 0;
 }
 
-// VOK-PLACEHOLDER: answers from func_box_answers; the passes over the loaded
-// tree form (children, source number, letter) come with the tree form.
-int find_func_box(int, const char *name)
+int find_func_box(int number, const char *name)
 {
-    for (int i = 0; i < func_box_answer_num; ++i) {
-        if (strcmp(func_box_answers[i].name, name) == 0) return func_box_answers[i].box;
+    for (int pass = 0; pass < pass_count; ++pass) {
+        for (int b = tree_next_named(name, -1); b >= 0; b = tree_next_named(name, b)) {
+            if (passes(pass, b, number)) return b;
+        }
     }
     return -1;
 }
 
-// VOK-PLACEHOLDER: records the pair in no_set_links; the append to the
-// FORM link table comes with the tree form.
 int add_no_set_link(int from, int to)
 {
-    if (from < 0 || to < 0 || no_set_link_num >= no_set_link_cap) return 0;
-    no_set_links[no_set_link_num++] = box_pair{from, to};
+    if (from < 0 || to < 0 || l_num >= link_cap) return 0;
+    link_rec &k = link_table[l_num++];
+    k.from = from;
+    k.to = to;
+    copy_bounded(k.name, sizeof k.name, "no_set");
     return 1;
 }
-
-// VOK-PLACEHOLDER: answers from range_lines; the LIST screen's result range
-// replaces it.
-int range_count() { return range_entry_num; }
-
-// VOK-PLACEHOLDER: answers from range_lines, -1 outside the range.
-int range_line(int i) { return i >= 0 && i < range_entry_num ? range_lines[i] : -1; }
 
 int tree_links_reset()
 {
     parg_num = 0;
-    func_box_answer_num = 0;
-    no_set_link_num = 0;
-    range_entry_num = 0;
     return 0;
 }

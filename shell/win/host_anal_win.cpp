@@ -9,6 +9,7 @@
 #include "shell/codeout.h"
 #include "shell/marks.h"
 #include "shell/msgbox.h"
+#include "shell/screens.h"
 
 namespace {
 
@@ -41,6 +42,12 @@ int clear_marks()
 {
     highlight_clear();
     code_mark_clear();
+    return 0;
+}
+
+int redraw_flow()
+{
+    if (hwndF != nullptr) InvalidateRect(static_cast<HWND>(hwndF), nullptr, TRUE);
     return 0;
 }
 

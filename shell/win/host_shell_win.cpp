@@ -37,6 +37,11 @@ int host_rename_over(const char *from, const char *to)
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
 }
 
+int host_copy_file(const char *from, const char *to, int fail_if_exists)
+{
+    return CopyFileA(from, to, fail_if_exists != 0 ? TRUE : FALSE) ? 0 : -1;
+}
+
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size)
 {
     STARTUPINFOA startup = {};

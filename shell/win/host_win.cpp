@@ -29,3 +29,8 @@ void host_show_window(win_handle hwnd, int show)
 {
     ShowWindow(static_cast<HWND>(hwnd), show != 0 ? SW_SHOWNORMAL : SW_HIDE);
 }
+
+void host_repaint(win_handle hwnd)
+{
+    if (hwnd != nullptr) InvalidateRect(static_cast<HWND>(hwnd), nullptr, TRUE);
+}

@@ -1,10 +1,12 @@
-// The window procedures of MAIN (the hidden owner) and of the main screen's
-// close, which offers the project backup before the program ends.
+// The window procedures of MAIN (the hidden owner) and of the main screen,
+// whose close offers the project backup before the program ends.
 #include <string>
 #include <vector>
 
 #include "analyser/source_load.h"
+#include "shell/devaids.h"
 #include "shell/dirs.h"
+#include "shell/keypad.h"
 #include "shell/lbuf.h"
 #include "shell/list_setting.h"
 #include "shell/msgbox.h"
@@ -12,6 +14,7 @@
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/text.h"
+#include "shell/win/main_screen_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
 
@@ -75,9 +78,10 @@ void destroy_screens()
 
 }  // namespace
 
-// VOK-PLACEHOLDER: the main screen's controls, keys and commands; only the close is built.
 LRESULT CALLBACK tavir_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam)) return 0;
+    trace_msg_main("E:", code_out_hwnd, msg, wparam, lparam);
     if (msg == WM_CLOSE) {
         if (!offer_backup()) return 0;
         if (running_flag) {
@@ -86,6 +90,9 @@ LRESULT CALLBACK tavir_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         }
         return 0;
     }
+    LRESULT result = 0;
+    if (main_screen_message(hwnd, msg, wparam, lparam, &result)) return result;
+    if (msg == WM_SYSCOMMAND) SetFocus(hwnd);
     return DefWindowProcA(hwnd, msg, wparam, lparam);
 }
 

@@ -9,6 +9,7 @@
 #include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/list_setting.h"
+#include "shell/main_state.h"
 #include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/sjis.h"
@@ -128,6 +129,7 @@ int load_bitmaps(HINSTANCE instance)
 
 int startup_read_data()
 {
+    main_state_reset();
     load_memo();
     load_htmlattr();
     init_dir_files();

@@ -6,6 +6,8 @@
 #include "analyser/failures.h"
 #include "analyser/flow_nodes.h"
 #include "shell/anal_owner.h"
+#include "shell/codeout.h"
+#include "tests/support/capture_analyser.h"
 #include "anal_support.h"
 
 namespace {
@@ -130,6 +132,20 @@ TEST_F(Nodes, Captions)
     char row[200];
     node_header_str(row, sizeof row);
     EXPECT_EQ(std::string(row).substr(0, 9), "   no tmn");
+}
+
+TEST_F(Nodes, FlowResetEmptiesTheChartItsSelectionAndTheCodeMarks)
+{
+    int x = 0;
+    get_cb(4, tpl_head, -1, &x);
+    cur_cb = 1;
+    code_mark_add(1, 2, 3, 0);
+    capture_anal::reset();
+    EXPECT_EQ(flow_reset(), 0);
+    EXPECT_EQ(get_cb_num(), 0);
+    EXPECT_EQ(cur_cb, -2);
+    EXPECT_EQ(code_mark_count(), 0);
+    EXPECT_EQ(capture_anal::flow_redraws, 1);
 }
 
 }  // namespace

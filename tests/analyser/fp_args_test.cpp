@@ -1,5 +1,5 @@
 // The function-pointer argument report over a scripted pointer-argument
-// table, function boxes and sources: its three lists, the links, the
+// table, a loaded tree form and sources: its three lists, the links, the
 // dropped pairs and names, and the ends of a body scan.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "analyser/fp_args.h"
 #include "analyser/wordattr.h"
 #include "anal_support.h"
+#include "forms/formfile.h"
 #include "forms/model.h"
 #include "shell/startup.h"
 #include "tests/support/capture_forms.h"
@@ -19,7 +20,23 @@
 
 namespace {
 
-const std::vector<std::string> box_names = {"WORK", "caller", "run", "on_a", "on_b", "two"};
+// The tree form the report works on: WORK, the caller, the function with
+// the pointer parameters, the two functions passed, a box of another file,
+// and n more boxes f0, f1, ... from box 10 on; all but "two" in source 0.
+void load_tree(int more = 0)
+{
+    std::string rows = "#F2\n   36    10    41    25 WORK         \n";
+    std::string params = "TAVIR Caption N 0 0 758 480\n";
+    std::vector<std::string> names = {"caller", "run", "on_a", "on_b", "two", "p6", "p7", "p8", "p9"};
+    for (int i = 0; i < more; ++i) names.push_back("f" + std::to_string(i));
+    for (size_t i = 0; i < names.size(); ++i) {
+        rows += "   10    31   110    44 BOX          " + names[i] + "\n";
+        params += names[i] == "two" ? "1\n" : "0\n";
+    }
+    anal_test::write_file("ftree.f", rows + "#L2\n    0     1 ANY         \n    1     2 on_set      \n#P1\n" + params);
+    forms_reset_all();
+    ASSERT_EQ(load_form("ftree.f"), 0);
+}
 
 class FpArgs : public ::testing::Test {
 protected:
@@ -32,40 +49,33 @@ protected:
         anal_test::write_file("wordattr.dat", anal_test::read_file(VOK_ANAL_DATA "/wordattr.dat"));
         int limit = 0;
         load_wordattr(&limit);
-        for (size_t i = 0; i < box_names.size(); ++i) {
-            strcpy(box_table[i].name, box_names[i].c_str());
-            strcpy(box_table[i].kind, "BOX");
-        }
         anal_test::write_file("ftree_f.txt", "S00000 cb.c\nS00001 other.c\nS00002 gone.c\n");
-        answer("on_a", 3);
-        answer("on_b", 4);
+        load_tree();
     }
     void TearDown() override
     {
-        for (size_t i = 0; i < box_names.size(); ++i) box_table[i] = box_rec{};
+        forms_reset_all();
         remove("ftree_f.txt");
+        remove("ftree.f");
     }
-    // The state afresh for one case of a table, with the two answered boxes.
+    // The state afresh for one case of a table.
     static void fresh_case()
     {
         anal_test::fresh();
         tree_links_reset();
-        answer("on_a", 3);
-        answer("on_b", 4);
-    }
-    static void answer(const char *name, int box)
-    {
-        strcpy(func_box_answers[func_box_answer_num].name, name);
-        func_box_answers[func_box_answer_num++].box = box;
+        load_tree();
     }
     static void record(int source, int first, int second, int node, int param)
     {
         parg_tbl[parg_num++] = parg_rec{source, first, second, node, param};
     }
+    // The "no_set" links the report added.
     static std::vector<std::pair<int, int>> links()
     {
         std::vector<std::pair<int, int>> v;
-        for (int i = 0; i < no_set_link_num; ++i) v.push_back({no_set_links[i].from, no_set_links[i].to});
+        for (int i = l_sta; i < l_num; ++i) {
+            if (strcmp(link_table[i].name, "no_set") == 0) v.push_back({link_table[i].from, link_table[i].to});
+        }
         return v;
     }
 };
@@ -153,17 +163,14 @@ TEST_F(FpArgs, MissingNamesAreSortedAndTheTwentyFirstIsDropped)
 TEST_F(FpArgs, TheThousandFirstPairIsDropped)
 {
     // 1001 passed functions, each with its own box: the last pair is dropped.
+    load_tree(1001);
     std::string body = "int caller(void)\n{\n";
-    for (int i = 0; i <= 1000; ++i) {
-        const std::string name = "f" + std::to_string(i);
-        body += "    run(" + name + ");\n";
-        answer(name.c_str(), 10 + i);
-    }
+    for (int i = 0; i <= 1000; ++i) body += "    run(f" + std::to_string(i) + ");\n";
     body += "}\n";
     anal_test::write_file("cb.c", body);
     record(0, 1, 2, 7, 0);
     EXPECT_EQ(analyse_fp_args(), 0);
-    ASSERT_EQ(no_set_link_num, 1000);
+    ASSERT_EQ(links().size(), 1000u);
     EXPECT_EQ(links().back(), (std::pair<int, int>{1, 1009}));
     EXPECT_EQ(anal_test::code_output().find("E262626"), std::string::npos);
 }

@@ -13,7 +13,9 @@
 #include "analyser/preproc.h"
 #include "shell/trace_log.h"
 #include "anal_support.h"
-#include "trees/tree_links.h"
+#include "trees/func_list.h"
+#include "trees/launch.h"
+#include "trees/trees_reset.h"
 
 namespace {
 
@@ -21,12 +23,23 @@ using anal_test::write_file;
 
 const std::string separator = std::string(76, '-') + "\n";
 
+// A reference list whose one function holds these hit lines, loaded as the
+// LIST screen loads it, with the result range around its first hit.
+void set_hits(const std::vector<int> &hits)
+{
+    std::string tag = "---------- a.c ----------\n";
+    for (int h : hits) tag += "a.c 1 f(" + std::to_string(h) + ")\n";
+    write_file("vokcall.tag", tag);
+    load_tag_file("vokcall.tag");
+    result_range(2);
+}
+
 class Listings : public ::testing::Test {
 protected:
     void SetUp() override
     {
         anal_test::fresh();
-        tree_links_reset();
+        trees_reset_all();
         window = capture::new_edit();
     }
     std::string shown() { return capture::edit_text(window); }
@@ -144,16 +157,13 @@ TEST_F(Listings, ShowReferences)
 {
     anal_test::load_text("int a;\n\tint b = a;\nreturn a;\n");
     opt_end_line = 0;
-    range_lines[0] = 2;
-    range_entry_num = 1;
+    set_hits({2});
     EXPECT_EQ(show_references(window), 0);
     EXPECT_EQ(shown(), separator + "\r\n★参照表示ではありません\r\n");
 
     capture::edit_text(window).clear();
     opt_end_line = 1;
-    const int hits[] = {2, 3, 9};
-    for (int i = 0; i < 3; ++i) range_lines[i] = hits[i];
-    range_entry_num = 3;
+    set_hits({2, 3, 9});
     EXPECT_EQ(show_references(window), 0);
     EXPECT_EQ(shown(), separator + "\r\n    2:\tint b = a;\r\n    3:return a;\r\n    9:\r\n");
 }
@@ -162,8 +172,7 @@ TEST_F(Listings, ShowReferencesCutsLongLinesAt240Bytes)
 {
     anal_test::load_text("x" + std::string(120, 'w') + std::string(60, 'x') + "\n");  // not cut
     opt_end_line = 1;
-    range_lines[0] = 1;
-    range_entry_num = 1;
+    set_hits({1});
     show_references(window);
     EXPECT_EQ(shown(), separator + "\r\n    1:x" + std::string(120, 'w') + std::string(60, 'x') + "\r\n");
 

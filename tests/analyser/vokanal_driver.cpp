@@ -14,7 +14,8 @@
 //     +start=N +decl +anon=N +entry=N   the flow inputs: range_start,
 //                            range_stop_at_decl 1, anon_class_line, g_entry
 //     +tree    a function-tree build: the call tables before the run, then
-//              "ftree_s.txt", the tree walk, "ftree_f.txt" and the release
+//              "ftree_s.txt", the tree walk into the tree builder, "ftree.f",
+//              "ftree_f.txt" and the release
 //     +ext     the tree shows functions defined in no analysed file
 //     +step    step counting; "stepcnt.txt" (numbered) after the run, and
 //              "--- stepcnt <r>" with the writer's result
@@ -79,7 +80,7 @@ namespace {
 
 const char *const output_names[] = {
     "voktavir.tag", "vokcall.tag", "define.txt", "ftree_t.txt", "ftree_s.txt", "ftree_f.txt",
-    "stepcnt.txt", "layer.txt", "voktavir.dat", "vokerror.txt",
+    "stepcnt.txt", "layer.txt", "voktavir.dat", "vokerror.txt", "ftree.f",
 };
 
 struct driver_setup {
@@ -327,8 +328,13 @@ int run_analyser(const run_words &w, std::string command)
     if (w.classes) dump_classes();
     if (w.tree) {
         if (ftree_s_open("ftree_s.txt") != 0) printf("--- tree ftree_s.txt cannot be created\n");
+        const bool built = ftree_alloc() == 0;
+        if (!built) printf("--- tree ftree_alloc failed\n");
+        tree_level_reset();
         write_ftree();
-        write_ftree_sources();
+        if (!built) write_ftree_sources();
+        else if (write_tree_form("ftree.f") != 0) printf("--- tree ftree.f cannot be written\n");
+        ftree_free();
         ftree_s_close();
         if (w.calls) dump_calls();
         if (w.boxes) dump_boxes();

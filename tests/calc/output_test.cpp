@@ -91,6 +91,9 @@ TEST(Output, TablesHeadingsAndTitles)
          "F112 行番号(3) カラム位置(1)の演算(TITLE)が間違っています\r\n"
          "F112 行番号(4) カラム位置(1)の演算(TITLE)が間違っています\r\n"
          "  no\t         x\r\n   0\t  0.000000\r\n   1\t  0.000000\r\n"},
+        {"TITLE with a \"%\" right after a lead byte: two conversions as printf reads them",
+         "x1; i1;\nTITLE(x, \"%s\x90%d\");\nALL(x, i) { A(i, x) = 1; };\nPRT(A(i, x));\n", 0,
+         "   A\t        i0\t        i1\r\n x\x90" "0\t  1.000000\t  1.000000\r\n x\x90" "1\t  1.000000\t  1.000000\r\n"},
         {"console: two arguments change nothing", "x1;\nTITLE(x, \"x=%d\");\nPRT([x]);\n", 1,
          "  no\t         x\r\n   0\t  0.000000\r\n   1\t  0.000000\r\n"},
         {"GUI: two arguments set the flag", "x1;\nTITLE(x, \"x=%d\");\nPRT([x]);\n", 0,

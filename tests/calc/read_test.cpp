@@ -63,6 +63,35 @@ TEST(Read, DataBlocksFilesAndCells)
     }
 }
 
+// A matrix read from the data block is an operand of the typed blocks as a
+// whole: determinant and product of a real matrix, and of a complex one.
+TEST(Read, AMatrixReadIsAnOperandOfTheTypedBlocks)
+{
+    const read_case cases[] = {
+        {"real", nullptr,
+         "i2; j2;\nREAD(A(i, j), \"\", \"#01\");\n"
+         "MATRIX() { e = DET(A(i, j)); B(i, j) = A(i, j) * A(i, j); };\nTRACE(\"%g\", e);\nMPRT(B(i, j));\n"
+         "#DATA\n#01\n2, 0, 1\n1, 3, 2\n1, 1, 2\n#END\n",
+         "6\r\n"
+         "   B\t        j0\t        j1\t        j2\r\n"
+         "  i0\t  5.000000\t  1.000000\t  4.000000\r\n"
+         "  i1\t  7.000000\t 11.000000\t 11.000000\r\n"
+         "  i2\t  5.000000\t  5.000000\t  7.000000\r\n"},
+        {"complex", nullptr,
+         "k1; l1; m0;\nIREAD(Z(k, l), \"\", \"#02\");\n"
+         "IMATRIX() { D(m, m) = DET(Z(k, l)); Y(k, l) = Z(k, l) * Z(k, l); };\nMPRT(D(m, m));\nMPRT(Y(k, l));\n"
+         "#DATA\n#02\n1+i, 2\ni, 3\n#END\n",
+         "F520 変数(m)のサイズが指定されていません、取りあえず1個にします\r\n"
+         "   D\t        m0\r\n  m0\t       3+i\r\n"
+         "   Y\t        l0\t        l1\r\n  k0\t        4i\t      8+2i\r\n  k1\t     -1+4i\t      9+2i\r\n"},
+    };
+    for (const auto &c : cases) {
+        const auto r = run(c.program);
+        EXPECT_EQ(0, r.rc) << c.name;
+        EXPECT_EQ(c.out, body(r.out)) << c.name;
+    }
+}
+
 TEST(Read, EmptySourceOpensTheRunFileThroughTheHook)
 {
     calc_test::start();

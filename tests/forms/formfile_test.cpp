@@ -144,6 +144,25 @@ TEST_F(FormFile, FileEndingInLinksAndCrLfLines)
     EXPECT_STREQ("", para_buf);
 }
 
+TEST_F(FormFile, AStrayCrEndsAFieldAndTheFormReadsBackAlike)
+{
+    write_file("cr.f", "#F1\nname\r  K 1 2 3 4\nlast K2 5 6 7 8\r\n#L2\n0 1 on\rx\n");
+    EXPECT_EQ(0, load_form("cr.f"));
+    ASSERT_EQ(2, form_num);
+    ASSERT_EQ(1, l_num);
+    EXPECT_STREQ("name", box_table[0].name);
+    EXPECT_STREQ("K", box_table[0].kind);
+    EXPECT_EQ("1,2,3,4", rect(0));
+    EXPECT_STREQ("K2", box_table[1].kind);
+    EXPECT_STREQ("on", link_table[0].name);
+    save_form("cr2.f");
+    forms_reset_all();
+    form_alloc();
+    EXPECT_EQ(0, load_form("cr2.f"));
+    EXPECT_STREQ("name", box_table[0].name);
+    EXPECT_STREQ("on", link_table[0].name);
+}
+
 TEST_F(FormFile, LongParameterLinesReadWhole)
 {
     const std::string long_line = "v " + std::string(2500, 'q');

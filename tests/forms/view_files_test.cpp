@@ -77,3 +77,24 @@ TEST_F(folder_test, UnknownScreenRowsAreLeftOut)
     EXPECT_EQ(read_file("vokwsiz2.dat"), text);
     snprintf(wsize_file, sizeof wsize_file, "%s", "vokwsize.dat");
 }
+
+TEST_F(folder_test, SizeFilesCarryNoParameterSectionAndOldOnesWithOneStillRead)
+{
+    fill_home_dir();
+    snprintf(wsize_file, sizeof wsize_file, "%s", "vokwsize.dat");
+    init_wsize();
+    set_wvalue("FORM", "99");
+    EXPECT_EQ(save_wsize(), 0);
+    const std::string saved = read_file("vokwsize.dat");
+    EXPECT_EQ(saved.find("#P1"), std::string::npos);
+    // An older file with a parameter section after the rows.
+    write_file("vokwsize.dat", saved + "#P1       \nFORM 1 2 3 4 x\n");
+    init_wsize();
+    EXPECT_EQ(load_wsize(), 0);
+    char value[32];
+    get_wvalue("FORM", value);
+    EXPECT_STREQ(value, "99");
+    int x, y, w, h;
+    get_wsize("FORM", &x, &y, &w, &h);
+    EXPECT_NE(x, 1);
+}

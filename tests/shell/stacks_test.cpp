@@ -124,6 +124,38 @@ TEST_F(stacks_test, StackLinesOfTheStacksFiles)
     EXPECT_EQ(read_file("vstacks.dat"), "proj\ta.def\tb.def\nother\ta.def\tb.def\n");
 }
 
+TEST_F(stacks_test, AProjectWithoutAStacksLineGetsOneOnSave)
+{
+    write_file("ostacks.dat", "home\tone\nother\tx");  // last line without a newline
+    set_view("fresh");
+    stack_load();
+    EXPECT_EQ(keys(), (std::vector<std::string>{"●ﾌﾟﾛｼﾞｪｸﾄ(fresh)が未発見"}));
+    stack_push("k1");
+    stack_push("k2");
+    EXPECT_EQ(stack_save(), 0);
+    EXPECT_EQ(read_file("ostacks.dat"), "home\tone\nother\tx\nfresh\tk1\tk2\n");
+    stack_load();
+    EXPECT_EQ(keys(), (std::vector<std::string>{"k1", "k2"}));
+    // A second save overwrites the line it made.
+    stack_push("k3");
+    EXPECT_EQ(stack_save(), 0);
+    EXPECT_EQ(read_file("ostacks.dat"), "home\tone\nother\tx\nfresh\tk1\tk2\tk3\n");
+    // A missing file's text is not saved either.
+    remove("ostacks.dat");
+    stack_load();
+    EXPECT_EQ(keys(), (std::vector<std::string>{"■ﾌｧｲﾙ(ostacks.dat)が未発見"}));
+    write_file("ostacks.dat", "home\n");
+    EXPECT_EQ(stack_save(), 0);
+    EXPECT_EQ(read_file("ostacks.dat"), "home\nfresh\n");
+    // The definitions of a project without a line are appended too.
+    write_file("vstacks.dat", "home\n");
+    memset(edit_defs, 0, sizeof edit_defs);
+    snprintf(edit_defs[0], 1000, "%s", "a.def");
+    EXPECT_EQ(stacks_save('v', "fresh", 'o'), 0);
+    EXPECT_EQ(read_file("vstacks.dat"), "home\nfresh\ta.def\n");
+    set_view("home");
+}
+
 TEST_F(stacks_test, ProjectPropertiesAndKind)
 {
     write_file("pstacks.dat", "home\t\tPROC\t\t\t\t\t\t\nj\tFOLDER\tJAVA\tx\t\t\t\t\t\n");

@@ -12,6 +12,7 @@ namespace capture_anal {
 std::vector<std::string> dev_lines;
 std::vector<int> wordattr_errors;
 int marks_cleared;
+int flow_redraws;
 std::vector<int> exits;
 
 void reset()
@@ -19,6 +20,7 @@ void reset()
     dev_lines.clear();
     wordattr_errors.clear();
     marks_cleared = 0;
+    flow_redraws = 0;
     exits.clear();
 }
 
@@ -46,6 +48,12 @@ int window_text_append(win_handle edit, const char *text)
 int clear_marks()
 {
     ++capture_anal::marks_cleared;
+    return 0;
+}
+
+int redraw_flow()
+{
+    ++capture_anal::flow_redraws;
     return 0;
 }
 

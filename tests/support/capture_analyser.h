@@ -17,6 +17,7 @@ struct exit_called {
 extern std::vector<std::string> dev_lines;
 extern std::vector<int> wordattr_errors;
 extern int marks_cleared;
+extern int flow_redraws;  // redraw_flow calls
 extern std::vector<int> exits;
 
 void reset();

@@ -18,8 +18,10 @@ std::function<void()> while_box;
 int beeps;
 std::vector<win_handle> activated;
 std::vector<shown_window> shows;
+std::vector<win_handle> repaints;
 win_handle cursor;
 std::vector<unsigned> sent;
+std::vector<send_call> sends;
 
 namespace {
 
@@ -141,8 +143,10 @@ void reset()
     beeps = 0;
     activated.clear();
     shows.clear();
+    repaints.clear();
     cursor = nullptr;
     sent.clear();
+    sends.clear();
     windows.clear();
     msgbox_depth = 0;
 }
@@ -172,6 +176,7 @@ using namespace capture;
 intptr_t host_send(win_handle hwnd, unsigned msg, uintptr_t wparam, intptr_t lparam)
 {
     sent.push_back(msg);
+    sends.push_back({hwnd, msg, wparam, lparam});
     fake_window *w = find(hwnd);
     if (w == nullptr) return 0;
     return w->is_list ? list_message(*w, msg, wparam, lparam) : edit_message(*w, msg, wparam, lparam);
@@ -206,3 +211,5 @@ win_handle host_wait_cursor()
 void host_set_cursor(win_handle c) { cursor = c; }
 
 void host_show_window(win_handle hwnd, int show) { shows.push_back({hwnd, show}); }
+
+void host_repaint(win_handle hwnd) { repaints.push_back(hwnd); }

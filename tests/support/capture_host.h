@@ -32,6 +32,7 @@ extern std::function<void()> while_box;  // runs while each box is open
 extern int beeps;
 extern std::vector<win_handle> activated;
 extern std::vector<shown_window> shows;
+extern std::vector<win_handle> repaints;  // host_repaint calls, in order
 extern win_handle cursor;                // the cursor in force
 
 // Empties every record and fake window.
@@ -44,6 +45,14 @@ std::string &edit_text(win_handle edit);
 std::vector<std::string> &list_items(win_handle list);
 // Messages sent to any window, in order.
 extern std::vector<unsigned> sent;
+// The same with their window and parameters.
+struct send_call {
+    win_handle window;
+    unsigned msg;
+    uintptr_t wparam;
+    intptr_t lparam;
+};
+extern std::vector<send_call> sends;
 
 }  // namespace capture
 

@@ -7,13 +7,17 @@
 #else
 #include <dirent.h>
 #include <fnmatch.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "shell/host.h"
 
@@ -24,6 +28,9 @@ std::vector<started_process> processes;
 int process_error;
 std::map<std::string, std::string> registry;
 int find_calls;
+int rename_error;
+int copy_failures;
+int copy_calls;
 
 #ifndef _WIN32
 namespace {
@@ -51,8 +58,27 @@ void reset_shell()
     process_error = 0;
     registry.clear();
     find_calls = 0;
+    rename_error = 0;
+    fail_writes_past(-1);
+    copy_failures = 0;
+    copy_calls = 0;
 #ifndef _WIN32
     searches.clear();
+#endif
+}
+
+bool fail_writes_past(long bytes)
+{
+#ifdef _WIN32
+    (void)bytes;
+    return false;
+#else
+    // A write past the limit then fails with EFBIG instead of raising SIGXFSZ.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = bytes < 0 ? limit.rlim_max : static_cast<rlim_t>(bytes);
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
 #endif
 }
 
@@ -89,6 +115,7 @@ void host_find_close(intptr_t search) { _findclose(search); }
 
 int host_rename_over(const char *from, const char *to)
 {
+    if (rename_error != 0) return -1;
     remove(to);
     return rename(from, to) == 0 ? 0 : -1;
 }
@@ -146,10 +173,30 @@ void host_find_close(intptr_t search)
 
 int host_rename_over(const char *from, const char *to)
 {
+    if (rename_error != 0) return -1;
     return rename(native_path(from).c_str(), native_path(to).c_str()) == 0 ? 0 : -1;
 }
 
 #endif
+
+// The C++ library's copy; a scripted failure leaves the target untouched.
+int host_copy_file(const char *from, const char *to, int fail_if_exists)
+{
+    ++copy_calls;
+    if (copy_failures > 0) {
+        --copy_failures;
+        return -1;
+    }
+#ifdef _WIN32
+    const std::string source(from), target(to);
+#else
+    const std::string source = native_path(from), target = native_path(to);
+#endif
+    const auto mode = fail_if_exists != 0 ? std::filesystem::copy_options::none
+                                          : std::filesystem::copy_options::overwrite_existing;
+    std::error_code error;
+    return std::filesystem::copy_file(source, target, mode, error) && !error ? 0 : -1;
+}
 
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size)
 {

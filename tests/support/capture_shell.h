@@ -20,8 +20,17 @@ extern std::vector<started_process> processes;   // process starts, in order
 extern int process_error;                        // non-zero: the next starts fail
 extern std::map<std::string, std::string> registry;  // "root|key|value" -> text; "root|key|" opens the key
 extern int find_calls;                           // host_find_first calls
+extern int rename_error;                         // non-zero: host_rename_over fails, nothing renamed
+extern int copy_failures;                        // the next this many host_copy_file calls fail
+extern int copy_calls;                           // host_copy_file calls
 
-// Empties the shell records; the drive mapping and the registry are cleared.
+// Makes every write that would take a file past bytes fail, as a full disk
+// would (natively the process's file-size limit; a negative bytes lifts it).
+// false where the host cannot (the Windows build).
+bool fail_writes_past(long bytes);
+
+// Empties the shell records; the drive mapping and the registry are cleared,
+// renames and writes succeed again.
 void reset_shell();
 
 }  // namespace capture

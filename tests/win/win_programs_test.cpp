@@ -4,142 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
+
+#include "tests/win/program_probe.h"
 
 namespace {
 
 std::string program_path[3];  // VOKTAVIR, PLX, vokrun
 
-// A path given by the test runner ("/..." on the host) as a Windows path.
-std::string windows_path(const std::string &p)
-{
-    std::string w = p[0] == '/' ? "Z:" + p : p;
-    for (char &c : w) {
-        if (c == '/') c = '\\';
-    }
-    return w;
-}
-
-struct found_window {
-    DWORD pid;
-    const char *cls;
-    HWND hwnd;
-};
-
-BOOL CALLBACK match_window(HWND hwnd, LPARAM lp)
-{
-    auto *f = reinterpret_cast<found_window *>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == f->pid && lstrcmpA(cls, f->cls) == 0) {
-        f->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND wait_for_window(DWORD pid, const char *cls)
-{
-    found_window f = {pid, cls, nullptr};
-    for (int i = 0; i < 300 && f.hwnd == nullptr; ++i) {
-        EnumWindows(match_window, reinterpret_cast<LPARAM>(&f));
-        if (f.hwnd == nullptr) Sleep(100);
-    }
-    return f.hwnd;
-}
-
-PROCESS_INFORMATION start(const std::string &path, const char *folder = nullptr)
-{
-    std::string cmd = "\"" + windows_path(path) + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi)) {
-        pi.hProcess = nullptr;
-    }
-    return pi;
-}
-
-DWORD wait_exit(const PROCESS_INFORMATION &pi)
-{
-    DWORD code = 12345;
-    if (WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
-
 TEST(Programs, AnsiCodePageIs932) { EXPECT_EQ(932u, GetACP()); }
-
-BOOL CALLBACK match_box(HWND hwnd, LPARAM lp)
-{
-    auto *f = reinterpret_cast<found_window *>(lp);
-    char cls[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && GetWindow(hwnd, GW_OWNER) == f->hwnd && IsWindowVisible(hwnd)) {
-        f->pid = 0;
-        f->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The longest text of the box's static controls: the message.
-BOOL CALLBACK longest_static(HWND hwnd, LPARAM lp)
-{
-    auto *text = reinterpret_cast<std::string *>(lp);
-    char cls[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    char buf[1024] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    if (lstrcmpiA(cls, "Static") == 0 && lstrlenA(buf) > static_cast<int>(text->size())) *text = buf;
-    return TRUE;
-}
-
-// Answers the next box that the main screen owns with the button; returns
-// the box's text.
-std::string answer_box(HWND screen, int button)
-{
-    found_window f = {1, "#32770", screen};
-    for (int i = 0; i < 100 && f.pid != 0; ++i) {
-        f.hwnd = screen;
-        EnumWindows(match_box, reinterpret_cast<LPARAM>(&f));
-        if (f.pid != 0) Sleep(100);
-    }
-    if (f.pid != 0) return "<no box>";
-    std::string text;
-    EnumChildWindows(f.hwnd, longest_static, reinterpret_cast<LPARAM>(&text));
-    PostMessageA(f.hwnd, WM_COMMAND, static_cast<WPARAM>(button), 0);
-    for (int i = 0; i < 50 && IsWindow(f.hwnd); ++i) Sleep(100);
-    return text;
-}
 
 std::string close_and_answer(HWND screen, int button)
 {
     PostMessageA(screen, WM_CLOSE, 0, 0);
     return answer_box(screen, button);
-}
-
-void write_text(const std::string &path, const char *text)
-{
-    FILE *fp = fopen(path.c_str(), "wb");
-    if (fp == nullptr) return;
-    fputs(text, fp);
-    fclose(fp);
-}
-
-std::string file_text(const std::string &path)
-{
-    FILE *fp = fopen(path.c_str(), "rb");
-    if (fp == nullptr) return "<none>";
-    std::string text;
-    int c;
-    while ((c = fgetc(fp)) != EOF) text += static_cast<char>(c);
-    fclose(fp);
-    return text;
 }
 
 const char backup_question[] =
@@ -163,9 +41,9 @@ TEST(Programs, VoktavirStartsInAnEmptyFolderAndClosesThroughTheBackupQuestion)
     ASSERT_NE(nullptr, pi.hProcess);
     HWND screen = wait_for_window(pi.dwProcessId, "TAVIR");
     ASSERT_NE(nullptr, screen);
-    char caption[128];
-    GetWindowTextA(screen, caption, sizeof caption);
-    EXPECT_STREQ("[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]", caption);
+    // The caption gains the view once start-up has set it, after the window is made.
+    EXPECT_EQ(wait_for_caption(screen, "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]"),
+              "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]");
     EXPECT_NE(nullptr, wait_for_window(pi.dwProcessId, "MAIN"));
     for (const char *name : {"vokdir.dat", "ostacks.dat", "vstacks.dat", "pstacks.dat"}) {
         EXPECT_EQ(file_text(home + "\\" + name), "home\r\n") << name;

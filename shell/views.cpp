@@ -1,0 +1,81 @@
+// View switches and resets (see views.h) over the window table of
+// shell/wsize.h and the value rules of the start-up.
+#include "shell/views.h"
+
+#include "shell/list_setting.h"
+#include "shell/msgbox.h"
+#include "shell/screens.h"
+#include "shell/startup.h"
+#include "shell/text.h"
+#include "shell/winmsg.h"
+#include "shell/wsize.h"
+
+view_hooks_rec view_hooks;
+
+namespace {
+
+struct view_row {
+    int key;
+    const char *file;
+    const char *label;
+};
+const view_row view_rows[] = {
+    {'V', "vokwsize.dat", "１"},
+    {'B', "vokwsiz2.dat", "２"},
+    {'N', "vokwsiz3.dat", "３"},
+};
+
+int call(int (*hook)()) { return hook != nullptr ? hook() : 0; }
+
+int apply_view()
+{
+    apply_screen_values(values_on_view);
+    call(view_hooks.place_screens);
+    return 0;
+}
+
+}  // namespace
+
+int view_switch(const char *size_file)
+{
+    call(view_hooks.save_places);
+    store_screen_values();
+    save_list_setting();
+    call(view_hooks.save_sizes);
+    set_wview(size_file);
+    call(view_hooks.load_sizes);
+    set_view("");
+    return apply_view();
+}
+
+int view_reset()
+{
+    init_wsize();
+    return apply_view();
+}
+
+int view_key(int key)
+{
+    for (const view_row &v : view_rows) {
+        if (v.key != key) continue;
+        char text[200];
+        if (is_wsize_std(v.file) == 0) {
+            host_beep();
+            format_text(text, sizeof text, "同一ビュー%s[%c]への切り替えです", v.label, v.key);
+            msg_box(hwndE, text, msg_caption_text, MB_ICONEXCLAMATION);
+            return 1;
+        }
+        format_text(text, sizeof text, "ビュー%s{%c]に切り替えますか？", v.label, v.key);
+        if (msg_box(hwndE, text, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return 2;
+        return view_switch(v.file);
+    }
+    return -1;
+}
+
+int view_reset_key()
+{
+    char text[200];
+    format_text(text, sizeof text, "カレント ビュー%sを初期化しますか？", wsize_label());
+    if (msg_box(hwndE, text, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return 2;
+    return view_reset();
+}

@@ -1,0 +1,718 @@
+// The main screen's window side (see main_screen_win.h).  Each message case
+// calls one portable decision of shell/main_*.h; what is drawn here is only
+// what those decisions chose.
+#include "shell/win/main_screen_win.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "analyser/define_lists.h"
+#include "analyser/flow_nodes.h"
+#include "analyser/nesting.h"
+#include "analyser/search_keys.h"
+#include "calc/calc_host.h"
+#include "forms/model.h"
+#include "forms/multi_cur.h"
+#include "generators/htmlattr.h"
+#include "shell/codeout.h"
+#include "shell/devaids.h"
+#include "shell/dirs.h"
+#include "shell/keypad.h"
+#include "shell/main_commands.h"
+#include "shell/main_fields.h"
+#include "shell/main_keys.h"
+#include "shell/main_layout.h"
+#include "shell/main_state.h"
+#include "shell/msgbox.h"
+#include "shell/params.h"
+#include "shell/project_switch.h"
+#include "shell/screens.h"
+#include "shell/stacks.h"
+#include "shell/startup.h"
+#include "shell/text.h"
+#include "shell/views.h"
+#include "shell/win/startup_win.h"
+#include "shell/wsize.h"
+
+namespace {
+
+HWND hw(win_handle h) { return static_cast<HWND>(h); }
+
+const int row_height = 22;
+const int button_w = 38;
+const int fkey_w = 266;
+const int fkey_gap = 37;
+const int small_count = 17;
+const int small_first_id = 20;
+const int popup_id = 99;
+const int text_line_step = 14;
+const int text_top = 26;
+const UINT_PTR text_paint_phase_idle = 0;
+
+// The screen buttons in their row after the target field: id and caption.
+struct row_button {
+    int id;
+    const char *caption;
+};
+const row_button row_buttons[] = {
+    {2, "個性"}, {3, "ﾍﾙﾌﾟ"}, {4, "ﾌｫｰﾑ"}, {5, "ｺｰﾄﾞ"}, {6, "ﾌﾛｰ"},
+    {7, "一覧"}, {8, "関連"},  {11, "開く"}, {13, "ﾎﾞﾀﾝ"}, {14, "削除"},
+};
+
+// The small command buttons: caption, and the system command (sys) or key they send.
+struct small_button {
+    const char *caption;
+    bool sys;
+    unsigned code;
+};
+const small_button small_buttons[small_count] = {
+    {"cD", true, 54}, {"pD", true, 65}, {"mD", true, 70}, {"cR", true, 55},      {"pR", true, 64},
+    {"mR", true, 71}, {"・", false, 0}, {"パ", false, VK_F1}, {"設", false, VK_F1 + 1}, {"プ", false, VK_F1 + 2},
+    {"変", false, VK_F1 + 3}, {"・", false, 0}, {"ツ", true, 85}, {"索", false, VK_F9},  {"計", true, 87},
+    {"層", false, '2'}, {"編", false, '1'},
+};
+const char about_text[] =
+    "VOKTAVIR\r\n"
+    "C、C++、Pro*C、Java のソースを解析し、関数一覧、定義と参照の検索、\r\n"
+    "関数ツリー、フロー、ステップ数を表示する作業台です。\r\n"
+    "フォームから Win32、X/Motif、HTML/ASP のソースを生成し、\r\n"
+    ".vok ファイルの計算言語を実行します。";
+
+// The system commands whose pieces other work has not delivered yet.
+const unsigned waiting_commands[] = {54, 55, 64, 65, 70, 71, 85, 87};
+
+HWND small_handles[small_count];
+HWND hint_popup;
+HFONT fields_font;
+HFONT list_font;
+WNDPROC category_edit_base;
+WNDPROC target_edit_base;
+int paint_phase;  // 0 idle, 1 painted once, 2 the timer's repaint
+
+HWND child(HWND parent, const char *cls, const char *text, DWORD style, int id)
+{
+    return CreateWindowA(cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app_instance, nullptr);
+}
+
+HFONT mincho(int height)
+{
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ 明朝");
+}
+
+void set_font(win_handle w, HFONT font) { SendMessageA(hw(w), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+int pattern_font_height() { return category_font >= 1 ? -category_font : -12; }
+
+// Insert and Esc take the focus back to the main screen; the category edit
+// also passes the keypad Enter on.
+LRESULT edit_keys(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, WNDPROC base, bool pass_enter)
+{
+    if (msg == WM_KEYUP && (wparam == VK_INSERT || wparam == VK_ESCAPE)) SetFocus(hw(hwndE));
+    if (msg == WM_KEYUP && pass_enter && wparam == VK_RETURN && ((lparam >> 24) & 1) != 0) {
+        PostMessageA(hw(hwndE), WM_KEYUP, wparam, lparam);
+    }
+    return CallWindowProcA(base, hwnd, msg, wparam, lparam);
+}
+
+LRESULT CALLBACK category_edit_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    return edit_keys(hwnd, msg, wparam, lparam, category_edit_base, true);
+}
+
+LRESULT CALLBACK target_edit_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    return edit_keys(hwnd, msg, wparam, lparam, target_edit_base, false);
+}
+
+WNDPROC subclass(win_handle edit, WNDPROC proc)
+{
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hw(edit), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+void create_fields(HWND hwnd)
+{
+    main_controls[ctl_category] = child(hwnd, "EDIT", "", WS_BORDER | ES_CENTER | ES_AUTOHSCROLL, 0);
+    target_field.edit = child(hwnd, "EDIT", "", WS_BORDER | ES_CENTER | ES_AUTOHSCROLL, 104);
+    const DWORD list_style = WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    target_field.list = child(hwnd, "LISTBOX", "", list_style, 1);
+    main_controls[ctl_target] = target_field.edit;
+    main_controls[ctl_patterns] = child(hwnd, "LISTBOX", "", list_style, 12);
+    for (const row_button &b : row_buttons) main_controls[b.id] = child(hwnd, "BUTTON", b.caption, BS_PUSHBUTTON, b.id);
+    category_edit_base = subclass(main_controls[ctl_category], category_edit_proc);
+    target_edit_base = subclass(target_field.edit, target_edit_proc);
+    fields_font = mincho(-14);
+    for (win_handle w : {main_controls[ctl_category], target_field.edit, target_field.list}) set_font(w, fields_font);
+}
+
+void create_buttons(HWND hwnd)
+{
+    for (int n = 0; n < fkey_button_count; ++n) {
+        fkey_buttons[n] = CreateWindowA("BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 0, 0, fkey_w, row_height, hwnd,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + n)), app_instance, nullptr);
+    }
+    win_handle handles[small_count];
+    for (int i = 0; i < small_count; ++i) {
+        small_handles[i] = child(hwnd, "BUTTON", small_buttons[i].caption, WS_BORDER | BS_PUSHBUTTON, small_first_id + i);
+        SendMessageA(small_handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(main_font), TRUE);
+        handles[i] = small_handles[i];
+    }
+    register_buttons('E', handles, small_count);
+    hint_popup = CreateWindowA("STATIC", "", WS_CHILD | WS_BORDER, 0, 0, 10, 10, hwnd,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(popup_id)), app_instance, nullptr);
+    SendMessageA(hint_popup, WM_SETFONT, reinterpret_cast<WPARAM>(main_font), TRUE);
+}
+
+void place(win_handle w, int x, int y, int width, int height) { MoveWindow(hw(w), x, y, width, height, TRUE); }
+
+// The row of screen buttons, the fields and the function-button column.
+void place_controls(bool move_button13)
+{
+    int wc, wt;
+    main_widths(&wc, &wt);
+    place(main_controls[ctl_category], 0, 0, wc, row_height);
+    place(target_field.edit, wc, 0, wt + button_w, row_height);
+    place(target_field.list, wc, row_height, wt + button_w, 188);
+    place(main_controls[ctl_patterns], 0, row_height, wc, 188);
+    int x = wc + wt + button_w;
+    int help_x = x;
+    for (const row_button &b : row_buttons) {
+        if (b.id == ctl_help) help_x = x;
+        if (b.id != ctl_button || move_button13) place(main_controls[b.id], x, 0, button_w, row_height);
+        x += button_w;
+    }
+    const int column_x = help_x + button_w - 39;
+    for (int n = 0; n < fkey_button_count; ++n) {
+        place(fkey_buttons[n], column_x, row_height + 15 + fkey_gap * n, fkey_w, row_height);
+    }
+}
+
+// The help or memo text, one line per line end, from the text area's left edge.
+void draw_text_area(HDC dc)
+{
+    bool is_help = false;
+    const char *text = text_area_text(&is_help);
+    if (text == nullptr) return;
+    HFONT font = mincho(-10);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, is_help ? RGB(0, 0, 255) : RGB(0, 125, 125));
+    SetBkMode(dc, TRANSPARENT);
+    const int x = text_area_left();
+    int y = text_top;
+    char line[2000];
+    for (const char *p = text; next_text_line(&p, line, sizeof line); y += text_line_step) {
+        TextOutA(dc, x, y, line, static_cast<int>(strlen(line)));
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+void refuse_waiting(HWND owner)
+{
+    msg_box(owner, "本機能は未サポートです", "TAVIR警告画面", MB_ICONINFORMATION);
+}
+
+bool is_waiting(unsigned id)
+{
+    for (unsigned w : waiting_commands) {
+        if (w == id) return true;
+    }
+    return false;
+}
+
+void read_target(char *buf, size_t size) { target_get_text(buf, size); }
+
+// ---- Keys ----
+
+void register_multi_key()
+{
+    char key[1000];
+    read_target(key, sizeof key);
+    SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    trim_blanks(key);
+    if (key[0] == '\0') {
+        host_beep();
+        return;
+    }
+    stack_push(key);
+    add_multi_key(key);
+}
+
+void target_to_common(int op)
+{
+    char key[1000];
+    read_target(key, sizeof key);
+    if (op == VK_UP) cstack_push(target_field_handle(), key);
+    else if (op == VK_DOWN) cstack_fill(target_field_handle());
+    else cstack_delete(target_field_handle());
+}
+
+bool function_key(HWND hwnd, WPARAM key)
+{
+    switch (key) {
+    case VK_F1 + 2: refill_file_list(); return true;
+    case VK_F1 + 3: switch_project(hwnd); return true;
+    case VK_F1 + 4: register_multi_key(); return true;
+    case VK_F1 + 5: list_multi_keys(code_out_hwnd); return true;
+    case VK_F1 + 7: clear_multi_keys(); return true;
+    case VK_F10: multi_extract_key(cur_form_name); return true;
+    case VK_F1 + 10: fill_entry_names(); return true;
+    case VK_F12:
+        trace_banner(code_out_hwnd);
+        toggle_msg_trace();
+        return true;
+    case VK_F1 + 6: case VK_F9: refuse_waiting(hwnd); return true;
+    default: return false;
+    }
+}
+
+bool edit_key(HWND hwnd, WPARAM key)
+{
+    switch (key) {
+    case VK_DELETE:
+        SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        SetFocus(hw(target_field.edit));
+        return true;
+    case VK_HOME: define_key(); return true;
+    case VK_PRIOR: category_file_key(); return true;
+    case VK_NEXT:
+        if (stack_delete(target_field_handle()) != 0) host_beep();
+        return true;
+    case VK_UP: case VK_DOWN: case VK_RIGHT: target_to_common(static_cast<int>(key)); return true;
+    case VK_LEFT: normalize_target_key(target_field_handle()); return true;
+    case VK_BACK: SetFocus(hw(main_controls[ctl_category])); return true;
+    case VK_INSERT: SetFocus(hw(target_field.edit)); return true;
+    default: (void)hwnd; return false;
+    }
+}
+
+bool letter_key(HWND hwnd, WPARAM key)
+{
+    switch (key) {
+    case '2': case '3': case '4': nesting_key(static_cast<int>(key)); return true;
+    case 'C': view_reset_key(); return true;
+    case 'V': case 'B': case 'N': view_key(static_cast<int>(key)); return true;
+    case 'E': case 'H': case '1': case 'L': case 'F': refuse_waiting(hwnd); return true;
+    default: return false;
+    }
+}
+
+void key_up(HWND hwnd, WPARAM key)
+{
+    if (key == VK_SHIFT) {
+        shift_down = 0;
+        return;
+    }
+    if (!function_key(hwnd, key) && !edit_key(hwnd, key)) letter_key(hwnd, key);
+}
+
+// ---- Mouse ----
+
+void left_click(WPARAM keys)
+{
+    if ((keys & MK_SHIFT) != 0) memo_from_code(false);
+    else if ((keys & MK_CONTROL) != 0) memo_from_code(true);
+    else refill_file_list();
+}
+
+void right_click(WPARAM keys, LPARAM lparam)
+{
+    if ((keys & (MK_SHIFT | MK_CONTROL)) != 0) memo_clear();
+    else switch_project(lparam == 0 ? hwndO : hwndE);
+}
+
+// ---- Commands ----
+
+void toggle_mode(HWND hwnd)
+{
+    SetFocus(hwnd);
+    if (gen_rel_mode == mode_relation) commit_prop_value();
+    reset_cur_prop();
+    gen_rel_mode = gen_rel_mode == mode_relation ? mode_create : mode_relation;
+    SetWindowTextA(hw(main_controls[ctl_mode]), gen_rel_mode == mode_create ? "生成" : "関連");
+    const int from = gen_rel_mode == mode_create ? 'R' : 'O';
+    if (help_mode == from) {
+        help_mode = gen_rel_mode == mode_create ? 'O' : 'R';
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+void list_selection_to(HWND list, win_handle edit)
+{
+    const LRESULT sel = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (sel < 0 || SendMessageA(list, LB_GETTEXTLEN, sel, 0) >= 1000) return;
+    char text[1000];
+    SendMessageA(list, LB_GETTEXT, sel, reinterpret_cast<LPARAM>(text));
+    SendMessageA(hw(edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void small_button_pressed(HWND hwnd, int i)
+{
+    SetFocus(hwnd);
+    const small_button &b = small_buttons[i];
+    if (b.code == 0) return;
+    if (b.sys) SendMessageA(hwnd, WM_SYSCOMMAND, b.code, 1);
+    else SendMessageA(hwnd, WM_KEYUP, b.code, 0);
+}
+
+void function_button(HWND hwnd, int n)
+{
+    if (press_button(hwnd, n) != 0) return;
+    if (multi_extract_mode || work_mode) refuse_waiting(hwnd);
+}
+
+void open_entry(HWND hwnd)
+{
+    char text[1000];
+    text[0] = '\0';
+    GetWindowTextA(hw(main_controls[ctl_category]), text, sizeof text);
+    trim_blanks(text);
+    const int kind = classify_entry(text);
+    if (entry_refusal(kind) != nullptr) {
+        error_boxf(0, "%s", entry_refusal(kind));
+        return;
+    }
+    if (kind == entry_calc) {
+        set_wait_cursor();
+        const int rc = run_calc_file(text);
+        restore_cursor();
+        if (rc == 1) {
+            char box[1200];
+            format_text(box, sizeof box, "指定された解析ファイル(%s)が見つかりません", text);
+            msg_box(hwnd, box, msg_caption_text, MB_ICONHAND);
+            SetFocus(hwnd);
+            return;
+        }
+        ShowWindow(hw(hwndC), SW_SHOWNORMAL);
+        SetFocus(hw(code_out_hwnd));
+        return;
+    }
+    if (kind != entry_other || editor[0] != '\0') {
+        refuse_waiting(hwnd);
+        return;
+    }
+    set_code_caption(text);
+    char path[dir_path_size];
+    copy_bounded(path, sizeof path, text);
+    resolve_dir_name(path, sizeof path);
+    read_file_to_edit(code_out_hwnd, path);
+    SetFocus(hw(code_out_hwnd));
+}
+
+bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
+{
+    const int id = LOWORD(wparam);
+    const int note = HIWORD(wparam);
+    if (id >= small_first_id && id < small_first_id + small_count) {
+        small_button_pressed(hwnd, id - small_first_id);
+        return true;
+    }
+    if (id >= 1000 && id < 1000 + fkey_button_count) {
+        function_button(hwnd, id - 1000);
+        return true;
+    }
+    switch (id) {
+    case 0:
+        if (lparam == 0) SetFocus(hwnd);
+        return true;
+    case 1:
+        if (note == LBN_SELCHANGE) list_selection_to(hw(target_field.list), target_field.edit);
+        SetFocus(hwnd);
+        return true;
+    case 2: case 4:
+        ShowWindow(hw(hwndP), SW_SHOWNORMAL);
+        if (id == 4) ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+        SetFocus(hw(id == 4 ? hwndO : hwndP));
+        return true;
+    case 5:
+        ShowWindow(hw(hwndC), SW_SHOWNORMAL);
+        SetFocus(hw(code_out_hwnd));
+        return true;
+    case 7:
+        stack_fill(target_field_handle());
+        ShowWindow(hw(hwndL), SW_SHOWNORMAL);
+        SetFocus(hw(hwndL));
+        return true;
+    case 3: case 6: refuse_waiting(hwnd); return true;
+    case 8: toggle_mode(hwnd); return true;
+    case 11: open_entry(hwnd); return true;
+    case 12:
+        if (note != LBN_SELCHANGE) return true;
+        list_selection_to(hw(main_controls[ctl_patterns]), main_controls[ctl_category]);
+        refill_file_list();
+        return true;
+    case 14:
+        show_buttons(buttons_shown != bars_hidden ? bars_hidden : bars_shown);
+        SetWindowTextA(hw(main_controls[ctl_bars]), buttons_shown != bars_hidden ? "削除" : "ﾎﾞﾀﾝ");
+        return true;
+    default: return false;
+    }
+}
+
+void check_item(HWND hwnd, UINT id, bool on)
+{
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void project_files(HWND hwnd, int id, LPARAM lparam)
+{
+    HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
+    char question[1000];
+    project_files_question(id, question, sizeof question);
+    if (msg_box(owner, question, msg_caption_text, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    char failed[300];
+    if (project_files_run(id, failed, sizeof failed) != 0) {
+        char text[400];
+        format_text(text, sizeof text, "ファイル(%s)のコピーに失敗しました", failed);
+        msg_box(owner, text, msg_caption_text, MB_ICONHAND);
+    }
+    project_files_reload();
+}
+
+bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
+{
+    const UINT id = static_cast<UINT>(wparam);
+    if (id == 78 || id == 81 || id == 83 || id == 84) {
+        project_files(hwnd, static_cast<int>(id), lparam);
+        return true;
+    }
+    if (id >= 67 && id <= 69) {
+        for (UINT item = 67; item <= 69; ++item) check_item(hwnd, item, item == id);
+        default_lang = static_cast<int>(id - 67);
+        lang_mode = project_kind();
+        set_lang_patterns();
+        return true;
+    }
+    if (id == 79) {
+        startup_form_flag = startup_form_flag ? 0 : 1;
+        check_item(hwnd, 79, startup_form_flag != 0);
+        return true;
+    }
+    if (id == 1 || id == 2) {
+        HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
+        if (id == 1) msg_box(owner, about_text, msg_caption_text, MB_ICONINFORMATION);
+        else open_homepage(owner);
+        return true;
+    }
+    if (id == 93) {
+        SendMessageA(hwnd, WM_KEYUP, '3', 0);
+        return true;
+    }
+    if (id == 9 || (id & 0xFFF0) == SC_MINIMIZE) {
+        ShowWindow(hw(hwndM), SW_MINIMIZE);
+        return true;
+    }
+    if (is_waiting(id)) {
+        refuse_waiting(lparam == 0 ? hw(hwndO) : hwnd);
+        return true;
+    }
+    return false;
+}
+
+// The exchange of the project files needs "maker.dat" in the home folder.
+void grey_exchange(HMENU menu)
+{
+    FILE *fp = home_fopen("maker.dat", "r");
+    if (fp != nullptr) fclose(fp);
+    EnableMenuItem(menu, 81, MF_BYCOMMAND | (fp != nullptr ? MF_ENABLED : MF_GRAYED));
+}
+
+// ---- Hooks ----
+
+int nesting_into_layer(const char *source, int layout, int kind)
+{
+    return write_nesting_list(source, "layer.txt", layout, kind);
+}
+
+int place_screens()
+{
+    const win_handle screens[] = {hwndE, hwndL, hwndC, hwndF, hwndP, hwndO};
+    const char *const names[] = {"TAVIR", "LIST", "CODE", "FLOW", "PROPERTY", "FORM"};
+    for (int i = 0; i < 6; ++i) {
+        int x, y, w, h;
+        if (screens[i] != nullptr && get_wsize(names[i], &x, &y, &w, &h) == 0) MoveWindow(hw(screens[i]), x, y, w, h, TRUE);
+    }
+    return apply_screen_flags();
+}
+
+void bind_hooks()
+{
+    main_hooks.show_define = [](const char *name) { return show_define(name, code_out_hwnd); };
+    main_hooks.list_defines = [](const char *key) { return list_defines(key, code_out_hwnd) == -1 ? -1 : 0; };
+    main_hooks.write_nesting = nesting_into_layer;
+    main_hooks.flow_reset = [] { flow_reset(); };
+    main_hooks.multi_cur_reset = [] { multi_cur_reset(); };
+    // The generators' kind-id cache and checked form files are forgotten by
+    // their owner once it lands; the word lists and the form model are here.
+    main_hooks.project_changed = [] {
+        load_htmlattr();
+        form_reset();
+    };
+    main_hooks.fit_code_output = [] {
+        RECT r;
+        if (hwndC == nullptr || !GetClientRect(hw(hwndC), &r)) return;
+        MoveWindow(hw(code_out_hwnd), 0, 0, r.right, r.bottom - (buttons_shown != bars_hidden ? 21 : 0), TRUE);
+    };
+    view_hooks.save_places = [] { return save_wrect("OTHER"); };
+    view_hooks.save_sizes = view_sizes_save;
+    view_hooks.load_sizes = view_sizes_load;
+    view_hooks.place_screens = place_screens;
+}
+
+}  // namespace
+
+int create_main_controls(HWND hwnd)
+{
+    create_fields(hwnd);
+    create_buttons(hwnd);
+    list_font = mincho(pattern_font_height());
+    set_font(main_controls[ctl_patterns], list_font);
+    place_controls(true);
+    bind_hooks();
+    set_lang_patterns();
+    if (startup_form_flag) SetWindowTextA(hw(main_controls[ctl_category]), "begin.f");
+    SendMessageA(hw(main_controls[ctl_patterns]), LB_SETCURSEL, 0, 0);
+    fill_entry_names();
+    return 0;
+}
+
+int destroy_main_controls()
+{
+    for (HFONT *font : {&fields_font, &list_font}) {
+        if (*font != nullptr) DeleteObject(*font);
+        *font = nullptr;
+    }
+    return 0;
+}
+
+int layout_main_screen(HWND hwnd, int *text_x, HFONT *font)
+{
+    place_controls(false);
+    if (list_font != nullptr) DeleteObject(list_font);
+    list_font = mincho(pattern_font_height());
+    set_font(main_controls[ctl_patterns], list_font);
+    *text_x = text_area_left();
+    *font = list_font;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return 0;
+}
+
+int size_main_screen(HWND, int width, int height)
+{
+    for (int i = 0; i < small_count; ++i) {
+        if (strcmp(small_buttons[i].caption, "・") == 0) ShowWindow(small_handles[i], SW_HIDE);
+        MoveWindow(small_handles[i], width - 345 + 20 * i, height - 21, 20, 20, TRUE);
+    }
+    int wc, wt;
+    main_widths(&wc, &wt);
+    place(main_controls[ctl_patterns], 0, row_height, wc, height - 21 - row_height);
+    place(target_field.list, wc, row_height, wt + button_w, height - 21 - row_height);
+    return 0;
+}
+
+int paint_text_area(HWND hwnd)
+{
+    if (paint_phase != 2) {
+        paint_phase = 1;
+        ValidateRect(hwnd, nullptr);
+        return 1;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    draw_text_area(dc);
+    EndPaint(hwnd, &ps);
+    return 1;
+}
+
+int tick_text_area(HWND hwnd)
+{
+    if (paint_phase != 1) return 1;
+    paint_phase = 2;
+    RECT r;
+    GetClientRect(hwnd, &r);
+    r.left = text_area_left();
+    r.top = row_height;
+    InvalidateRect(hwnd, &r, TRUE);
+    UpdateWindow(hwnd);
+    paint_phase = static_cast<int>(text_paint_phase_idle);
+    return 1;
+}
+
+int show_button_hint(HWND window, HWND pressed, POINT point, HWND popup)
+{
+    char text[2000];
+    if (!button_hint_text(pressed, window == hw(hwndE), text, sizeof text)) {
+        ShowWindow(popup, SW_HIDE);
+        return 0;
+    }
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, main_font);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    RECT client;
+    GetClientRect(window, &client);
+    const popup_place p = place_popup(point.x, point.y, extent.cx, extent.cy, client.right);
+    SetWindowTextA(popup, text);
+    MoveWindow(popup, p.x, p.y, p.width, p.height, TRUE);
+    ShowWindow(popup, SW_SHOW);
+    return 0;
+}
+
+int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESULT *result)
+{
+    *result = 0;
+    static POINT pressed_at;
+    switch (msg) {
+    case WM_CREATE:
+        create_main_controls(hwnd);
+        return 1;
+    case WM_DESTROY:
+        destroy_main_controls();
+        return 0;
+    case WM_SIZE:
+        size_main_screen(hwnd, LOWORD(lparam), HIWORD(lparam));
+        return 1;
+    case WM_PAINT: return paint_text_area(hwnd);
+    case WM_TIMER: return tick_text_area(hwnd);
+    case WM_CTLCOLORSTATIC:
+        SetTextColor(reinterpret_cast<HDC>(wparam), RGB(0, 0, 0));
+        SetBkColor(reinterpret_cast<HDC>(wparam), RGB(255, 255, 255));
+        *result = reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        return 1;
+    case WM_KEYDOWN:
+        if (wparam == VK_SHIFT) shift_down = 1;
+        fkey_handler(hwnd, static_cast<unsigned>(wparam));
+        return 1;
+    case WM_KEYUP: key_up(hwnd, wparam); return 1;
+    case WM_SYSKEYDOWN: return wparam == VK_F10 ? 1 : 0;
+    case WM_SYSKEYUP:
+        if (wparam != VK_F10) return 0;
+        SendMessageA(hwnd, WM_KEYUP, VK_F10, 0);
+        return 1;
+    case WM_LBUTTONDOWN: left_click(wparam); return 1;
+    case WM_RBUTTONDOWN: right_click(wparam, lparam); return 1;
+    case WM_COMMAND: return command(hwnd, wparam, lparam) ? 1 : 0;
+    case WM_SYSCOMMAND: return sys_command(hwnd, wparam, lparam) ? 1 : 0;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wparam) == WM_RBUTTONDOWN) {
+            pressed_at.x = static_cast<short>(LOWORD(lparam));
+            pressed_at.y = static_cast<short>(HIWORD(lparam));
+        }
+        return 0;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wparam) == hwnd || HIWORD(lparam) == WM_RBUTTONUP) ShowWindow(hint_popup, SW_HIDE);
+        else if (HIWORD(lparam) == WM_RBUTTONDOWN) show_button_hint(hwnd, reinterpret_cast<HWND>(wparam), pressed_at, hint_popup);
+        return 0;
+    case WM_INITMENU:
+        grey_exchange(reinterpret_cast<HMENU>(wparam));
+        return 0;
+    case WM_IME_SETCONTEXT:
+        ShowWindow(hint_popup, SW_HIDE);
+        return 0;
+    default: return 0;
+    }
+}

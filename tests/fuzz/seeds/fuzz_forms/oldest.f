@@ -1,0 +1,4 @@
+#  
+main 10 20 100 60 WINDOW/x
+#L1
+POSI 0 0

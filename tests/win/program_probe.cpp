@@ -1,0 +1,143 @@
+// The helpers of the tests that drive a started program (see program_probe.h).
+#include "tests/win/program_probe.h"
+
+#include <cstdio>
+
+namespace {
+
+const DWORD poll_ms = 100;  // between two looks
+const DWORD polls = probe_wait_ms / poll_ms;
+
+struct found_window {
+    DWORD pid;
+    const char *cls;
+    HWND hwnd;
+};
+
+BOOL CALLBACK match_window(HWND hwnd, LPARAM lp)
+{
+    auto *f = reinterpret_cast<found_window *>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (pid == f->pid && lstrcmpA(cls, f->cls) == 0) {
+        f->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible dialog box owned by f->hwnd; found: pid set to 0 and hwnd to the box.
+BOOL CALLBACK match_box(HWND hwnd, LPARAM lp)
+{
+    auto *f = reinterpret_cast<found_window *>(lp);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && GetWindow(hwnd, GW_OWNER) == f->hwnd && IsWindowVisible(hwnd)) {
+        f->pid = 0;
+        f->hwnd = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The longest text of the box's static controls: the message.
+BOOL CALLBACK longest_static(HWND hwnd, LPARAM lp)
+{
+    auto *text = reinterpret_cast<std::string *>(lp);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    char buf[1024] = "";
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    if (lstrcmpiA(cls, "Static") == 0 && lstrlenA(buf) > static_cast<int>(text->size())) *text = buf;
+    return TRUE;
+}
+
+}  // namespace
+
+std::string windows_path(const std::string &p)
+{
+    std::string w = p[0] == '/' ? "Z:" + p : p;
+    for (char &c : w) {
+        if (c == '/') c = '\\';
+    }
+    return w;
+}
+
+PROCESS_INFORMATION start(const std::string &path, const char *folder)
+{
+    std::string cmd = "\"" + windows_path(path) + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi)) {
+        pi.hProcess = nullptr;
+    }
+    return pi;
+}
+
+DWORD wait_exit(const PROCESS_INFORMATION &pi)
+{
+    DWORD code = 12345;
+    if (WaitForSingleObject(pi.hProcess, probe_wait_ms) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+HWND wait_for_window(DWORD pid, const char *cls)
+{
+    found_window f = {pid, cls, nullptr};
+    for (DWORD i = 0; i < polls && f.hwnd == nullptr; ++i) {
+        EnumWindows(match_window, reinterpret_cast<LPARAM>(&f));
+        if (f.hwnd == nullptr) Sleep(poll_ms);
+    }
+    return f.hwnd;
+}
+
+std::string wait_for_caption(HWND hwnd, const char *caption)
+{
+    char text[1024] = "";
+    for (DWORD i = 0; i < polls; ++i) {
+        GetWindowTextA(hwnd, text, sizeof text);
+        if (lstrcmpA(text, caption) == 0) break;
+        Sleep(poll_ms);
+    }
+    return text;
+}
+
+std::string answer_box(HWND owner, int button)
+{
+    found_window f = {1, "#32770", owner};
+    for (DWORD i = 0; i < polls && f.pid != 0; ++i) {
+        f.hwnd = owner;
+        EnumWindows(match_box, reinterpret_cast<LPARAM>(&f));
+        if (f.pid != 0) Sleep(poll_ms);
+    }
+    if (f.pid != 0) return "<no box>";
+    std::string text;
+    EnumChildWindows(f.hwnd, longest_static, reinterpret_cast<LPARAM>(&text));
+    PostMessageA(f.hwnd, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    for (DWORD i = 0; i < polls && IsWindow(f.hwnd); ++i) Sleep(poll_ms);
+    return text;
+}
+
+std::string file_text(const std::string &path)
+{
+    FILE *fp = fopen(path.c_str(), "rb");
+    if (fp == nullptr) return "<none>";
+    std::string text;
+    int c;
+    while ((c = fgetc(fp)) != EOF) text += static_cast<char>(c);
+    fclose(fp);
+    return text;
+}
+
+void write_text(const std::string &path, const char *text)
+{
+    FILE *fp = fopen(path.c_str(), "wb");
+    if (fp == nullptr) return;
+    fputs(text, fp);
+    fclose(fp);
+}
