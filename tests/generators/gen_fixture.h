@@ -60,7 +60,9 @@ protected:
     {
         const std::string want = file_text(std::string(VOK_GEN_FIXTURES) + "/" + fixture);
         if (want != actual) {
-            std::ofstream out(fixture + ".actual", std::ios::binary);
+            const std::filesystem::path kept(fixture + ".actual");
+            if (kept.has_parent_path()) std::filesystem::create_directories(kept.parent_path());
+            std::ofstream out(kept, std::ios::binary);
             out << actual;
         }
         EXPECT_TRUE(want == actual) << fixture << " differs; see " << fixture << ".actual";
