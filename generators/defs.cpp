@@ -42,31 +42,30 @@ const char *def_start(const char *line)
     return nullptr;
 }
 
-// Appends "key TAB values... NL" of line; false when it does not fit whole.
+// Appends "key TAB values... NL" of line; false when it does not fit whole
+// (the buffer is left as it was).
 bool add_def(const char *line)
 {
     const char *p = def_start(line);
     if (p == nullptr) return true;
     while (*p == ' ' || *p == '\t') ++p;
     if (*p == '\0' || is_sep(*p)) return true;
-    char out[sizeof defs_buf];
-    size_t n = 0;
-    const size_t room = sizeof defs_buf - 1 - static_cast<size_t>(defs_len);
+    const int last = static_cast<int>(sizeof defs_buf) - 1;  // room for the NUL
+    int n = defs_len;
     while (*p != '\0') {
         while (*p != '\0' && is_sep(*p)) ++p;
         if (*p == '\0') break;
-        while (*p != '\0' && !is_sep(*p)) {
-            if (n >= room) return false;
-            out[n++] = *p++;
-        }
-        if (n >= room) return false;
-        out[n++] = '\t';
+        while (*p != '\0' && !is_sep(*p) && n < last) defs_buf[n++] = *p++;
+        if (n >= last) break;
+        defs_buf[n++] = '\t';
     }
-    if (n >= room) return false;
-    out[n++] = '\n';
-    memcpy(defs_buf + defs_len, out, n);
-    defs_len += static_cast<int>(n);
-    defs_buf[defs_len] = '\0';
+    if (n >= last) {
+        defs_buf[defs_len] = '\0';
+        return false;
+    }
+    defs_buf[n++] = '\n';
+    defs_buf[n] = '\0';
+    defs_len = n;
     return true;
 }
 

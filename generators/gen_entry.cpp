@@ -37,6 +37,19 @@ int refuse_kind(const char *text)
 // screen's display mode (9) and X-Window generation (99).
 bool is_16bit_mode() { return form_mode != 0 && form_mode != 9 && form_mode != 99; }
 
+// Hands the classified form to the writer or generator of its kind.
+int route(int code, const char *c_name, const char *h_name, const char *base, int top)
+{
+    switch (code) {
+    case gen_app: return gen_app_write(c_name, h_name, base, top);
+    case gen_form: return gen_form_write(c_name, h_name, base, top);
+    case gen_work: return gen_wsrc(c_name, h_name, form_sta, form_num, l_sta, l_num);
+    case gen_smenu: return gen_smenu_write(c_name, h_name, base, top);
+    case gen_proj: form_error_box("PROJのソース生成は未サポートです\n"); return 0;
+    default: return gen_html(c_name, form_sta, form_num, l_sta, l_num);
+    }
+}
+
 }  // namespace
 
 int gen_kind(int first, int end, int *code, int *top)
@@ -70,14 +83,10 @@ int gen_source(const char *c_name, const char *h_name)
     cut_extension(base);
     int code = -1, top = -1;
     if (gen_kind(form_sta, form_num, &code, &top) != 0) return 0;
-    switch (code) {
-    case gen_app: return gen_app_write(c_name, h_name, base, top);
-    case gen_form: return gen_form_write(c_name, h_name, base, top);
-    case gen_work: return gen_wsrc(c_name, h_name, form_sta, form_num, l_sta, l_num);
-    case gen_smenu: return gen_smenu_write(c_name, h_name, base, top);
-    case gen_proj: form_error_box("PROJのソース生成は未サポートです\n"); return 0;
-    default: return gen_html(c_name, form_sta, form_num, l_sta, l_num);
-    }
+    index_links();
+    const int result = route(code, c_name, h_name, base, top);
+    drop_link_index();
+    return result;
 }
 
 void generators_reset_all()

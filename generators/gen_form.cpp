@@ -94,9 +94,8 @@ void plan_form(form_plan *p, int top)
         if (is_kind(i, "TABSTOP")) p->has_tabstop = true;
         if (!named(i) || kind_in_list(box_table[i].kind, idless_kinds)) continue;
         id_count[i] = 1;
-        for (int l = l_sta; l < l_num; ++l) {
-            if (link_table[l].to == i && rel_is(l, "SET") && in_form(link_table[l].from) &&
-                is_kind(link_table[l].from, "REPEAT")) {
+        for (int l = first_link_to(i); l >= 0; l = next_link_to(l)) {
+            if (rel_is(l, "SET") && in_form(link_table[l].from) && is_kind(link_table[l].from, "REPEAT")) {
                 repeat_of[i] = link_table[l].from;
                 break;
             }
@@ -115,10 +114,9 @@ void plan_form(form_plan *p, int top)
 std::vector<int> linked_boxes(int i, const char *rel, bool to_box)
 {
     std::vector<int> out;
-    for (int l = l_sta; l < l_num; ++l) {
-        const link_rec &k = link_table[l];
-        const int other = to_box ? k.from : k.to;
-        if ((to_box ? k.to : k.from) == i && rel_is(l, rel) && in_form(other) && named(other)) out.push_back(other);
+    for (int l = to_box ? first_link_to(i) : first_link_from(i); l >= 0; l = to_box ? next_link_to(l) : next_link_from(l)) {
+        const int other = to_box ? link_table[l].from : link_table[l].to;
+        if (rel_is(l, rel) && in_form(other) && named(other)) out.push_back(other);
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -202,12 +200,11 @@ void write_run(command_writer *w, int first, int end, const char *extra)
 // The runs of links from box from, taken in link order.
 template <typename F> void for_runs(int from, F each)
 {
-    for (int l = l_sta; l < l_num; ++l) {
-        if (link_table[l].from != from) continue;
+    for (int l = first_link_from(from); l >= 0;) {
         int end = l + 1;
         while (end < l_num && link_run_edge(end - 1, 1) == 0) ++end;
         each(l, end);
-        l = end - 1;
+        l = next_link_from(end - 1);
     }
 }
 
@@ -386,6 +383,7 @@ bool check_names(const form_plan &p, const char *base)
         if (id_count[i] > 0 || is_kind(i, "HBRUSH") || is_kind(i, "INT") || is_kind(i, "LONG")) {
             if (!claim_name(&c, i, b.name)) return false;
         }
+        // An unnamed table would be "_v": refused as an empty name.
         if (kind_in_list(b.kind, table_kinds) && !named(i) && !is_kind(i, "SET") && !is_kind(i, "ANY")) {
             return claim_name(&c, i, b.name);
         }
@@ -765,8 +763,8 @@ void write_children(gen_file *f)
 // The calls of the FORM box's links with relation rel.
 void write_top_calls(gen_file *f, int top, const char *rel)
 {
-    for (int l = l_sta; l < l_num; ++l) {
-        if (link_table[l].from != top || !rel_is(l, rel)) continue;
+    for (int l = first_link_from(top); l >= 0; l = next_link_from(l)) {
+        if (!rel_is(l, rel)) continue;
         const int c = link_table[l].to;
         if (strcmp(rel, "SMENU") == 0) {
             if (in_form(c)) gen_put(f, c, "\t%s_APPEND (hwnd);\n", box_table[c].kind);
@@ -854,8 +852,8 @@ void write_posi(gen_file *f, const form_plan &p, const char *base)
     for (int i = form_sta; i < form_num; ++i) {
         if (!is_kind(i, "POSI")) continue;
         if (named(i)) take(i);
-        for (int l = l_sta; l < l_num; ++l) {
-            if (link_table[l].from == i && rel_is(l, "SET") && in_form(link_table[l].to) && named(link_table[l].to)) take(link_table[l].to);
+        for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
+            if (rel_is(l, "SET") && in_form(link_table[l].to) && named(link_table[l].to)) take(link_table[l].to);
         }
     }
     if (cases.empty()) return;

@@ -34,7 +34,7 @@ const char *const fixed_names[] = {
     "DeleteMenu", "MakeProcInstance", "LOWORD", "HIWORD", "WM_CREATE", "WM_COMMAND", "WM_SETFONT", "WM_INITMENU",
     "WM_SYSCOMMAND", "GWL_WNDPROC", "SW_SHOW", "SW_HIDE", "SW_SHOWNORMAL", "MF_STRING", "MF_SEPARATOR",
     "MF_BYCOMMAND", "WS_OVERLAPPEDWINDOW", "CS_HREDRAW", "CS_VREDRAW", "CS_DBLCLKS", "IDI_APPLICATION",
-    "IDC_ARROW", "WHITE_BRUSH", "FALSE", ""};
+    "IDC_ARROW", "WHITE_BRUSH", ""};
 
 bool is_identifier(const char *name)
 {

@@ -22,7 +22,7 @@ bool is_item(int i) { return named(i) && !is_kind(i, "SMENU") && !is_kind(i, "FB
 bool is_standard(int i) { return has_prefix(box_table[i].name, "SC_") == 0; }
 bool is_procedure(int i) { return in_form(i) && !named(i) && !is_kind(i, "SMENU") && is_reserved_kind(i) == 0 && box_table[i].kind[0] != '\0'; }
 
-// Field 0 of box i when it names a state ("" and "omit" name none); null otherwise.
+// Field 0 of box i into out: true when it names a state ("" and "omit" name none).
 bool state_field(int i, char *out, int size)
 {
     get_para(out, size, i, 0);
@@ -124,9 +124,9 @@ void write_dispatch(gen_file *f, int top, const char *name)
     for (int i = form_sta; i < form_num; ++i) {
         if (!named(i) || is_kind(i, "SMENU")) continue;
         bool labelled = false;
-        for (int l = l_sta; l < l_num; ++l) {
+        for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
             const link_rec &k = link_table[l];
-            if (k.from != i || strcmp(k.name, "CALL") != 0 || !is_procedure(k.to)) continue;
+            if (strcmp(k.name, "CALL") != 0 || !is_procedure(k.to)) continue;
             if (!labelled) gen_put(f, i, "\tcase %s:\n", box_table[i].name);
             labelled = true;
             gen_put(f, k.to, "\t\t%s(", box_table[k.to].kind);

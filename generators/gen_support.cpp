@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 
 #include "forms/kinds.h"
 #include "forms/matcher.h"
@@ -34,6 +36,14 @@ int id_count[box_cap];
 int gen_cut_box;
 
 namespace {
+
+bool links_indexed;  // the four tables below describe the current form
+int link_from_head[box_cap];
+int link_from_next[link_cap];
+int link_to_head[box_cap];
+int link_to_next[link_cap];
+
+bool box_ok(int i) { return i >= 0 && i < box_cap; }
 
 const int kind_id_pool = 1;    // line-buffer pool of kind_id_cache
 const int form_file_pool = 2;  // line-buffer pool of form_file_cache
@@ -127,8 +137,8 @@ int build_kind_line(char *line, size_t size, const char *kind)
 // The first link of the form from box i whose relation is rel; -1 when none.
 int link_from(int i, const char *rel)
 {
-    for (int l = l_sta; l < l_num; ++l) {
-        if (link_table[l].from == i && strcmp(link_table[l].name, rel) == 0) return l;
+    for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
+        if (strcmp(link_table[l].name, rel) == 0) return l;
     }
     return -1;
 }
@@ -137,9 +147,9 @@ int link_from(int i, const char *rel)
 // relations and coming from a box of kind; -1 when none.
 int linked_parent(int i, const char *rel1, const char *rel2, const char *kind)
 {
-    for (int l = l_sta; l < l_num; ++l) {
+    for (int l = first_link_to(i); l >= 0; l = next_link_to(l)) {
         const link_rec &k = link_table[l];
-        if (k.to != i || (strcmp(k.name, rel1) != 0 && strcmp(k.name, rel2) != 0)) continue;
+        if (strcmp(k.name, rel1) != 0 && strcmp(k.name, rel2) != 0) continue;
         if (kind_of(k.from, kind)) return k.from;
     }
     return -1;
@@ -381,9 +391,9 @@ int find_app_parent(int i) { return linked_parent(i, "FORM", "no_set", "APP"); }
 
 int find_child_link(int i)
 {
-    for (int l = l_sta; l < l_num; ++l) {
+    for (int l = first_link_to(i); l >= 0; l = next_link_to(l)) {
         const link_rec &k = link_table[l];
-        if (k.to != i || (strcmp(k.name, "CHILD") != 0 && strcmp(k.name, "on_set") != 0)) continue;
+        if (strcmp(k.name, "CHILD") != 0 && strcmp(k.name, "on_set") != 0) continue;
         return k.from < i && in_form(k.from) && find_app_parent(k.from) >= 0 ? k.from : -1;
     }
     return -1;
@@ -402,9 +412,9 @@ int find_brush_link(const char *kind)
 {
     for (int b = form_sta; b < form_num; ++b) {
         if (!kind_of(b, kind)) continue;
-        for (int l = l_sta; l < l_num; ++l) {
+        for (int l = first_link_from(b); l >= 0; l = next_link_from(l)) {
             const link_rec &k = link_table[l];
-            if (k.from == b && kind_of(k.to, "FORM") && is_upper(k.name[0])) return l;
+            if (kind_of(k.to, "FORM") && is_upper(k.name[0])) return l;
         }
     }
     return -1;
@@ -412,11 +422,11 @@ int find_brush_link(const char *kind)
 
 int include_kind_defs(gen_file *out)
 {
+    std::unordered_set<std::string> seen;  // kinds of the boxes before
     for (int i = form_sta; i < form_num; ++i) {
         const box_rec &b = box_table[i];
+        const bool first = seen.insert(b.kind).second;
         if (b.name[0] == '\0' || strcmp(b.kind, "FBOX") == 0 || is_control_box(i) || is_reserved_kind(i)) continue;
-        bool first = true;
-        for (int j = form_sta; j < i && first; ++j) first = strcmp(box_table[j].kind, b.kind) != 0;
         if (!first) continue;
         char name[100];
         format_text(name, sizeof name, "%s.r", b.kind);
@@ -511,8 +521,70 @@ void repeat_size(int rep, int *nx, int *ny)
     *ny = atoi(f) < 1 ? 1 : atoi(f);
 }
 
+int first_link_from(int box)
+{
+    if (links_indexed) return box_ok(box) ? link_from_head[box] : -1;
+    for (int l = l_sta; l < l_num; ++l) {
+        if (link_table[l].from == box) return l;
+    }
+    return -1;
+}
+
+int next_link_from(int l)
+{
+    if (links_indexed) return link_from_next[l];
+    for (int m = l + 1; m < l_num; ++m) {
+        if (link_table[m].from == link_table[l].from) return m;
+    }
+    return -1;
+}
+
+int first_link_to(int box)
+{
+    if (links_indexed) return box_ok(box) ? link_to_head[box] : -1;
+    for (int l = l_sta; l < l_num; ++l) {
+        if (link_table[l].to == box) return l;
+    }
+    return -1;
+}
+
+int next_link_to(int l)
+{
+    if (links_indexed) return link_to_next[l];
+    for (int m = l + 1; m < l_num; ++m) {
+        if (link_table[m].to == link_table[l].to) return m;
+    }
+    return -1;
+}
+
+int index_links()
+{
+    for (int i = form_sta; i < form_num; ++i) {
+        link_from_head[i] = -1;
+        link_to_head[i] = -1;
+    }
+    for (int l = l_num - 1; l >= l_sta; --l) {
+        const link_rec &k = link_table[l];
+        link_from_next[l] = -1;
+        link_to_next[l] = -1;
+        if (in_form(k.from)) {
+            link_from_next[l] = link_from_head[k.from];
+            link_from_head[k.from] = l;
+        }
+        if (in_form(k.to)) {
+            link_to_next[l] = link_to_head[k.to];
+            link_to_head[k.to] = l;
+        }
+    }
+    links_indexed = true;
+    return 0;
+}
+
+void drop_link_index() { links_indexed = false; }
+
 void gen_support_reset()
 {
+    drop_link_index();
     get_kind_ids(-1);
     note_file_exists(nullptr);
     proto_reset();

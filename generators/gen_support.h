@@ -120,6 +120,17 @@ int arg_casts(const char *sig, int i, char *out, int size);
 // The grid of a REPEAT box: its fields 0 and 1, each at least 1.
 void repeat_size(int rep, int *nx, int *ny);
 
+// The links of the form by parent and by child, in link order: while a
+// generation runs they come from an index, otherwise from a scan; -1 ends.
+int first_link_from(int box);
+int next_link_from(int l);
+int first_link_to(int box);
+int next_link_to(int l);
+// Builds the index over the current form's links; 0.
+int index_links();
+// Drops the index (the lookups scan again).
+void drop_link_index();
+
 // Every global of this file back to its start state.
 void gen_support_reset();
 

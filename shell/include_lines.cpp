@@ -71,17 +71,13 @@ int copy_back(const char *located)
     return dir_replace_close(&out, ok) == 0 ? merged : source_unwritten;
 }
 
-// Removes the part file where the merge read it from: a plain name through
-// the search path, as dir_fopen found it, so a part in a project folder goes
-// rather than a same-named file of the current directory.
+// Removes the part file where the merge read it from: a plain name is
+// looked up on the search path as dir_fopen found it, so a part in a project
+// folder goes rather than a same-named file of the current directory.
 void remove_merged_part(const char *part)
 {
     char located[dir_path_size];
-    if (has_dir_prefix(part) || locate_file(located, sizeof located, part) != 0) {
-        remove_dir_name(part);
-        return;
-    }
-    sys_remove(located);
+    remove_dir_name(locate_file(located, sizeof located, part) == 0 ? located : part);
 }
 
 }  // namespace

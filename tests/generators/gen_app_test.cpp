@@ -1,5 +1,6 @@
 // The APP writer: WinMain, the object-name runtime, GO and FIN, and the
-// header's defines and prototypes.
+// header's defines and prototypes, merged into the source in place of its
+// include line.
 #include "tests/generators/gen_fixture.h"
 
 namespace {
@@ -30,7 +31,7 @@ TEST_F(GenApp, TwoWindowsWithProceduresAndShowLinks)
     EXPECT_EQ(0, gen_source("app1.c", "app1.h"));
     EXPECT_EQ("", box_texts());
     expect_fixture("app1.c", got("app1.c"));
-    expect_fixture("app1.h", got("app1.h"));
+    EXPECT_FALSE(exists("app1.h"));
 }
 
 
@@ -42,7 +43,10 @@ TEST_F(GenApp, NoWindowLinks)
     EXPECT_NE(std::string::npos, c.find("static struct Olist app_olist[] = {\n\t{\"\", 0}};\n"));
     EXPECT_NE(std::string::npos, c.find("\thwndg = (HWND *)malloc(0 * sizeof(HWND));\n"));
     EXPECT_NE(std::string::npos, c.find("\tHWND *hwndg = (HWND*)GetWindowLong(hwnd, 0);\n\tPostQuitMessage(0);\n"));
-    EXPECT_EQ("int strcmp();\n", got("app.h"));
+    // The header, one prototype, stands where its include line stood.
+    EXPECT_NE(std::string::npos, c.find("#include <malloc.h>\nint strcmp();\n#define MY_TEAM 4\n"));
+    EXPECT_EQ(std::string::npos, c.find("app.h"));
+    EXPECT_FALSE(exists("app.h"));
 }
 
 // Field 2 "N" shows only the windows with show links; any other value shows

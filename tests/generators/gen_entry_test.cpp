@@ -4,9 +4,31 @@
 #include <string>
 
 #include "generators/htmlattr.h"
+#include "shell/include_lines.h"
+#include "shell/sysfile.h"
 #include "tests/generators/gen_fixture.h"
 
 namespace {
+
+// Opens of "work.fil" that make the merge fail at one step.
+// For writing, a stream that only reads (the form file): every write fails.
+FILE *work_unwritable(const char *path, const char *mode)
+{
+    return mode[0] == 'w' ? sys_fopen("g0/win.f", "r") : sys_fopen(path, mode);
+}
+
+FILE *work_unreadable(const char *path, const char *mode)
+{
+    return mode[0] == 'r' ? nullptr : sys_fopen(path, mode);
+}
+
+// Read back once a folder stands where the source's temporary goes, so
+// the source cannot be rewritten.
+FILE *source_blocked(const char *path, const char *mode)
+{
+    if (mode[0] == 'r') std::filesystem::create_directory("g0/win.c.$$$");
+    return sys_fopen(path, mode);
+}
 
 class GenEntry : public GenTest {
 protected:
@@ -83,7 +105,7 @@ TEST_F(GenEntry, AnAppFormLoadsTheHtmlWords)
     box("APP", "", 0, 0, 10, 10);
     EXPECT_EQ(0, gen_source("app.c", "app.h"));
     EXPECT_EQ(1, is_str("table"));
-    EXPECT_EQ("app.c app.h htmlattr.dat ", listing());
+    EXPECT_EQ("app.c htmlattr.dat ", listing());
 }
 
 TEST_F(GenEntry, TemplatesHeadTheFilesAndTheBannerStandsInForTc)
@@ -92,13 +114,16 @@ TEST_F(GenEntry, TemplatesHeadTheFilesAndTheBannerStandsInForTc)
     put("win.th", "/* header head */\r\n");
     put("win.tc", "/* source head */\n");
     EXPECT_EQ(0, gen_source("win.c", "win.h"));
-    EXPECT_EQ(0u, got("win.h").find("/* header head */\r\n#define ok"));
-    EXPECT_EQ(0u, got("win.c").find("/* source head */\n#include <windows.h>\n"));
+    EXPECT_EQ(0u, got("win.c").find("/* source head */\n#include <windows.h>\n#include <malloc.h>\n"
+                                    "/* header head */\n#define ok"));
+    EXPECT_FALSE(exists("win.h"));
     std::filesystem::remove("g0/win.tc");
     EXPECT_EQ(0, gen_source("0:win.c", "0:win.h"));
     EXPECT_EQ(0u, got("win.c").find("/////////////////////////////////\n/* file:win.c */\n"
                                     "/////////////////////////////////\n#include <windows.h>\n#include <malloc.h>\n"
-                                    "#include \"win.h\"\n"));
+                                    "/* header head */\n#define ok"));
+    EXPECT_FALSE(exists("win.h"));
+    EXPECT_EQ("win.c win.th ", listing());
 }
 
 // A target that cannot be written shows the box, returns 1 and leaves the
@@ -134,6 +159,43 @@ TEST_F(GenEntry, ABlockedTargetLeavesEveryFileAsItWas)
     EXPECT_EQ("win.c win.f win.h ", listing());
 }
 
+// A merge that fails shows the box naming the file it could not open and
+// returns 1; the new source keeps its include line and the header stays.
+TEST_F(GenEntry, AFailedMergeLeavesTheSourceAndItsHeader)
+{
+    const struct {
+        const char *name;
+        FILE *(*open)(const char *, const char *);
+        const char *blocker;  // a folder standing where a file must be written
+        const char *file;     // the file the box names
+    } cases[] = {
+        {"work.fil cannot be opened", sys_fopen, "work.fil", "work.fil"},
+        {"work.fil write fails", work_unwritable, nullptr, "work.fil"},
+        {"source temporary cannot be made", source_blocked, nullptr, "win.c"},
+        {"work.fil cannot be read back", work_unreadable, nullptr, "work.fil"},
+    };
+    small_form();
+    put("win.f", "form\n");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        capture::boxes.clear();
+        if (c.blocker != nullptr) std::filesystem::create_directory(c.blocker);
+        include_work_open = c.open;
+        EXPECT_EQ(1, gen_source("win.c", "win.h"));
+        include_work_open = sys_fopen;
+        EXPECT_EQ(std::string("ファイル(") + c.file + ")をオープン出来ません|", box_texts());
+        const std::string source = got("win.c");
+        EXPECT_NE(std::string::npos, source.find("#include <malloc.h>\n#include \"win.h\"\n#define MY_TEAM 4\n"));
+        EXPECT_EQ(std::string::npos, source.find("#define ok"));
+        EXPECT_EQ(0u, got("win.h").find("#define ok             0 /* BUTTON */\n"));
+        EXPECT_EQ("form\n", got("win.f"));
+        EXPECT_FALSE(std::filesystem::is_regular_file("work.fil"));
+        if (c.blocker != nullptr) std::filesystem::remove(c.blocker);
+        std::filesystem::remove("g0/win.c.$$$");
+        EXPECT_EQ("win.c win.f win.h ", listing());
+    }
+}
+
 TEST_F(GenEntry, ALineTooLongRefusesTheSourceAndKeepsTheOldOne)
 {
     box("FORM", "", 0, 0, 100, 100, ("- " + std::string(1000, 'a') + " - 0 0 100 100").c_str());
@@ -149,10 +211,11 @@ TEST_F(GenEntry, ASecondRunWritesTheSameBytes)
 {
     small_form();
     EXPECT_EQ(0, gen_source("win.c", "win.h"));
-    const std::string first = got("win.c") + got("win.h");
+    const std::string first = got("win.c");
     generators_reset_all();
     EXPECT_EQ(0, gen_source("win.c", "win.h"));
-    EXPECT_EQ(first, got("win.c") + got("win.h"));
+    EXPECT_EQ(first, got("win.c"));
+    EXPECT_EQ("win.c ", listing());
 }
 
 }  // namespace

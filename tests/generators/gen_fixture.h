@@ -49,16 +49,20 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    static std::string got(const std::string &name) { return bytes("g0/" + name); }
+    // A generated file with CR LF read as LF: the Windows build writes its text files with CR LF.
+    static std::string got(const std::string &name) { return file_text("g0/" + name); }
     static bool exists(const std::string &name) { return std::filesystem::exists("g0/" + name); }
 
-    // The expected file of the fixtures folder; a mismatch leaves the
+    // The expected file of the fixtures folder, compared byte for byte
+    // after line ends; a mismatch leaves the
     // actual text beside the test as "<name>.actual".
     static void expect_fixture(const std::string &fixture, const std::string &actual)
     {
-        const std::string want = bytes(std::string(VOK_GEN_FIXTURES) + "/" + fixture);
+        const std::string want = file_text(std::string(VOK_GEN_FIXTURES) + "/" + fixture);
         if (want != actual) {
-            std::ofstream out(fixture + ".actual", std::ios::binary);
+            const std::filesystem::path kept(fixture + ".actual");
+            if (kept.has_parent_path()) std::filesystem::create_directories(kept.parent_path());
+            std::ofstream out(kept, std::ios::binary);
             out << actual;
         }
         EXPECT_TRUE(want == actual) << fixture << " differs; see " << fixture << ".actual";

@@ -1,6 +1,6 @@
 // The FORM writer: the window's creation function, its create routine, its
 // window procedure and its position function, and the header's defines
-// and prototypes.
+// and prototypes, merged into the source in place of its include line.
 #include "tests/generators/gen_fixture.h"
 
 namespace {
@@ -13,7 +13,6 @@ protected:
     int form(const char *fields) { return top = box("FORM", "", 0, 0, 400, 300, fields); }
 
     std::string source() { return got("win.c"); }
-    std::string header() { return got("win.h"); }
     int generate() { return gen_source("win.c", "win.h"); }
 
     // True when the source holds every text of the list.
@@ -78,7 +77,7 @@ TEST_F(GenForm, SampleWindow)
     EXPECT_EQ(0, generate());
     EXPECT_EQ("", box_texts());
     expect_fixture("form1.c", source());
-    expect_fixture("form1.h", header());
+    EXPECT_FALSE(exists("win.h"));
 }
 
 
@@ -240,8 +239,9 @@ TEST_F(GenForm, PrototypesOfColorAndMenuBoxes)
     box("helper", "", 0, 0, 1, 1);
     box("helper", "", 0, 0, 1, 1);
     ASSERT_EQ(0, generate());
-    EXPECT_NE(std::string::npos, header().find("void *memset();\nint COLOR();\nint helper();\n"));
-    EXPECT_EQ(std::string::npos, header().find("int helper();\nint helper();"));
+    EXPECT_NE(std::string::npos, source().find("void *memset();\nint COLOR();\nint helper();\n"));
+    EXPECT_EQ(std::string::npos, source().find("int helper();\nint helper();"));
+    EXPECT_FALSE(exists("win.h"));
 }
 
 // Empty fields that the text inserts as C expressions become "0"; quoted
@@ -353,13 +353,24 @@ TEST_F(GenForm, GridMembersWithUserKinds)
     link(posi, after, "SET");
     link(box("POSI", "", 0, 0, 1, 1), after, "SET");
     ASSERT_EQ(0, generate());
-    EXPECT_NE(std::string::npos, header().find("#define cw             0 /* cellwin */\n#define after          2 /* EDIT */\n"));
+    EXPECT_NE(std::string::npos, source().find("#define cw             0 /* cellwin */\n#define after          2 /* EDIT */\n"));
+    EXPECT_FALSE(exists("win.h"));
     EXPECT_TRUE(holds({"\tfor (_y = 0; _y < 1; _y++) {\n\t\tfor (_x = 0; _x < 2; _x++) {\n"
                        "\t\t\thwndc[cw+_x+2*_y] = cellwin(hwnd, &workc[cw+_x+2*_y],\n"
                        "\t\tW(10+34*_x), H(20+9*_y), W(30), H(10), (HMENU)(cw+_x+2*_y), hInstance);\n"
                        "\t\t\tTavir_up_object(hwndc[cw+_x+2*_y]);\n\t\t\tTavir_up_work(workc[cw+_x+2*_y]);\n\t\t}\n\t}\n",
                        "\t{\"cw\", 0},\n\t{\"cw\", 0},\n\t{\"after\", 0},\n",
                        "\tswitch(id) {\n\tcase after:\n\t\t*x = W(0), *y = H(0), *w = W(1), *h = H(1);\n\t\treturn(0);\n\t}\n"}));
+}
+
+
+// A caption whose characters end in the byte 0x5C (表, ソ) is copied byte
+// for byte, never read as an escape.
+TEST_F(GenForm, CaptionWithBackslashTrailBytes)
+{
+    form("- 表ソ - 1 2 30 40");
+    ASSERT_EQ(0, generate());
+    EXPECT_TRUE(holds({"\t\t\"\x95\x5C\x83\x5C\",                  // window caption\n"}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The SMENU writer: the APPEND, INIT and dispatch functions and the header.
+// The SMENU writer: the APPEND, INIT and dispatch functions and the header,
+// merged into the source in place of its include line.
 #include "tests/generators/gen_fixture.h"
 
 namespace {
@@ -29,7 +30,7 @@ TEST_F(GenSmenu, SampleMenu)
     EXPECT_EQ(0, generate());
     EXPECT_EQ("", box_texts());
     expect_fixture("menu1.c", got("menu1.c"));
-    expect_fixture("menu1.h", got("menu1.h"));
+    EXPECT_FALSE(exists("menu1.h"));
 }
 
 
@@ -56,9 +57,11 @@ TEST_F(GenSmenu, EqualTopEdgesInExchangeOrder)
         << c;
     EXPECT_NE(std::string::npos, c.find("{\n\tEnableMenuItem((HMENU)wParam, SC_MAXIMIZE, MF_GRAYED);\n\treturn(0);\n}\n"));
     EXPECT_EQ(std::string::npos, c.find("hMenu, MF_GRAYED"));
-    EXPECT_EQ("#define a              2 /* MENUA */\n#define b              3 /* MENUA */\n"
-              "#define c              4 /* MENUA */\n#define d              5 /* MENUA */\n",
-              got("menu1.h"));
+    EXPECT_NE(std::string::npos, c.find("#include <windows.h>\n"
+                                        "#define a              2 /* MENUA */\n#define b              3 /* MENUA */\n"
+                                        "#define c              4 /* MENUA */\n#define d              5 /* MENUA */\n"
+                                        "int PASCAL menu1_APPEND"));
+    EXPECT_FALSE(exists("menu1.h"));
 }
 
 // A menu form lying past box 127 (behind 130 boxes of a stacked form).
@@ -72,8 +75,10 @@ TEST_F(GenSmenu, AFormPastBox127)
     const int p = box("on_late", "", 0, 0, 1, 1);
     link(131, p, "CALL");
     ASSERT_EQ(0, generate());
-    EXPECT_EQ("#define late         131 /* MENUA */\n#define early        132 /* MENUA */\nint on_late();\n", got("menu1.h"));
     const std::string c = got("menu1.c");
+    EXPECT_NE(std::string::npos, c.find("#include <windows.h>\n#define late         131 /* MENUA */\n"
+                                        "#define early        132 /* MENUA */\nint on_late();\nint PASCAL menu1_APPEND"));
+    EXPECT_FALSE(exists("menu1.h"));
     EXPECT_NE(std::string::npos, c.find("MF_STRING, early, \"E\");\n\tAppendMenu (hMenu, MF_STRING, late, \"L\");\n"));
     EXPECT_NE(std::string::npos, c.find("\tcase late:\n\t\ton_late(hwnd, message, wParam, lParam);\n\t\tbreak;\n"));
 }

@@ -212,4 +212,14 @@ TEST_F(GenSupport, PrototypeNamesAreWrittenOnce)
     EXPECT_EQ(1, proto_once("f"));
 }
 
+// A source the merge cannot find is named in the box; the header stays.
+TEST_F(GenSupport, AMergeWithoutItsSourceNamesTheSource)
+{
+    put("win.h", "#define ok 0\n");
+    EXPECT_EQ(1, merge_header("win.c", "win.h"));
+    EXPECT_EQ("ファイル(win.c)をオープン出来ません|", box_texts());
+    EXPECT_EQ("#define ok 0\n", got("win.h"));
+    EXPECT_FALSE(exists("win.c"));
+}
+
 }  // namespace

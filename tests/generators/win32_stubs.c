@@ -1,6 +1,8 @@
 /* The handler procedures of the sample application for the Win32 check:
    each appends its name and arguments to "win32_sample.log"; on_quit ends
-   the program through FIN.  ControlProc, the subclass procedure of the
+   the program through FIN.  What another process cannot ask of the windows
+   under Wine (the system menu, the fonts, the window procedures) p_before
+   and do_log write into the log for the probe.  ControlProc, the subclass procedure of the
    tab-order controls, logs a Tab key and passes every message on to the
    control's own procedure, kept in the window's work table. */
 #include <windows.h>
@@ -43,11 +45,33 @@ int p_init(long zero, int kind, HINSTANCE hInstance, HINSTANCE hPrev, LPSTR cmd,
 	return 0;
 }
 
+/* "menu <position> <id> <state> <text>" of the appended system-menu items,
+   "menu handle <n>", "font <id> <0|1>" and "subclassed <id> <0|1>". */
 int p_before(HWND *hwndg, int kind, HINSTANCE hInstance, HINSTANCE hPrev, LPSTR cmd, int show)
 {
-	char line[100];
+	char line[200];
+	HMENU menu = GetSystemMenu(hwndg[0], FALSE);
+	int count = GetMenuItemCount(menu);
+	int i;
 	snprintf(line, sizeof line, "p_before %c", kind);
 	note(line);
+	snprintf(line, sizeof line, "menu handle %lu", (unsigned long)(ULONG_PTR)menu);
+	note(line);
+	for (i = count - 3; i < count; i++) {
+		char text[64] = "";
+		GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+		snprintf(line, sizeof line, "menu %d %d %u %s", i - count, (int)GetMenuItemID(menu, i),
+			GetMenuState(menu, i, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED | MF_SEPARATOR), text);
+		note(line);
+	}
+	for (i = 0; i <= 2; i++) {
+		HWND h = GetDlgItem(hwndg[0], i);
+		snprintf(line, sizeof line, "font %d %d", i, SendMessageA(h, WM_GETFONT, 0, 0) != 0);
+		note(line);
+		snprintf(line, sizeof line, "subclassed %d %d", i,
+			GetWindowLongPtrA(h, GWLP_WNDPROC) != GetClassLongPtrA(h, GCLP_WNDPROC));
+		note(line);
+	}
 	return 0;
 }
 
@@ -78,7 +102,15 @@ int on_quit(HWND hwnd, UINT message, int id, long sub)
 }
 
 int do_open(HWND hwnd, UINT message, UINT wParam, LONG lParam) { note_call("do_open", message, wParam, 0); return 0; }
-int do_log(HWND hwnd, UINT message, UINT wParam, LONG lParam) { note_call("do_log", message, wParam, 0); return 0; }
+/* Also "sc_close <state>": -1 once WM_INITMENU has deleted the item. */
+int do_log(HWND hwnd, UINT message, UINT wParam, LONG lParam)
+{
+	char line[100];
+	note_call("do_log", message, wParam, 0);
+	snprintf(line, sizeof line, "sc_close %d", (int)GetMenuState(GetSystemMenu(hwnd, FALSE), SC_CLOSE, MF_BYCOMMAND));
+	note(line);
+	return 0;
+}
 int do_save(HWND hwnd, UINT message, UINT wParam, LONG lParam) { note_call("do_save", message, wParam, 0); return 0; }
 
 long FAR PASCAL ControlProc(HWND hwnd, UINT message, UINT wParam, LONG lParam)

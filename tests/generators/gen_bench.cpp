@@ -1,0 +1,131 @@
+// Benchmark of the Win32 generators: writes and loads a FORM form of 5000
+// named controls (a font, a tab order, a grid, user-kind children, 20000
+// links), an SMENU form of 3000 items and an APP form of 1000 windows, and
+// prints the milliseconds of one gen_source of each (median of five).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "forms/formfile.h"
+#include "forms/model.h"
+#include "forms/para.h"
+#include "generators/gen_entry.h"
+#include "shell/screens.h"
+#include "shell/text.h"
+#include "tests/support/capture_host.h"
+
+namespace {
+
+int add_box(const char *kind, const std::string &name, int x, int y, const std::string &para)
+{
+    const int i = form_num++;
+    box_rec &b = box_table[i];
+    b = box_rec{};
+    copy_bounded(b.kind, sizeof b.kind, kind);
+    copy_bounded(b.name, sizeof b.name, name.c_str());
+    b.x = x;
+    b.y = y;
+    b.endx = x + 40;
+    b.endy = y + 20;
+    const size_t len = strlen(para_buf);
+    format_text(para_buf + len, para_cap - len, "%s\n", para.c_str());
+    return i;
+}
+
+void add_link(int from, int to, const char *name)
+{
+    link_rec &k = link_table[l_num++];
+    k.from = from;
+    k.to = to;
+    copy_bounded(k.name, sizeof k.name, name);
+}
+
+void fresh()
+{
+    capture::reset();
+    forms_reset_all();
+    generators_reset_all();
+    code_out_hwnd = capture::new_edit();
+    form_alloc();
+}
+
+void build_form()
+{
+    const int top = add_box("FORM", "", 0, 0, "- bench - CENTERING 10 800 600");
+    const int font = add_box("FONT", "f", 0, 0, "12 0 0 0 400");
+    const int tab = add_box("TABSTOP", "", 0, 0, "");
+    const int rep = add_box("REPEAT", "", 0, 0, "4 4 2 2");
+    std::vector<int> handlers;
+    for (int h = 0; h < 20; ++h) handlers.push_back(add_box(("h" + std::to_string(h)).c_str(), "", 0, 0, ""));
+    add_link(top, handlers[0], "WM_SIZE");
+    std::vector<int> controls;
+    for (int c = 0; c < 5000; ++c) {
+        const bool child = c % 50 == 0;
+        controls.push_back(add_box(child ? "panel" : "BUTTON", "c" + std::to_string(c), c % 700, c / 10, child ? "" : "t WS_CHILD"));
+    }
+    for (int c = 0; c < 5000; ++c) {
+        const int b = controls[static_cast<size_t>(c)];
+        add_link(b, handlers[static_cast<size_t>(c % 20)], "WM_COMMAND");
+        add_link(b, handlers[static_cast<size_t>((c + 1) % 20)], "BN_CLICKED");
+    }
+    for (int c = 0; c < 3000; ++c) add_link(font, controls[static_cast<size_t>(c)], "SET");
+    for (int c = 0; c < 3000; ++c) add_link(tab, controls[static_cast<size_t>(c)], "SET");
+    for (int c = 0; c < 20; ++c) add_link(rep, controls[static_cast<size_t>(4000 + c)], "SET");
+    while (l_num < 20000) add_link(controls[static_cast<size_t>(l_num % 5000)], handlers[2], "X_NOTE");
+}
+
+void build_menu()
+{
+    add_box("SMENU", "", 0, 0, "");
+    const int p = add_box("on_menu", "", 0, 0, "");
+    for (int m = 0; m < 3000; ++m) {
+        const int b = add_box("MENUA", "m" + std::to_string(m), 0, (m * 7919) % 3000, "item");
+        add_link(b, p, "CALL");
+    }
+}
+
+void build_app()
+{
+    const int app = add_box("APP", "", 0, 0, "- - N");
+    for (int w = 0; w < 1000; ++w) {
+        const int b = add_box(("k" + std::to_string(w % 10)).c_str(), "w" + std::to_string(w), 0, w, "");
+        add_link(app, b, "FORM");
+        add_link(app, b, "SW_SHOW");
+    }
+}
+
+// Saves the built form, then the median milliseconds of five loads and generations.
+double measure(const char *name, void (*build)())
+{
+    fresh();
+    build();
+    const std::string file = std::string(name) + ".f";
+    save_form(file.c_str());
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        fresh();
+        load_form(file.c_str());
+        const auto start = std::chrono::steady_clock::now();
+        gen_source((std::string(name) + ".c").c_str(), (std::string(name) + ".h").c_str());
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (!capture::boxes.empty()) printf("%s: refused: %s\n", name, capture::boxes[0].text.c_str());
+    }
+    std::sort(times.begin(), times.end());
+    return times[2];
+}
+
+}  // namespace
+
+int main()
+{
+    std::filesystem::create_directories("gen_bench.d");
+    std::filesystem::current_path("gen_bench.d");
+    printf("gen_bench FORM 5000 controls ms: %.1f (500)\n", measure("bform", build_form));
+    printf("gen_bench SMENU 3000 items ms: %.1f (200)\n", measure("bmenu", build_menu));
+    printf("gen_bench APP 1000 windows ms: %.1f (200)\n", measure("bapp", build_app));
+    return 0;
+}
