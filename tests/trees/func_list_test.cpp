@@ -388,7 +388,9 @@ TEST_F(FuncList, CountListKindsPerFile)
 
 TEST_F(FuncList, FirstWorkFileSkipsShownFiles)
 {
-    system("rm -rf work_dir && mkdir work_dir && touch work_dir/aa.c work_dir/bb.c");
+    list_test::fresh_folder("work_dir");
+    write_file("work_dir/aa.c", "");
+    write_file("work_dir/bb.c", "");
     char here[512];
     host_getcwd(here, sizeof here);
     format_text(folder, sizeof folder, "%s/work_dir", here);

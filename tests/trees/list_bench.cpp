@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "analyser/anal_main.h"
@@ -92,7 +93,9 @@ void chart_of(const char *file)
 
 int main()
 {
-    if (system("rm -rf list_bench_work && mkdir list_bench_work") != 0) return 1;
+    std::error_code ec;
+    std::filesystem::remove_all("list_bench_work", ec);
+    std::filesystem::create_directory("list_bench_work", ec);
     host_chdir("list_bench_work");
     capture::reset();
     anal_reset();

@@ -205,7 +205,7 @@ protected:
         list_test::fresh();
         anal_runner = anal_main;
         lang_mode = 2;
-        system("rm -rf chain && mkdir chain");
+        list_test::fresh_folder("chain");
         host_getcwd(here, sizeof here);
         host_chdir("chain");
     }

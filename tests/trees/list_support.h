@@ -5,6 +5,7 @@
 #define VOK_TESTS_TREES_LIST_SUPPORT_H
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ inline void write_file(const std::string &name, const std::string &bytes)
     FILE *fp = fopen(name.c_str(), "wb");
     fwrite(bytes.data(), 1, bytes.size(), fp);
     fclose(fp);
+}
+
+// An empty folder of that name (its old content removed).
+inline void fresh_folder(const char *name)
+{
+    std::error_code ec;
+    std::filesystem::remove_all(name, ec);
+    std::filesystem::create_directory(name, ec);
 }
 
 inline std::string read_file(const std::string &name)

@@ -61,7 +61,7 @@ protected:
         list_test::fresh();
         anal_runner = anal_main;
         host_getcwd(here, sizeof here);
-        ASSERT_EQ(system("rm -rf real_charts && mkdir real_charts"), 0);
+        list_test::fresh_folder("real_charts");
         host_chdir("real_charts");
     }
     void TearDown() override { host_chdir(here); }

@@ -1,6 +1,7 @@
-// The FLOW screen's picture: a hand-made chart painted through
+// The FLOW and LIST pictures: a hand-made chart and a small list painted through
 // WM_PRINTCLIENT into a memory device context and probed pixel by pixel
-// (frames, a folded cell, the title text), and an inverted cell restored.
+// (frames, a folded cell, the title text, the selected row), and an inverted
+// cell restored.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include "shell/win/cell_grid.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/func_list.h"
+#include "trees/list_rules.h"
 #include "trees/trees_reset.h"
 
 namespace {
@@ -43,7 +46,7 @@ int node(int x, int y, int sline, int eline)
 // A white memory picture of the FLOW window's client area.
 class picture {
 public:
-    picture()
+    explicit picture(win_handle window = hwndF)
     {
         HDC screen = GetDC(nullptr);
         dc = CreateCompatibleDC(screen);
@@ -52,7 +55,7 @@ public:
         old = SelectObject(dc, bitmap);
         const RECT all{0, 0, pic_w, pic_h};
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SendMessageA(static_cast<HWND>(hwndF), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        SendMessageA(static_cast<HWND>(window), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
     ~picture()
     {
@@ -68,7 +71,7 @@ private:
     HGDIOBJ old;
 };
 
-class FlowScreen : public ::testing::Test {
+class ListFlowScreens : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -79,6 +82,7 @@ protected:
         ASSERT_EQ(register_classes(instance), 0);
         ASSERT_EQ(create_windows(instance), 0);
         MoveWindow(static_cast<HWND>(hwndF), 0, 0, pic_w, pic_h, FALSE);
+        MoveWindow(static_cast<HWND>(hwndL), 0, 0, pic_w, pic_h, TRUE);
     }
     void SetUp() override
     {
@@ -90,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(FlowScreen, FramesFoldsAndTitle)
+TEST_F(ListFlowScreens, FramesFoldsAndTitle)
 {
     node(0, 0, 1, 9);
     const int selected = node(1, 1, 2, 3);
@@ -113,7 +117,7 @@ TEST_F(FlowScreen, FramesFoldsAndTitle)
     EXPECT_EQ(p.at(170, 40), before);
 }
 
-TEST_F(FlowScreen, ZoomScalesTheFrames)
+TEST_F(ListFlowScreens, ZoomScalesTheFrames)
 {
     node(0, 0, 1, 9);
     sel_cb = node(2, 2, 2, 3);
@@ -122,6 +126,24 @@ TEST_F(FlowScreen, ZoomScalesTheFrames)
     EXPECT_EQ(p.at(40, 24), RGB(255, 0, 0));  // cell (2, 2) is (32, 24)-(48, 32) at zoom 8
     EXPECT_EQ(p.at(32, 28), RGB(255, 0, 0));  // its left edge
     EXPECT_EQ(p.at(40, 40), RGB(255, 255, 255));
+}
+
+TEST_F(ListFlowScreens, ListRowsAndTheSelectedRow)
+{
+    FILE *fp = fopen("win_list.tag", "wb");
+    ASSERT_NE(fp, nullptr);
+    fputs("---------- a.c ----------\na.c 3 alpha()\na.c 9 beta()\n", fp);
+    fclose(fp);
+    load_tag_file("win_list.tag");
+    list_shown = 1;
+    cur_index = 1;
+    picture p(hwndL);
+    const int h = list_char_height;
+    EXPECT_EQ(p.at(1, 2 * h + 1), GetSysColor(COLOR_WINDOWTEXT));   // the selected row
+    EXPECT_NE(p.at(1, 3 * h + 1), GetSysColor(COLOR_WINDOWTEXT));   // the next row
+    bool status_ink = false;
+    for (int x = 0; x < 200 && !status_ink; ++x) status_ink = p.at(x, h / 2) != p.at(0, 4 * h + h / 2 + 40);
+    EXPECT_TRUE(status_ink);
 }
 
 }  // namespace

@@ -1,16 +1,10 @@
-// The LIST, CODE, RELATION and PROPERTY screens as empty windows,
+// The CODE, RELATION and PROPERTY screens as empty windows,
 // until their own window code replaces them.  A screen's close only hides
 // it; MAIN destroys the screens.
 #include <windows.h>
 
 #include "shell/screens.h"
 #include "shell/win/startup_win.h"
-
-// VOK-PLACEHOLDER: the LIST screen.
-LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
 
 // VOK-PLACEHOLDER: the CODE screen; its output edit covers the client area.
 LRESULT CALLBACK code_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
