@@ -201,6 +201,15 @@ int prop_choose_value(int n)
     return 0;
 }
 
+int prop_clear_box()
+{
+    if (!has_cur_box()) return 1;
+    para_clear_line(cur_box);
+    host_set_edit_text(prop_value_edit, "");
+    host_repaint(hwndO);
+    return 0;
+}
+
 int toggle_gen_rel(int flags, int letter)
 {
     bool act = false;

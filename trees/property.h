@@ -33,6 +33,10 @@ int prop_select_member(int s);
 // The value list's entry n, its "//" comment cut, into the value edit; 0, 1 no entry.
 int prop_choose_value(int n);
 
+// Empties the whole parameter line of the current box and the value edit,
+// and repaints the FORM screen; 0, 1 without a current box.
+int prop_clear_box();
+
 // The FORM gesture's mode switch: 's' at a press with Shift (and not both
 // buttons) flips the mode and remembers the flags, 'e' at the release flips
 // it back when flags were remembered.  1 when the mode flipped, else 0.

@@ -1,4 +1,4 @@
-// The LIST, FLOW, CODE, RELATION and PROPERTY screens as empty windows,
+// The LIST, FLOW and CODE screens as empty windows,
 // until their own window code replaces them.  A screen's close only hides
 // it; MAIN destroys the screens.
 #include <windows.h>
@@ -38,17 +38,5 @@ LRESULT CALLBACK code_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         MoveWindow(static_cast<HWND>(code_out_hwnd), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
         return 0;
     }
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
-
-// VOK-PLACEHOLDER: the RELATION screen.
-LRESULT CALLBACK relation_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
-
-// VOK-PLACEHOLDER: the PROPERTY screen.
-LRESULT CALLBACK property_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
     return hide_screen_on_close(hwnd, msg, wparam, lparam);
 }
