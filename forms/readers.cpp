@@ -7,7 +7,9 @@
 
 #include "forms/kinds.h"
 #include "forms/matcher.h"
+#include "forms/xwindow.h"
 #include "shell/dirs.h"
+#include "shell/startup.h"
 #include "shell/text.h"
 
 namespace {
@@ -40,31 +42,40 @@ void readers_reset()
     memset(delim_tbl, 0, sizeof delim_tbl);
 }
 
-int list_struct_members(win_handle listbox, const char *kind, const char *name)
+int struct_kind_file(char *out, int size, const char *kind)
 {
-    host_list_reset(listbox);
-    copy_bounded(last_kind, sizeof last_kind, kind);
-    char *dot = strrchr(last_kind, '.');
-    if (dot != nullptr) *dot = '\0';
-    copy_bounded(last_name, sizeof last_name, name);
-    char file[100], wanted[100] = "";
-    copy_bounded(file, sizeof file, kind);
-    if (strcmp(last_kind, "TAG") == 0) {
-        copy_bounded(wanted, sizeof wanted, name);
-    } else if (!not_tree_or_hbox(last_kind)) {
-        copy_bounded(wanted, sizeof wanted, last_kind);
-        copy_bounded(file, sizeof file, "BOX.S");
-    } else if (!not_item_kind(last_kind)) {
-        copy_bounded(wanted, sizeof wanted, last_kind);
-        copy_bounded(file, sizeof file, "XITEM.S");
+    const char *name = kind;
+    char cls[100];
+    if (xwin_mode && xwindow_col1(kind, &name)) {
+        copy_bounded(cls, sizeof cls, name);
+        cut_extension(cls);
+        name = cls;
     }
-    if (is_case_file(file)) copy_bounded(file, sizeof file, "CASE.S");
+    format_text(out, size, "%s.s", name);
+    return 0;
+}
+
+int walk_struct_members(const char *kind, const char *name, char *file, int file_size, struct_member_fn each,
+                        void *ctx)
+{
+    char base[100], wanted[100] = "";
+    copy_bounded(base, sizeof base, kind);
+    char *dot = strrchr(base, '.');
+    if (dot != nullptr) *dot = '\0';
+    copy_bounded(file, file_size, kind);
+    if (strcmp(base, "TAG") == 0) {
+        copy_bounded(wanted, sizeof wanted, name);
+    } else if (!not_tree_or_hbox(base)) {
+        copy_bounded(wanted, sizeof wanted, base);
+        copy_bounded(file, file_size, "BOX.S");
+    } else if (!not_item_kind(base)) {
+        copy_bounded(wanted, sizeof wanted, base);
+        copy_bounded(file, file_size, "XITEM.S");
+    }
+    if (is_case_file(file)) copy_bounded(file, file_size, "CASE.S");
     set_delims("={,};\t\r\n ");
     FILE *fp = dir_fopen(file, "r");
-    if (fp == nullptr) {
-        add_line(listbox, "?(%s)", file);
-        return 0;
-    }
+    if (fp == nullptr) return -1;
     bool listing = wanted[0] == '\0';
     int count = 0;
     char line[1000];
@@ -80,9 +91,10 @@ int list_struct_members(win_handle listbox, const char *kind, const char *name)
         }
         if (match_pattern(line, "0bstructb&S&b&S&0b=0b{", nullptr, cap) != nullptr) continue;
         if (match_pattern(line, "0b&S&b&S&0b;", nullptr, cap) != nullptr) {
-            char member[100];
+            char type[100], member[100];
+            copy_capture(type, sizeof type, cap[0], cap[1]);
             copy_capture(member, sizeof member, cap[2], cap[3]);
-            host_list_add(listbox, member);
+            each(type, member, ctx);
             ++count;
             continue;
         }
@@ -91,6 +103,26 @@ int list_struct_members(win_handle listbox, const char *kind, const char *name)
     }
     fclose(fp);
     return count;
+}
+
+namespace {
+
+void add_member(const char *, const char *member, void *list) { host_list_add(static_cast<win_handle>(list), member); }
+
+}  // namespace
+
+int list_struct_members(win_handle listbox, const char *kind, const char *name)
+{
+    host_list_reset(listbox);
+    copy_bounded(last_kind, sizeof last_kind, kind);
+    char *dot = strrchr(last_kind, '.');
+    if (dot != nullptr) *dot = '\0';
+    copy_bounded(last_name, sizeof last_name, name);
+    char file[100];
+    const int count = walk_struct_members(kind, name, file, sizeof file, add_member, listbox);
+    if (count >= 0) return count;
+    add_line(listbox, "?(%s)", file);
+    return 0;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "trees/launch.h"
 #include "trees/list_filter.h"
 #include "trees/list_rules.h"
+#include "trees/property.h"
 #include "trees/listings.h"
 #include "trees/flow_chart.h"
 #include "trees/graph.h"
@@ -26,5 +27,6 @@ int trees_reset_all()
     tree_build_reset();
     tree_box_calls_clear();
     graph_reset();
+    property_reset();
     return 0;
 }

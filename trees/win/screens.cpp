@@ -1,6 +1,5 @@
-// The CODE, RELATION and PROPERTY screens as empty windows,
-// until their own window code replaces them.  A screen's close only hides
-// it; MAIN destroys the screens.
+// The CODE screen as an output edit alone, until its own window code
+// replaces it.  Its close only hides it; MAIN destroys the screens.
 #include <windows.h>
 
 #include "shell/screens.h"
@@ -21,17 +20,5 @@ LRESULT CALLBACK code_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         MoveWindow(static_cast<HWND>(code_out_hwnd), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
         return 0;
     }
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
-
-// VOK-PLACEHOLDER: the RELATION screen.
-LRESULT CALLBACK relation_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
-}
-
-// VOK-PLACEHOLDER: the PROPERTY screen.
-LRESULT CALLBACK property_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
-{
     return hide_screen_on_close(hwnd, msg, wparam, lparam);
 }
