@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "shell/host.h"
 
@@ -192,10 +193,15 @@ int host_copy_file(const char *from, const char *to, int fail_if_exists)
 #else
     const std::string source = native_path(from), target = native_path(to);
 #endif
-    const auto mode = fail_if_exists != 0 ? std::filesystem::copy_options::none
-                                          : std::filesystem::copy_options::overwrite_existing;
+    // A plain byte copy: the Windows library's copy_file does not overwrite
+    // reliably under Wine.
     std::error_code error;
-    return std::filesystem::copy_file(source, target, mode, error) && !error ? 0 : -1;
+    if (fail_if_exists != 0 && std::filesystem::exists(target, error)) return -1;
+    std::ifstream in(source, std::ios::binary);
+    if (!in) return -1;
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (in.peek() != std::ifstream::traits_type::eof()) out << in.rdbuf();
+    return out.good() ? 0 : -1;
 }
 
 int host_start_process(const char *exe, char *cmdline, char *error_text, int size)

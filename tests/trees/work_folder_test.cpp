@@ -76,14 +76,14 @@ TEST_F(WorkFolder, CopyInQuestionsAndResults)
     };
     for (const auto &c : cases) {
         std::filesystem::remove("work/a.c");
-        if (c.target_there) anal_test::write_file("work/a.c", "old\r\ntext\n");
+        if (c.target_there) anal_test::write_file("work/a.c", "old\ntext\n");
         capture::boxes.clear();
         capture::answers.assign(c.answers.begin(), c.answers.end());
         // An existing target fails the first copy by itself; a scripted failure then goes to the second.
         capture::copy_failures = c.failures + (c.target_there && c.failures > 0 ? 1 : 0);
         EXPECT_EQ(work_copy_in(nullptr, "0:a.c"), c.result) << c.what;
         EXPECT_EQ(questions(), c.asked) << c.what;
-        const std::string want = c.copied ? "new text\n" : c.target_there ? "old\r\ntext\n" : "<missing>";
+        const std::string want = c.copied ? "new text\n" : c.target_there ? "old\ntext\n" : "<missing>";
         EXPECT_EQ(anal_test::read_file("work/a.c"), want) << c.what;
     }
     ASSERT_FALSE(capture::boxes.empty());
