@@ -1,13 +1,13 @@
 #F2    x	   y	endx	endy	class     	name      
-      20	  20	 120	  50	PROJ      	sales     
-     200	  20	 300	  50	FUNC      	main      
-     200	  90	 300	 120	FUNC      	read_data 
-     200	 160	 300	 190	FUNC      	report    
-     380	  90	 480	 120	BOX       	table     
-     380	 160	 480	 190	ITEM      	total     
-      40	 120	 150	 170	COMMENT   	          
-      40	 220	 160	 250	COMMENT   	          
-     380	 230	 480	 260	STRING    	          
+      10	  22	 100	  42	PROJ      	sales     
+     170	  22	 260	  42	FUNC      	main      
+     170	  62	 260	  82	FUNC      	read_data 
+     170	 102	 260	 122	FUNC      	report    
+     330	  62	 420	  82	BOX       	table     
+     330	 102	 420	 122	ITEM      	total     
+      20	  55	 120	  90	COMMENT   	          
+      20	  97	 130	 122	COMMENT   	          
+     480	  22	 580	  42	STRING    	          
 #L2 from	  to	name      
        0	   1	on_set
        1	   2	call

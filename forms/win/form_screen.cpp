@@ -606,6 +606,8 @@ int open_form_file(HWND owner, const char *name)
     if (get_wsize("FORM", &x, &y, &w, &h) == 0 && w > 0 && h > 0) MoveWindow(form, x, y, w, h, TRUE);
     hidden_flags[hidden_form] = 0;
     ShowWindow(form, SW_SHOWNORMAL);
+    SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(form);
     repaint(form);
     SetFocus(form);
     return 0;
