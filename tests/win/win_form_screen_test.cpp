@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/form_state.h"
+#include "forms/formfile.h"
 #include "forms/model.h"
 #include "forms/win/form_screen.h"
 #include "shell/main_state.h"
@@ -198,6 +199,25 @@ TEST_F(form_screen, LeftDragMovesAndDeleteRemoves)
     EXPECT_EQ(get_box_count(), 0);
     shot empty;
     EXPECT_EQ(empty.at(170, 220), 0xFFFFFFu);
+}
+
+TEST_F(form_screen, MainCommandOpensAFormFile)
+{
+    box(40, 40, 140, 80);
+    box(300, 40, 400, 80);
+    ASSERT_EQ(save_form("two.f"), 0);
+    form_reset();
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "two.f");
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, press_ok);
+    SendMessageA(static_cast<HWND>(hwndE), WM_COMMAND, 11, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(get_box_count(), 2);
+    char name[100] = "";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "two.f");
+    shot opened;
+    EXPECT_EQ(opened.at(350, 40), blue);
+    ShowWindow(form_window(), SW_HIDE);
 }
 
 }  // namespace
