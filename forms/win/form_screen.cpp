@@ -342,8 +342,12 @@ void left_up(HWND hwnd, int x, int y)
     last_up_left = 1;
     SetFocus(hwnd);
     erase_band(hwnd);
-    if (gesture.x >= 0 && gesture.box < 0 && !gesture.create) box_at_point(x, y, nullptr);
-    if (gesture.x >= 0) {
+    const bool empty_press =
+        gesture.box < 0 && (!gesture.create || corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr) < 0);
+    if (gesture.x >= 0 && empty_press) {
+        char folder[dir_path_size];
+        load_name_list(target_field_handle(), "vokpos.dat", folder, 0);  // a press on an empty place
+    } else if (gesture.x >= 0) {
         if (gesture.create) create_up(hwnd, x, y);
         else relate_up(hwnd, x, y);
     }

@@ -201,6 +201,19 @@ TEST_F(form_screen, LeftDragMovesAndDeleteRemoves)
     EXPECT_EQ(empty.at(170, 220), 0xFFFFFFu);
 }
 
+TEST_F(form_screen, LeftDragFromACornerResizes)
+{
+    const int b = box(100, 200, 180, 260);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 180, 260);
+    send(WM_LBUTTONUP, 0, 200, 290);
+    int x, y, ex, ey;
+    get_box_rect(b, &x, &y, &ex, &ey);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 200);
+    EXPECT_EQ(ex, 200);
+    EXPECT_EQ(ey, 290);
+}
+
 TEST_F(form_screen, MainCommandOpensAFormFile)
 {
     box(40, 40, 140, 80);
