@@ -354,6 +354,22 @@ void left_up(HWND hwnd, int x, int y)
     gesture_reset();
 }
 
+// The names of a kind's ".d" file into the target list; a FORM box stands
+// for the form in use, named by the form-name field without its extension.
+void list_kind_names(const char *kind, char (&folder)[dir_path_size])
+{
+    char base[100];
+    if (strcmp(kind, "FORM") == 0) {
+        field_text(form_name_edit, base, sizeof base);
+        char *dot = strrchr(base, '.');
+        if (dot != nullptr) *dot = '\0';
+    } else {
+        copy_bounded(base, sizeof base, kind);
+    }
+    char file[120];
+    if (format_text(file, sizeof file, "%s.d", base) == 0) load_name_list(target_field_handle(), file, folder, 2);
+}
+
 void right_down(HWND hwnd, int keys, int x, int y)
 {
     if (click_move_pending) {
@@ -394,9 +410,13 @@ void right_up(HWND hwnd, int x, int y)
     if (changed != 1) {
         const int box = box_at_point(gesture.x, gesture.y, hwnd);
         rclick_kind[0] = rclick_name[0] = '\0';
-        if (box >= 0) {
+        char folder[dir_path_size];
+        if (box < 0) {
+            load_name_list(target_field_handle(), "vokpos2.dat", folder, 0);
+        } else {
             copy_box_kind(box, rclick_kind);
             copy_box_name(box, rclick_name);
+            list_kind_names(rclick_kind, folder);
         }
     }
     if (changed == 1 || sel_changed) repaint(hwnd);

@@ -230,6 +230,20 @@ TEST_F(form_screen, MainCommandOpensAFormFile)
     EXPECT_STREQ(name, "two.f");
     shot opened;
     EXPECT_EQ(opened.at(350, 40), blue);
+
+    // Save (system command 4) after a move writes the moved box; reloading gives it back.
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 50);
+    send(WM_LBUTTONUP, 0, 70, 150);
+    const UINT_PTR save_timer = SetTimer(nullptr, 0, 100, press_ok);
+    SendMessageA(form_window(), WM_SYSCOMMAND, 4, 0);
+    KillTimer(nullptr, save_timer);
+    EXPECT_EQ(form_changed, 0);
+    form_reset();
+    ASSERT_EQ(load_form("two.f"), 0);
+    int x, y, ex, ey;
+    get_box_rect(form_sta, &x, &y, &ex, &ey);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, 140);
     ShowWindow(form_window(), SW_HIDE);
 }
 
