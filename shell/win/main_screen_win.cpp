@@ -13,6 +13,7 @@
 #include "calc/calc_host.h"
 #include "forms/model.h"
 #include "forms/multi_cur.h"
+#include "forms/win/form_screen.h"
 #include "generators/htmlattr.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
@@ -387,6 +388,10 @@ void open_entry(HWND hwnd)
         }
         ShowWindow(hw(hwndC), SW_SHOWNORMAL);
         SetFocus(hw(code_out_hwnd));
+        return;
+    }
+    if (kind == entry_form) {
+        open_form_file(hwnd, text);
         return;
     }
     if (kind != entry_other || editor[0] != '\0') {
