@@ -1,15 +1,673 @@
-// The FORM screen as an empty window, until the form designer's window code
-// replaces it.
+// The FORM screen's window: its children and their places, the canvas paint,
+// the mouse gestures that create, move, resize and relate boxes, and the
+// keys that copy, paste, undo, delete and scroll.  A gesture runs from a
+// button-down to its button-up; Shift at the press swaps 生成 and 関連 for it.
 #include "forms/win/form_screen.h"
 
-#include "shell/win/startup_win.h"
+#include <cstring>
 
-// VOK-PLACEHOLDER: the FORM screen creates them: HWND pane_hwnd[pane_count]; HWND form_name_edit;
+#include "forms/box_paint.h"
+#include "forms/copysplit.h"
+#include "forms/form_places.h"
+#include "forms/form_state.h"
+#include "forms/formfile.h"
+#include "forms/keypad_nav.h"
+#include "forms/keys.h"
+#include "forms/model.h"
+#include "forms/relmove.h"
+#include "forms/undo.h"
+#include "shell/dirs.h"
+#include "shell/keypad.h"
+#include "shell/main_layout.h"
+#include "shell/main_state.h"
+#include "shell/msgbox.h"
+#include "shell/screens.h"
+#include "shell/startup.h"
+#include "shell/text.h"
+#include "shell/win/main_screen_win.h"
+#include "shell/win/startup_win.h"
+#include "shell/wsize.h"
+
 HWND pane_hwnd[pane_count];
 HWND form_name_edit;
 
-// VOK-PLACEHOLDER: the FORM screen.
+namespace {
+
+const int name_edit_id = 1;
+const int counter_id = 2;
+const int name_label_id = 99;
+const int pane_first_id = 100;
+const int pad_first_id = 0x14;
+const int key_first_id = 0x28;
+const int bitmap_key_first = 7;  // key buttons 7..10 ("sH" "sV" "mH" "mV") are owner-drawn
+const int bitmap_key_last = 10;
+const int min_box_side = 12;     // a created box is at least this wide and high
+const int corner_tolerance = 6;  // a press this near a corner resizes
+const int delete_linked = 2;     // delete_box_cmd: the box still has relations
+
+const char refusal_text[] = "本機能は未サポートです";
+const char refusal_caption[] = "TAVIR警告画面";
+
+HWND star_button;
+HWND occurrence_label;
+HWND name_label;
+HWND key_buttons[key_button_count];
+HWND pad_buttons[pad_button_count];
+
+// The gesture in progress (-1: none).
+struct gesture_rec {
+    int x, y;            // where it started
+    int last_x, last_y;  // the last point a rubber band was drawn to
+    int box;             // the box hit at the start
+    int button;          // 0 left, 1 right
+    int keys;            // the MK_ word of the press
+    int create;          // 1: 生成 for this gesture (gen_rel_mode swapped by Shift)
+    int band;            // 1 while a rubber band is on the screen
+    int band_rect[4];    // its rectangle
+};
+gesture_rec gesture = {-1, -1, -1, -1, -1, -1, 0, 0, 0, {0, 0, 0, 0}};
+
+HWND child(HWND parent, const char *cls, const char *caption, DWORD style, int id)
+{
+    HWND w = CreateWindowA(cls, caption, WS_CHILD | WS_VISIBLE | style, 200, 26, 131, 26, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app_instance, nullptr);
+    if (w != nullptr && main_font != nullptr) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(main_font), TRUE);
+    return w;
+}
+
+void create_controls(HWND hwnd)
+{
+    star_button = child(hwnd, "BUTTON", "★", BS_PUSHBUTTON, 0);
+    MoveWindow(star_button, 0, 0, 16, 16, FALSE);
+    form_name_edit = child(hwnd, "EDIT", "", WS_BORDER | ES_AUTOHSCROLL | ES_CENTER, name_edit_id);
+    occurrence_label = child(hwnd, "STATIC", "", WS_BORDER | SS_RIGHT, counter_id);
+    win_handle handles[pad_button_count];
+    for (int i = 0; i < pad_button_count; ++i) {
+        pad_buttons[i] = child(hwnd, "BUTTON", pad_button_captions[i], WS_BORDER, pad_first_id + i);
+        handles[i] = pad_buttons[i];
+    }
+    register_buttons('O', handles, pad_button_count);
+    for (int i = 0; i < key_button_count; ++i) {
+        const bool drawn = i >= bitmap_key_first && i <= bitmap_key_last;
+        key_buttons[i] = child(hwnd, "BUTTON", drawn ? "" : key_button_captions[i], drawn ? BS_OWNERDRAW : WS_BORDER,
+                               key_first_id + i);
+    }
+    for (int i = 0; i < pane_count; ++i) {
+        pane_hwnd[i] = CreateWindowA("EDIT", "", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 20, 20, hwnd,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(pane_first_id + i)), app_instance,
+                                     nullptr);
+        if (main_font != nullptr) SendMessageA(pane_hwnd[i], WM_SETFONT, reinterpret_cast<WPARAM>(main_font), TRUE);
+    }
+    name_label = CreateWindowA("STATIC", "", WS_CHILD | WS_BORDER, 200, 26, 131, 26, hwnd,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(name_label_id)), app_instance, nullptr);
+    if (main_font != nullptr) SendMessageA(name_label, WM_SETFONT, reinterpret_cast<WPARAM>(main_font), TRUE);
+}
+
+void place(HWND w, const control_place &p)
+{
+    MoveWindow(w, p.x, p.y, p.w, p.h, TRUE);
+    if (p.hidden) ShowWindow(w, SW_HIDE);
+}
+
+void size_controls(int w, int h)
+{
+    set_canvas_size(w, h);
+    form_layout_rec layout;
+    form_layout(w, h, &layout);
+    place(form_name_edit, layout.name_edit);
+    place(occurrence_label, layout.counter);
+    for (int i = 0; i < key_button_count; ++i) place(key_buttons[i], layout.keys[i]);
+    for (int i = 0; i < pad_button_count; ++i) place(pad_buttons[i], layout.pads[i]);
+}
+
+void repaint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+void paint(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    paint_form(dc, client.right, client.bottom);
+    EndPaint(hwnd, &ps);
+}
+
+void print_client(HWND hwnd, HDC dc)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    paint_form(dc, client.right, client.bottom);
+}
+
+void draw_bitmap_button(const DRAWITEMSTRUCT *d)
+{
+    const int id = static_cast<int>(d->CtlID);
+    if (id < key_first_id + bitmap_key_first || id > key_first_id + bitmap_key_last) return;
+    const int r = 2 * (id - key_first_id - bitmap_key_first);
+    if (r + 1 >= 8 || bitmaps[r].handle == nullptr || bitmaps[r + 1].handle == nullptr) return;
+    const int saved = SaveDC(d->hDC);
+    HDC mem = CreateCompatibleDC(d->hDC);
+    SelectObject(mem, (d->itemState & ODS_SELECTED) != 0 ? bitmaps[r].handle : bitmaps[r + 1].handle);
+    BitBlt(d->hDC, 0, 0, bitmaps[r].width, bitmaps[r].height, mem, 0, 0, SRCCOPY);
+    RestoreDC(d->hDC, saved);
+    DeleteDC(mem);
+}
+
+int refuse(HWND hwnd) { return msg_box(hwnd, refusal_text, refusal_caption, MB_ICONINFORMATION); }
+
+void field_text(win_handle field, char *out, int size)
+{
+    out[0] = '\0';
+    if (field != nullptr) GetWindowTextA(static_cast<HWND>(field), out, size);
+}
+
+// Gestures --------------------------------------------------------------
+
+void gesture_reset()
+{
+    gesture.box = gesture.last_x = gesture.last_y = gesture.x = gesture.y = -1;
+    gesture.band = 0;
+}
+
+void gesture_start(int keys, int button, int x, int y)
+{
+    gesture.keys = keys;
+    gesture.button = button;
+    gesture.create = (gen_rel_mode != 0) != ((keys & MK_SHIFT) != 0) ? 1 : 0;
+    gesture.x = x;
+    gesture.y = y;
+    gesture.last_x = gesture.last_y = -1;
+    gesture.band = 0;
+    ShowWindow(name_label, SW_HIDE);
+}
+
+// Draws (or, drawn twice, erases) the rubber band of rectangle r.
+void toggle_band(HWND hwnd, const int (&r)[4])
+{
+    HDC dc = GetDC(hwnd);
+    SetROP2(dc, R2_NOT);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r[0], r[1], r[2], r[3]);
+    SelectObject(dc, old);
+    SetROP2(dc, R2_COPYPEN);
+    ReleaseDC(hwnd, dc);
+}
+
+void erase_band(HWND hwnd)
+{
+    if (gesture.band) toggle_band(hwnd, gesture.band_rect);
+    gesture.band = 0;
+}
+
+void show_band(HWND hwnd, int x0, int y0, int x1, int y1)
+{
+    erase_band(hwnd);
+    gesture.band_rect[0] = x0, gesture.band_rect[1] = y0, gesture.band_rect[2] = x1, gesture.band_rect[3] = y1;
+    toggle_band(hwnd, gesture.band_rect);
+    gesture.band = 1;
+}
+
+// The moved or grown outline of the box under the left press.
+void left_band(HWND hwnd, int x, int y)
+{
+    int box = corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr);
+    const bool grow = box >= 0;
+    if (!grow) box = box_at_point(gesture.x, gesture.y, nullptr);
+    if (box < 0) return;
+    int r[4];
+    get_box_rect(box, &r[0], &r[1], &r[2], &r[3]);
+    if (grow) grow_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.x, y - gesture.y);
+    else shift_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.x, y - gesture.y);
+    show_band(hwnd, r[0], r[1], r[2], r[3]);
+}
+
+void mouse_move(HWND hwnd, int keys, int x, int y)
+{
+    if (gesture.x < 0 || !gesture.create) return;
+    if ((keys & MK_RBUTTON) != 0 && (keys & MK_LBUTTON) == 0) {
+        if (x <= gesture.x || y <= gesture.y) return;
+        show_band(hwnd, gesture.x, gesture.y, x, y);
+    } else if ((keys & MK_LBUTTON) != 0 && (keys & MK_RBUTTON) == 0) {
+        left_band(hwnd, x, y);
+    } else {
+        return;
+    }
+    gesture.last_x = x;
+    gesture.last_y = y;
+}
+
+// The End key's one-click move of the current box to an empty place.
+void click_move(HWND hwnd, int keys, int x, int y)
+{
+    click_move_pending = 0;
+    if (gesture.box >= 0) {
+        msg_box(hwnd, "既存の矩形の上に重ねて移動出来ません", msg_caption_text, MB_ICONHAND);
+    } else if (cur_box < 0) {
+        MessageBeep(0);
+    } else {
+        const int dx = x - box_table[cur_box].x, dy = y - box_table[cur_box].y;
+        const bool ctrl = (keys & MK_CONTROL) != 0;
+        move_with_children(cur_box, dx, dy, ctrl);
+        undo_note_move(ctrl ? 1 : 0, cur_box, dx, dy);
+    }
+    repaint(hwnd);
+    gesture_reset();
+}
+
+void paste_click(HWND hwnd, int keys, int x, int y)
+{
+    if (gesture.box < 0) {
+        if (paste_saved(x, y) == 0) repaint(hwnd);
+        else msg_box(hwnd, "セーブファイルが存在しません", msg_caption_text, MB_ICONHAND);
+        if (pending_op == op_paste_once && (keys & MK_CONTROL) == 0) {
+            delete_frames();
+            pending_op = op_none;
+            repaint(hwnd);
+        }
+    } else {
+        char kind[kind_size];
+        copy_box_kind(gesture.box, kind);
+        const bool keeps = strcmp(kind, "DETAIL") == 0 || strcmp(kind, "TAIL") == 0 || strcmp(kind, "UNION") == 0 ||
+                           strcmp(kind, "HTML") == 0;
+        if (!keeps) msg_box(hwnd, "既存の矩形の上に重ねて貼り付け出来ません", msg_caption_text, MB_ICONHAND);
+    }
+    gesture_reset();
+}
+
+void left_down(HWND hwnd, int keys, int x, int y)
+{
+    undo_clear();
+    gesture_start(keys, 0, x, y);
+    if (pending_op >= op_align_h_once && pending_op <= op_align_v_repeat) {
+        align_to_current(x, y, pending_op, align_button);
+        if (pending_op <= op_align_v_once) pending_op = op_none;
+        repaint(hwnd);
+        gesture_reset();
+        return;
+    }
+    gesture.box = box_at_point(x, y, nullptr);
+    if (click_move_pending) click_move(hwnd, keys, x, y);
+    else if (pending_op != op_none) paste_click(hwnd, keys, x, y);
+    else if ((keys & MK_RBUTTON) != 0) gesture_reset();
+}
+
+void relate_up(HWND hwnd, int x, int y)
+{
+    const int b = box_at_point(x, y, hwnd);
+    if (b < 0 || gesture.box < 0) return;
+    if (b == gesture.box) {
+        if (sel_changed) repaint(hwnd);
+        sel_changed = 0;
+        return;
+    }
+    char name[name_size];
+    field_text(target_field.edit, name, sizeof name);
+    const int a = gesture.box;
+    const int r = gesture.keys == (MK_LBUTTON | MK_CONTROL) ? unrelate_pair(a, b, name, hwnd, target_field.edit)
+                                                            : relate_boxes(a, b, name, hwnd, target_field_handle());
+    if (r == -2) MessageBeep(0);
+    if (r == -1) {
+        if ((gesture.keys & MK_CONTROL) != 0) add_links_from_list(a, b, target_field_handle(), hwnd);
+        else add_link(a, b, name, hwnd);
+    }
+    repaint(hwnd);
+}
+
+void create_up(HWND hwnd, int x, int y)
+{
+    const bool ctrl = (gesture.keys & MK_CONTROL) != 0;
+    const int dx = x - gesture.x, dy = y - gesture.y;
+    const int saved = relate_off;
+    if (ctrl) relate_off = 1;
+    int changed = 0;
+    const int corner = corner_at_point(gesture.x, gesture.y, corner_tolerance, hwnd);
+    if (corner >= 0) {
+        changed = resize_box(corner, dx, dy);
+    } else {
+        const int box = box_at_point(gesture.x, gesture.y, hwnd);
+        if (box >= 0 && (dx != 0 || dy != 0)) {
+            changed = move_box(box, dx, dy);
+            if (ctrl) move_children(box, dx, dy);
+            if (changed == 1) undo_note_move(ctrl ? 1 : 0, box, dx, dy);
+        }
+    }
+    relate_off = saved;
+    if (changed == 1 || sel_changed) repaint(hwnd);
+    sel_changed = 0;
+}
+
+void left_up(HWND hwnd, int x, int y)
+{
+    last_up_left = 1;
+    SetFocus(hwnd);
+    erase_band(hwnd);
+    const bool empty_press =
+        gesture.box < 0 && (!gesture.create || corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr) < 0);
+    if (gesture.x >= 0 && empty_press) {
+        char folder[dir_path_size];
+        load_name_list(target_field_handle(), "vokpos.dat", folder, 0);  // a press on an empty place
+    } else if (gesture.x >= 0) {
+        if (gesture.create) create_up(hwnd, x, y);
+        else relate_up(hwnd, x, y);
+    }
+    gesture_reset();
+}
+
+// The names of a kind's ".d" file into the target list; a FORM box stands
+// for the form in use, named by the form-name field without its extension.
+void list_kind_names(const char *kind, char (&folder)[dir_path_size])
+{
+    char base[100];
+    if (strcmp(kind, "FORM") == 0) {
+        field_text(form_name_edit, base, sizeof base);
+        char *dot = strrchr(base, '.');
+        if (dot != nullptr) *dot = '\0';
+    } else {
+        copy_bounded(base, sizeof base, kind);
+    }
+    char file[120];
+    if (format_text(file, sizeof file, "%s.d", base) == 0) load_name_list(target_field_handle(), file, folder, 2);
+}
+
+void right_down(HWND hwnd, int keys, int x, int y)
+{
+    if (click_move_pending) {
+        click_move_pending = 0;
+        repaint(hwnd);
+    }
+    if (pending_op != op_none) {
+        const int box = box_at_point(x, y, nullptr);
+        char kind[kind_size] = "";
+        if (box >= 0) copy_box_kind(box, kind);
+        if (strcmp(kind, "HTML") != 0 && strcmp(kind, "FORM") != 0) {
+            pending_op = op_none;
+            delete_frames();
+            repaint(hwnd);
+        }
+        gesture_reset();
+        return;
+    }
+    undo_clear();
+    gesture_start(keys, 1, x, y);
+    if ((keys & MK_LBUTTON) != 0) gesture_reset();
+}
+
+void right_up(HWND hwnd, int x, int y)
+{
+    last_up_left = 0;
+    SetFocus(hwnd);
+    erase_band(hwnd);
+    ShowWindow(name_label, SW_HIDE);
+    if (gesture.x < 0) return;
+    int changed = 0;
+    if ((gesture.keys & ~MK_SHIFT) == (MK_RBUTTON | MK_CONTROL)) {
+        const int pressed = box_at_point(gesture.x, gesture.y, nullptr);
+        if (pressed >= 0) changed = move_box_index(box_at_point(x, y, nullptr), pressed) == 0 ? 1 : 0;
+    } else if (gesture.create) {
+        changed = add_box_rect(gesture.x, gesture.y, x, y, min_box_side);
+    }
+    if (changed != 1) {
+        const int box = box_at_point(gesture.x, gesture.y, hwnd);
+        rclick_kind[0] = rclick_name[0] = '\0';
+        char folder[dir_path_size];
+        if (box < 0) {
+            load_name_list(target_field_handle(), "vokpos2.dat", folder, 0);
+        } else {
+            copy_box_kind(box, rclick_kind);
+            copy_box_name(box, rclick_name);
+            list_kind_names(rclick_kind, folder);
+        }
+    }
+    if (changed == 1 || sel_changed) repaint(hwnd);
+    sel_changed = 0;
+    gesture_reset();
+}
+
+// Keys -----------------------------------------------------------------
+
+bool ask(HWND hwnd, const char *question)
+{
+    return msg_box(hwnd, question, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+void delete_current(HWND hwnd)
+{
+    if (cur_box < 0) {
+        msg_box(hwnd, "カレント矩形が有りません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    click_move_pending = 1;
+    repaint(hwnd);
+    if (ask(hwnd, "カレントの矩形を削除をしますか？")) {
+        if (delete_box_cmd(cur_box, 0) == delete_linked && ask(hwnd, "関係も含めて強制削除をしますか？")) delete_box_cmd(cur_box, 1);
+    }
+    click_move_pending = 0;
+    repaint(hwnd);
+}
+
+void arm_move(HWND hwnd)
+{
+    if (cur_box < 0) {
+        msg_box(hwnd, "カレント矩形が有りません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    click_move_pending = 1;
+    repaint(hwnd);
+    if (!ask(hwnd, "カレントの矩形を１クリック移動しますか？")) {
+        click_move_pending = 0;
+        repaint(hwnd);
+    }
+}
+
+void undo_last(HWND hwnd)
+{
+    if (undo_paste() == 0 || undo_align() == 0 || undo_move() == 0) repaint(hwnd);
+    else msg_box(hwnd, "回復出来ません", msg_caption_text, MB_ICONHAND);
+}
+
+void copy_current(HWND hwnd, int n)
+{
+    if (holds_swapped_detail(cur_box)) {
+        msg_box(hwnd, "ヘッドDETAILはコピー出来ません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    if (copy_to_saveform(cur_box, n == 0 || n == 2 ? 1 : 2) != 0) {
+        msg_box(hwnd, "セーブファイルを作れません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    pending_op = n < 2 ? op_paste_once : op_paste_repeat;
+    undo_clear_redraw(hwnd);
+}
+
+void delete_subtree_key(HWND hwnd)
+{
+    pending_op = op_delete_question;
+    undo_clear_redraw(hwnd);
+    if (ask(hwnd, "カレント矩形の配下を一括削除しますか？") && cur_box >= 0) delete_subtree(cur_box);
+    pending_op = op_none;
+    repaint(hwnd);
+}
+
+// The function keys: 1 when taken.
+bool function_key(HWND hwnd, unsigned key)
+{
+    if (key >= VK_F1 && key <= VK_F4) {
+        copy_current(hwnd, static_cast<int>(key - VK_F1));
+    } else if (key == VK_F5) {
+        delete_subtree_key(hwnd);
+    } else if (key >= VK_F6 && key <= VK_F9) {
+        pending_op = op_align_h_once + static_cast<int>(key - VK_F6);
+        align_button = gesture.button;
+        undo_clear_redraw(hwnd);
+    } else if (key == VK_F11) {
+        undo_last(hwnd);
+    } else if (key == VK_F10 || key == VK_F12) {
+        refuse(hwnd);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
+{
+    if (key == VK_SHIFT) {
+        shift_held = 0;
+        shift_down = 0;
+        undo_clear();
+        return;
+    }
+    if (keypad_nav_step(hwnd, hwnd, key, lparam) != 0) return;
+    if (function_key(hwnd, key) || key == VK_CONTROL) return;
+    undo_clear();
+    switch (key) {
+    case VK_ESCAPE: SetActiveWindow(static_cast<HWND>(hwndE)); return;
+    case VK_TAB: SetActiveWindow(static_cast<HWND>(hwndP)); return;
+    case 'Z':
+        if (toggle_frame() != 0) repaint(hwnd);
+        return;
+    case VK_DELETE: delete_current(hwnd); return;
+    case VK_END: arm_move(hwnd); return;
+    case VK_RETURN: case VK_SPACE: case VK_PRIOR: case 'L': refuse(hwnd); return;
+    default: scroll_form(hwnd, static_cast<int>(key)); return;
+    }
+}
+
+// The system-menu and button commands built here; the others are refused.
+void command(HWND hwnd, int id)
+{
+    if (id == 0) {
+        ShowWindow(static_cast<HWND>(hwndE), SW_SHOWNORMAL);
+        SetFocus(static_cast<HWND>(hwndE));
+        return;
+    }
+    static const unsigned pad_keys[] = {0, 0, 0, VK_LEFT, VK_DELETE, VK_DOWN, VK_RIGHT, VK_UP, VK_HOME, VK_INSERT, VK_NEXT, 0};
+    if (id >= pad_first_id && id < pad_first_id + pad_button_count && pad_keys[id - pad_first_id] != 0) {
+        SetFocus(hwnd);
+        SendMessageA(hwnd, WM_KEYUP, pad_keys[id - pad_first_id], 0);
+    }
+}
+
+void save_current(HWND hwnd)
+{
+    char name[100];
+    field_text(form_name_edit, name, sizeof name);
+    if (name[0] == '\0') {
+        MessageBeep(0);
+        msg_box(hwnd, "保存するファイル名を入れてください", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    char question[300];
+    format_text(question, sizeof question, "ファィル(%s)を保存します、よろしいですか？", name);
+    if (!ask(hwnd, question)) return;
+    scroll_form(hwnd, 0x777);
+    const int failed = save_form(name);
+    scroll_form(hwnd, 0x888);
+    if (failed != 0) {
+        char text[300];
+        format_text(text, sizeof text, "ファイル(%s)を保存出来ません", name);
+        msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    clear_form_changed();
+}
+
+void sys_command(HWND hwnd, WPARAM wparam)
+{
+    const unsigned id = static_cast<unsigned>(wparam & 0xFFF0) == SC_MINIMIZE ? SC_MINIMIZE : static_cast<unsigned>(wparam);
+    switch (id) {
+    case SC_MINIMIZE: ShowWindow(hwnd, SW_HIDE); return;
+    case 4: save_current(hwnd); return;
+    case 11:
+        form_reset();
+        SetWindowTextA(form_name_edit, "");
+        repaint(hwnd);
+        return;
+    default: DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0); return;
+    }
+}
+
+void mouse_point(LPARAM lparam, int *x, int *y)
+{
+    *x = static_cast<short>(LOWORD(lparam));
+    *y = static_cast<short>(HIWORD(lparam));
+}
+
+// The mouse messages: 1 when handled.
+bool mouse_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    int x, y;
+    mouse_point(lparam, &x, &y);
+    const int keys = static_cast<int>(wparam);
+    switch (msg) {
+    case WM_MOUSEMOVE: mouse_move(hwnd, keys, x, y); return true;
+    case WM_LBUTTONDOWN: left_down(hwnd, keys, x, y); return true;
+    case WM_LBUTTONUP: left_up(hwnd, x, y); return true;
+    case WM_RBUTTONDOWN: right_down(hwnd, keys, x, y); return true;
+    case WM_RBUTTONUP: right_up(hwnd, x, y); return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+int open_form_file(HWND owner, const char *name)
+{
+    char found[1024];
+    if (locate_file(found, sizeof found, name) != 0) {
+        char question[300];
+        format_text(question, sizeof question, "指定されたフォームファイル(%s)が見つかりません、新規に作りますか？", name);
+        if (msg_box(owner, question, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return 1;
+    }
+    HWND form = static_cast<HWND>(hwndO);
+    SetWindowTextA(form_name_edit, name);
+    form_reset();
+    load_form(name);
+    undo_clear();
+    int x = 0, y = 0, w = 0, h = 0;
+    SetWindowTextA(form, "[ﾌｫｰﾑ]Ornak.C言語作図ソフト");
+    if (get_wsize("FORM", &x, &y, &w, &h) == 0 && w > 0 && h > 0) MoveWindow(form, x, y, w, h, TRUE);
+    hidden_flags[hidden_form] = 0;
+    ShowWindow(form, SW_SHOWNORMAL);
+    SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(form);
+    repaint(form);
+    SetFocus(form);
+    return 0;
+}
+
 LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
+    if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
+    if (mouse_message(hwnd, msg, wparam, lparam)) return 0;
+    switch (msg) {
+    case WM_CREATE: create_controls(hwnd); break;
+    case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
+    case WM_SETFOCUS: fkey_accept(hwnd); return 0;
+    case WM_PAINT: paint(hwnd); return 0;
+    case WM_PRINTCLIENT: print_client(hwnd, reinterpret_cast<HDC>(wparam)); return 0;
+    case WM_CLOSE:
+        ShowWindow(hwnd, SW_HIDE);
+        hidden_flags[hidden_form] = 1;
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wparam == 1 && lparam == SW_PARENTOPENING && hidden_flags[hidden_form] == 1) return 0;
+        if (wparam == 1 && lparam == 0) hidden_flags[hidden_form] = 0;
+        break;
+    case WM_IME_SETCONTEXT: ShowWindow(name_label, SW_HIDE); break;
+    case WM_DRAWITEM: draw_bitmap_button(reinterpret_cast<const DRAWITEMSTRUCT *>(lparam)); break;
+    case WM_CTLCOLORSTATIC:
+        SetTextColor(reinterpret_cast<HDC>(wparam), RGB(0, 0, 0));
+        SetBkColor(reinterpret_cast<HDC>(wparam), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    case WM_KEYDOWN:
+        if (wparam == VK_SHIFT) shift_held = shift_down = 1;
+        return 0;
+    case WM_KEYUP: form_key_up(hwnd, static_cast<unsigned>(wparam), lparam); return 0;
+    case WM_COMMAND: command(hwnd, LOWORD(wparam)); return 0;
+    case WM_SYSCOMMAND: sys_command(hwnd, wparam); return 0;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wparam, lparam);
 }

@@ -13,6 +13,7 @@
 #include "calc/calc_host.h"
 #include "forms/model.h"
 #include "forms/multi_cur.h"
+#include "forms/win/form_screen.h"
 #include "generators/htmlattr.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
@@ -31,6 +32,7 @@
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/views.h"
+#include "shell/win/dialogs_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
 
@@ -252,6 +254,8 @@ void target_to_common(int op)
 bool function_key(HWND hwnd, WPARAM key)
 {
     switch (key) {
+    case VK_F1: open_param_dlg(app_instance, hwnd); return true;
+    case VK_F1 + 1: open_project_dlg(app_instance, hwnd); return true;
     case VK_F1 + 2: refill_file_list(); return true;
     case VK_F1 + 3: switch_project(hwnd); return true;
     case VK_F1 + 4: register_multi_key(); return true;
@@ -389,6 +393,10 @@ void open_entry(HWND hwnd)
         SetFocus(hw(code_out_hwnd));
         return;
     }
+    if (kind == entry_form) {
+        open_form_file(hwnd, text);
+        return;
+    }
     if (kind != entry_other || editor[0] != '\0') {
         refuse_waiting(hwnd);
         return;
@@ -494,6 +502,12 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
         if (id == 1) msg_box(owner, about_text, msg_caption_text, MB_ICONINFORMATION);
         else open_homepage(owner);
+        return true;
+    }
+    if (id == 73 || id == 66) {
+        HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
+        if (id == 73) open_param_dlg(app_instance, owner);
+        else open_project_dlg(app_instance, owner);
         return true;
     }
     if (id == 93) {

@@ -72,7 +72,9 @@ HWND create_screen(HINSTANCE instance, const char *cls, const char *label, HWND 
         w = desk.right - desk.left;
         h = desk.bottom - desk.top;
     }
-    HWND hwnd = CreateWindowExA(0, cls, caption, WS_OVERLAPPEDWINDOW, x, y, w, h, owner, nullptr, instance, nullptr);
+    // The main screen paints its text area around its fields and buttons.
+    const DWORD style = WS_OVERLAPPEDWINDOW | (strcmp(cls, "TAVIR") == 0 ? WS_CLIPCHILDREN : 0);
+    HWND hwnd = CreateWindowExA(0, cls, caption, style, x, y, w, h, owner, nullptr, instance, nullptr);
     set_whwnd(cls, hwnd);
     return hwnd;
 }

@@ -107,7 +107,7 @@ std::string wait_for_caption(HWND hwnd, const char *caption)
     return text;
 }
 
-std::string answer_box(HWND owner, int button)
+HWND wait_for_box(HWND owner)
 {
     found_window f = {1, "#32770", owner};
     for (DWORD i = 0; i < polls && f.pid != 0; ++i) {
@@ -115,11 +115,17 @@ std::string answer_box(HWND owner, int button)
         EnumWindows(match_box, reinterpret_cast<LPARAM>(&f));
         if (f.pid != 0) Sleep(poll_ms);
     }
-    if (f.pid != 0) return "<no box>";
+    return f.pid != 0 ? nullptr : f.hwnd;
+}
+
+std::string answer_box(HWND owner, int button)
+{
+    HWND box = wait_for_box(owner);
+    if (box == nullptr) return "<no box>";
     std::string text;
-    EnumChildWindows(f.hwnd, longest_static, reinterpret_cast<LPARAM>(&text));
-    PostMessageA(f.hwnd, WM_COMMAND, static_cast<WPARAM>(button), 0);
-    for (DWORD i = 0; i < polls && IsWindow(f.hwnd); ++i) Sleep(poll_ms);
+    EnumChildWindows(box, longest_static, reinterpret_cast<LPARAM>(&text));
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    for (DWORD i = 0; i < polls && IsWindow(box); ++i) Sleep(poll_ms);
     return text;
 }
 

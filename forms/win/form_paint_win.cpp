@@ -1,0 +1,173 @@
+// The FORM canvas drawn with GDI: the portable painting (box looks, comment
+// texts and shapes, routed links, WORK marks, the armed frame) replayed onto
+// a device context.  Every line end goes through clip_moveto/clip_lineto.
+#include <windows.h>
+
+#include <cstring>
+
+#include "forms/box_paint.h"
+#include "forms/link_route.h"
+#include "forms/model.h"
+#include "forms/queries.h"
+#include "forms/win/form_screen.h"
+
+namespace {
+
+const int marked_cap = 256;  // red links drawn after the others; more stay purple
+
+// The pens and fonts of one paint, made once and deleted at its end.
+struct paint_tools {
+    HPEN pens[pen_count];
+    HFONT label_font;
+    HFONT text_font;  // null: the device context's own font
+    HFONT dc_font;
+    HBRUSH arrow_brush;
+};
+
+void clip_moveto(HDC dc, int x, int y) { MoveToEx(dc, x, clip_y(y), nullptr); }
+void clip_lineto(HDC dc, int x, int y) { LineTo(dc, x, clip_y(y)); }
+
+void make_tools(HDC dc, paint_tools *t)
+{
+    for (int p = 0; p < pen_count; ++p) {
+        const pen_rec &r = paint_pens[p];
+        t->pens[p] = p == pen_dc ? static_cast<HPEN>(GetStockObject(BLACK_PEN))
+                                 : CreatePen(r.dotted ? PS_DOT : PS_SOLID, r.width, r.colour);
+    }
+    t->label_font = CreateFontA(font_h, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    t->text_font = font_w != 0 ? CreateFontA(font_w, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, font_face(font_text))
+                               : nullptr;
+    t->dc_font = static_cast<HFONT>(SelectObject(dc, t->label_font));
+    t->arrow_brush = CreateSolidBrush(colour_purple);
+}
+
+void free_tools(HDC dc, paint_tools *t)
+{
+    SelectObject(dc, t->dc_font);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    for (int p = 0; p < pen_count; ++p)
+        if (p != pen_dc) DeleteObject(t->pens[p]);
+    DeleteObject(t->label_font);
+    if (t->text_font != nullptr) DeleteObject(t->text_font);
+    DeleteObject(t->arrow_brush);
+}
+
+void draw_shape(HDC dc, const paint_tools &t, const shape_item &s)
+{
+    SelectObject(dc, t.pens[s.pen]);
+    switch (s.kind) {
+    case shape_lines:
+        if (s.n < 1) return;
+        clip_moveto(dc, s.pts[0].x, s.pts[0].y);
+        for (int k = 1; k < s.n; ++k) clip_lineto(dc, s.pts[k].x, s.pts[k].y);
+        return;
+    case shape_ellipse: {
+        HGDIOBJ old = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, s.pts[0].x, clip_y(s.pts[0].y), s.pts[1].x, clip_y(s.pts[1].y));
+        SelectObject(dc, old);
+        return;
+    }
+    case shape_arrow: {
+        POINT p[3];
+        for (int k = 0; k < 3; ++k) p[k] = {s.pts[k].x, clip_y(s.pts[k].y)};
+        HGDIOBJ old = SelectObject(dc, t.arrow_brush);
+        SetPolyFillMode(dc, WINDING);
+        Polygon(dc, p, 3);
+        SelectObject(dc, old);
+        return;
+    }
+    default: return;
+    }
+}
+
+void draw_text(HDC dc, const paint_tools &t, const text_item &x)
+{
+    HFONT font = x.font == font_label ? t.label_font : t.text_font != nullptr ? t.text_font : t.dc_font;
+    SelectObject(dc, font);
+    const COLORREF old_text = SetTextColor(dc, x.colour == colour_default ? RGB(0, 0, 0) : x.colour);
+    COLORREF old_back = GetBkColor(dc);
+    if (x.back == colour_button_face) SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    else if (x.back != colour_default) SetBkColor(dc, x.back);
+    TextOutA(dc, x.x, x.y, x.text, static_cast<int>(strlen(x.text)));
+    SetTextColor(dc, old_text);
+    SetBkColor(dc, old_back);
+}
+
+// The frame and label of every framed box, in table order.
+void paint_frames(HDC dc, const paint_tools &t)
+{
+    for (int i = form_sta; i < form_num; ++i) {
+        if (!box_framed(i)) continue;
+        box_look look;
+        box_look_of(i, &look);
+        if (!look.drawn) continue;
+        const box_rec &b = box_table[i];
+        SelectObject(dc, t.pens[look.pen]);
+        for (int s = 0; s < look.shadow_num; ++s) {
+            const int dx = look.shadows[s].x, dy = look.shadows[s].y;
+            Rectangle(dc, b.x + dx, clip_y(b.y + dy), b.endx + dx, clip_y(b.endy + dy));
+        }
+        Rectangle(dc, b.x, clip_y(b.y), b.endx + look.right_extra, clip_y(b.endy));
+        for (int k = 0; k < look.text_num; ++k) draw_text(dc, t, look.texts[k]);
+    }
+}
+
+// The texts and shapes of the styled boxes (comments, STRING frames).
+void paint_styled(HDC dc, const paint_tools &t)
+{
+    static text_item texts[box_text_cap];
+    shape_item shapes[4];
+    for (int i = form_sta; i < form_num; ++i) {
+        if (box_style[i] == style_label || box_level[i] != cur_level) continue;
+        int shape_n = 0;
+        const int n = box_text_items(i, texts, box_text_cap, shapes, 4, &shape_n);
+        for (int k = 0; k < shape_n; ++k) draw_shape(dc, t, shapes[k]);
+        for (int k = 0; k < n; ++k) draw_text(dc, t, texts[k]);
+    }
+}
+
+void paint_links(HDC dc, const paint_tools &t)
+{
+    shape_item items[link_item_cap];
+    for (int l = l_sta; l < l_num; ++l) {
+        const int n = link_paint_items(l, items, link_item_cap);
+        for (int k = 0; k < n; ++k) draw_shape(dc, t, items[k]);
+    }
+    int marked[marked_cap];
+    const int m = marked_links(marked, marked_cap);
+    for (int r = 0; r < m; ++r) {
+        const int n = link_items(marked[r], pen_link_marked, items, link_item_cap);
+        for (int k = 0; k < n; ++k) draw_shape(dc, t, items[k]);
+    }
+}
+
+void paint_work_marks(HDC dc, const paint_tools &t)
+{
+    int boxes[marked_cap];
+    const int n = work_mark_boxes(boxes, marked_cap);
+    for (int k = 0; k < n; ++k) {
+        shape_item s{shape_lines, pen_box_related, 5, {}};
+        frame_box_points(boxes[k], s.pts);
+        draw_shape(dc, t, s);
+    }
+}
+
+}  // namespace
+
+int paint_form(HDC dc, int width, int height)
+{
+    get_qfont();
+    paint_prepare();
+    links_prepare();
+    paint_tools t;
+    make_tools(dc, &t);
+    SetBkMode(dc, OPAQUE);
+    paint_frames(dc, t);
+    paint_styled(dc, t);
+    paint_links(dc, t);
+    paint_work_marks(dc, t);
+    shape_item frame{shape_lines, pen_box_armed, 5, {}};
+    if (armed_frame(width, height, frame.pts) != 0) draw_shape(dc, t, frame);
+    free_tools(dc, &t);
+    return 0;
+}

@@ -1,0 +1,250 @@
+// The FORM screen in-process: a small form printed into a DIB section shows
+// its box frames and links at the model's places, and real mouse and key
+// messages create, move and delete boxes (Shift swapping the mode for one
+// gesture).  Timers answer the questions from inside their modal loops.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "forms/form_state.h"
+#include "forms/formfile.h"
+#include "forms/model.h"
+#include "forms/win/form_screen.h"
+#include "shell/main_state.h"
+#include "shell/msgbox.h"
+#include "shell/screens.h"
+#include "shell/startup.h"
+#include "shell/win/startup_win.h"
+#include "shell/wsize.h"
+
+namespace {
+
+HWND form_window() { return static_cast<HWND>(hwndO); }
+
+const int shot_w = 640, shot_h = 400;
+const unsigned blue = 0x0000FF, red = 0xFF0000, purple = 0x800080;  // DIB pixels 0x00RRGGBB
+
+// The FORM client area printed through WM_PRINTCLIENT.
+struct shot {
+    unsigned *bits = nullptr;
+    HBITMAP bitmap = nullptr;
+    HDC dc = nullptr;
+    shot()
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = shot_w;
+        info.bmiHeader.biHeight = -shot_h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void *p = nullptr;
+        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0);
+        bits = static_cast<unsigned *>(p);
+        dc = CreateCompatibleDC(nullptr);
+        SelectObject(dc, bitmap);
+        SendMessageA(form_window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+    }
+    ~shot()
+    {
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    unsigned at(int x, int y) const { return bits[y * shot_w + x] & 0xFFFFFF; }
+    // Whether colour appears in column x between y0 and y1.
+    bool column_has(int x, int y0, int y1, unsigned colour) const
+    {
+        for (int y = y0; y <= y1; ++y)
+            if (at(x, y) == colour) return true;
+        return false;
+    }
+};
+
+// Presses OK on every open box while the timer runs.
+void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+LPARAM at_point(int x, int y) { return MAKELPARAM(x, y); }
+
+class form_screen : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        init_wsize();
+        main_state_reset();
+        app_instance = instance;
+        create_main_font();
+        ASSERT_EQ(register_classes(instance), 0);
+        ASSERT_EQ(create_windows(instance), 0);
+        SetWindowPos(form_window(), nullptr, 0, 0, shot_w + 40, shot_h + 80, SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT client;
+        GetClientRect(form_window(), &client);
+        SendMessageA(form_window(), WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    }
+    void SetUp() override
+    {
+        forms_reset_all();
+        form_reset();
+        gen_rel_mode = 1;
+    }
+    static int box(int x0, int y0, int x1, int y1)
+    {
+        add_box_rect(x0, y0, x1, y1, 12);
+        return form_num - 1;
+    }
+    static void send(UINT msg, WPARAM keys, int x, int y) { SendMessageA(form_window(), msg, keys, at_point(x, y)); }
+};
+
+TEST_F(form_screen, ChildrenAreCreatedWithTheirIds)
+{
+    EXPECT_EQ(GetDlgCtrlID(form_name_edit), 1);
+    for (int i = 0; i < pane_count; ++i) {
+        ASSERT_NE(pane_hwnd[i], nullptr);
+        EXPECT_EQ(GetDlgCtrlID(pane_hwnd[i]), 100 + i);
+        EXPECT_FALSE(GetWindowLongA(pane_hwnd[i], GWL_STYLE) & WS_VISIBLE);
+    }
+    EXPECT_NE(GetDlgItem(form_window(), 0x14), nullptr);
+    EXPECT_NE(GetDlgItem(form_window(), 0x40), nullptr);
+}
+
+TEST_F(form_screen, PrintedFormShowsFramesAndLinks)
+{
+    const int a = box(40, 40, 140, 80);
+    const int b = box(300, 40, 400, 80);
+    add_link(a, b, "call", nullptr);
+    reset_cur_box();
+    cur_link = -1;
+    shot plain;
+    EXPECT_EQ(plain.at(90, 40), blue) << "top edge of the first box";
+    EXPECT_EQ(plain.at(139, 60), blue) << "right edge, one pixel inside endx";
+    EXPECT_EQ(plain.at(350, 79), blue) << "bottom edge of the second box";
+    EXPECT_EQ(plain.at(220, 60), purple) << "the link between the boxes";
+    EXPECT_EQ(plain.at(220, 20), 0xFFFFFFu) << "white canvas above the link";
+
+    set_cur_box(a);
+    shot current;
+    EXPECT_EQ(current.at(90, 40), red) << "the current box is drawn red";
+    EXPECT_EQ(current.at(350, 40), blue);
+}
+
+TEST_F(form_screen, ArmedOperationFramesTheClientArea)
+{
+    box(40, 40, 140, 80);
+    pending_op = op_paste_once;
+    shot armed;
+    EXPECT_EQ(armed.at(1, 100), 0xFF00FFu);
+    pending_op = op_none;
+    shot quiet;
+    EXPECT_EQ(quiet.at(1, 100), 0xFFFFFFu);
+}
+
+struct create_case {
+    const char *name;
+    int mode;      // gen_rel_mode
+    WPARAM keys;   // key word of the press
+    int x1, y1;    // release point (press at 100, 200)
+    int created;
+};
+
+TEST_F(form_screen, RightDragCreatesInGenerateModeShiftSwaps)
+{
+    const create_case cases[] = {
+        {"生成 drag", 1, MK_RBUTTON, 180, 260, 1},
+        {"関連 drag", 0, MK_RBUTTON, 180, 260, 0},
+        {"関連 with Shift", 0, MK_RBUTTON | MK_SHIFT, 180, 260, 1},
+        {"生成 with Shift", 1, MK_RBUTTON | MK_SHIFT, 180, 260, 0},
+        {"too small", 1, MK_RBUTTON, 110, 260, 0},
+        {"up and left", 1, MK_RBUTTON, 50, 150, 0},
+    };
+    for (const create_case &c : cases) {
+        form_reset();
+        gen_rel_mode = c.mode;
+        send(WM_RBUTTONDOWN, c.keys, 100, 200);
+        send(WM_RBUTTONUP, 0, c.x1, c.y1);
+        ASSERT_EQ(get_box_count(), c.created) << c.name;
+        EXPECT_EQ(gen_rel_mode, c.mode) << c.name << ": the mode returns after the gesture";
+        if (c.created == 0) continue;
+        int x, y, ex, ey;
+        get_box_rect(form_num - 1, &x, &y, &ex, &ey);
+        EXPECT_EQ(x, 100);
+        EXPECT_EQ(y, 200);
+        EXPECT_EQ(ex, 180);
+        EXPECT_EQ(ey, 260);
+    }
+}
+
+TEST_F(form_screen, LeftDragMovesAndDeleteRemoves)
+{
+    const int b = box(100, 200, 180, 260);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 130, 230);
+    send(WM_LBUTTONUP, 0, 160, 250);
+    int x, y, ex, ey;
+    get_box_rect(b, &x, &y, &ex, &ey);
+    EXPECT_EQ(x, 130);
+    EXPECT_EQ(y, 220);
+    EXPECT_EQ(ex, 210);
+    EXPECT_EQ(ey, 280);
+    shot moved;
+    EXPECT_EQ(moved.at(170, 220), red) << "the moved box is current and drawn at its new place";
+
+    set_cur_box(b);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, press_ok);
+    const LPARAM extended = 0x01000000;  // the Delete key of the editing block, not the keypad's
+    SendMessageA(form_window(), WM_KEYUP, VK_DELETE, extended);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(get_box_count(), 0);
+    shot empty;
+    EXPECT_EQ(empty.at(170, 220), 0xFFFFFFu);
+}
+
+TEST_F(form_screen, LeftDragFromACornerResizes)
+{
+    const int b = box(100, 200, 180, 260);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 180, 260);
+    send(WM_LBUTTONUP, 0, 200, 290);
+    int x, y, ex, ey;
+    get_box_rect(b, &x, &y, &ex, &ey);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 200);
+    EXPECT_EQ(ex, 200);
+    EXPECT_EQ(ey, 290);
+}
+
+TEST_F(form_screen, MainCommandOpensAFormFile)
+{
+    box(40, 40, 140, 80);
+    box(300, 40, 400, 80);
+    ASSERT_EQ(save_form("two.f"), 0);
+    form_reset();
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "two.f");
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, press_ok);
+    SendMessageA(static_cast<HWND>(hwndE), WM_COMMAND, 11, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(get_box_count(), 2);
+    char name[100] = "";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "two.f");
+    shot opened;
+    EXPECT_EQ(opened.at(350, 40), blue);
+
+    // Save (system command 4) after a move writes the moved box; reloading gives it back.
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 50);
+    send(WM_LBUTTONUP, 0, 70, 150);
+    const UINT_PTR save_timer = SetTimer(nullptr, 0, 100, press_ok);
+    SendMessageA(form_window(), WM_SYSCOMMAND, 4, 0);
+    KillTimer(nullptr, save_timer);
+    EXPECT_EQ(form_changed, 0);
+    form_reset();
+    ASSERT_EQ(load_form("two.f"), 0);
+    int x, y, ex, ey;
+    get_box_rect(form_sta, &x, &y, &ex, &ey);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, 140);
+    ShowWindow(form_window(), SW_HIDE);
+}
+
+}  // namespace
