@@ -301,6 +301,30 @@ TEST_F(dialogs, ProjectDialogHomeAndRefusals)
 
 namespace {
 
+// The folder browser's answer, set before a browse is clicked.
+int browser_answer;
+HWND browser_owner;
+
+BOOL CALLBACK find_owned_box(HWND hwnd, LPARAM lp)
+{
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") != 0 || GetWindow(hwnd, GW_OWNER) != browser_owner || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND *>(lp) = hwnd;
+    return FALSE;
+}
+
+void CALLBACK answer_browser(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND box = nullptr;
+    EnumWindows(find_owned_box, reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr) return;
+    KillTimer(nullptr, id);
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(browser_answer), 0);
+}
+
 void CALLBACK close_project_dialog(HWND, UINT, UINT_PTR id, DWORD)
 {
     HWND dlg = FindWindowA("#32770", "プロジェクトの設定");
@@ -442,4 +466,28 @@ TEST_F(dialogs, ParamDialogProposesTheRegistryEditorWithoutTakingIt)
     EXPECT_STREQ(editor, "");
     EXPECT_EQ(file_text("vokparameter.dat"), "<none>");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_name);
+}
+
+// The folder browser opens on the last folder; a chosen folder fills the
+// row's slot and becomes the last one, a cancel leaves both.
+TEST_F(dialogs, ProjectDialogBrowseFillsTheRowsSlot)
+{
+    ASSERT_NE(open_modeless(PROJECT_DLG, project_dlg_proc), nullptr);
+    browser_owner = dlg;
+    click(dlg, PD_PAGE_NEXT);
+    browser_answer = IDCANCEL;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, answer_browser);
+    click(dlg, PD_BROWSE2);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(item_text(dlg, PD_SLOT2), "");
+    EXPECT_STREQ(projdlg_slots[12], "");
+    EXPECT_STREQ(projdlg_last_folder, "c:\\");
+
+    browser_answer = IDOK;
+    timer = SetTimer(nullptr, 0, 100, answer_browser);
+    click(dlg, PD_BROWSE2);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(item_text(dlg, PD_SLOT2), "C:\\");
+    EXPECT_STREQ(projdlg_slots[12], "C:\\");
+    EXPECT_STREQ(projdlg_last_folder, "C:\\");
 }
