@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/win/program_probe.h"
+
 namespace {
 
 std::string program;  // the sample application
@@ -23,44 +25,8 @@ HWND main_window, sub_window;
 
 const int wait_steps = 300;  // 100 ms each: how long a window or a log line may take
 
-std::string windows_path(const std::string &p)
-{
-    std::string w = p[0] == '/' ? "Z:" + p : p;
-    for (char &c : w) {
-        if (c == '/') c = '\\';
-    }
-    return w;
-}
-
-struct found_window {
-    DWORD pid;
-    const char *cls;
-    HWND hwnd;
-};
-
-BOOL CALLBACK match_window(HWND hwnd, LPARAM lp)
-{
-    auto *f = reinterpret_cast<found_window *>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[64];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == f->pid && lstrcmpA(cls, f->cls) == 0) {
-        f->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND wait_for_window(const char *cls)
-{
-    found_window f = {proc.dwProcessId, cls, nullptr};
-    for (int i = 0; i < wait_steps && f.hwnd == nullptr; ++i) {
-        EnumWindows(match_window, reinterpret_cast<LPARAM>(&f));
-        if (f.hwnd == nullptr) Sleep(100);
-    }
-    return f.hwnd;
-}
+// A window of the sample application's class.
+HWND sample_window(const char *cls) { return wait_for_window(proc.dwProcessId, cls); }
 
 std::string log_text()
 {
@@ -121,8 +87,8 @@ TEST_F(Generated, TheSampleApplicationRuns)
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &proc));
-    main_window = wait_for_window("swin1");
-    sub_window = wait_for_window("swin2");
+    main_window = sample_window("swin1");
+    sub_window = sample_window("swin2");
     ASSERT_NE(nullptr, main_window);
     ASSERT_NE(nullptr, sub_window);
     EXPECT_TRUE(logged("p_init 0 I"));
