@@ -1,7 +1,8 @@
 // Fuzz target over the generators' file readers: the first byte chooses the
 // file the rest of the input becomes (a definition file, "wtype.dat",
-// "itype.dat", "htmlattr.dat", a kind's ".r" or ".s" file, or a template),
-// and the reader of that file runs on it from a fresh state.
+// "itype.dat", "htmlattr.dat", a kind's ".r" or ".s" file, a template, or
+// the structures "TAG.s" and text file of a page), and the reader of that
+// file runs on it from a fresh state.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,13 +12,14 @@
 #include "forms/para.h"
 #include "generators/defs.h"
 #include "generators/gen_entry.h"
+#include "generators/gen_html.h"
 #include "generators/gen_support.h"
 #include "generators/htmlattr.h"
 #include "shell/text.h"
 
 namespace {
 
-const char *const file_names[] = {"fz.R", "wtype.dat", "itype.dat", "htmlattr.dat", "fzkind.r", "fzkind.s", "fz.tc"};
+const char *const file_names[] = {"fz.R", "wtype.dat", "itype.dat", "htmlattr.dat", "fzkind.r", "fzkind.s", "fz.tc", "TAG.s"};
 const int file_count = sizeof file_names / sizeof file_names[0];
 
 void write_input(const char *name, const uint8_t *data, size_t size)
@@ -41,6 +43,30 @@ void one_box_form()
     copy_bounded(para_buf, para_cap, "1 \"two\" three four\n\n");
     link_table[0] = link_rec{0, 1, "a"};
     l_num = 1;
+}
+
+// A page whose elements read their attributes from "TAG.s" and their text
+// from the same bytes as "fz.txt", split by sections and "%after".
+void page_form(const uint8_t *data, size_t size)
+{
+    write_input("fz.txt", data, size);
+    const char *const words = "is_bef\n\tinput\nis_str\n\tp\n\t%\nis_pre\n\tp\nis_scr\n\tscript\n";
+    write_input("htmlattr.dat", reinterpret_cast<const uint8_t *>(words), strlen(words));
+    load_htmlattr();
+    forms_reset_all();
+    form_alloc();
+    const char *const rows[][3] = {{"HTML", "", "- - JScript"}, {"TAG", "html", "x"},     {"TAG", "input", "a b c yes"},
+                                   {"TAG", "p", "fz.txt sec"},   {"TAG", "%", "fz.txt"}, {"TAG", "p", "fz.txt omit"}};
+    for (const auto &r : rows) {
+        box_rec &b = box_table[form_num];
+        copy_bounded(b.kind, sizeof b.kind, r[0]);
+        copy_bounded(b.name, sizeof b.name, r[1]);
+        b.y = form_num++;
+        const size_t len = strlen(para_buf);
+        format_text(para_buf + len, para_cap - len, "%s\n", r[2]);
+    }
+    for (int c = 2; c < 6; ++c) link_table[l_num++] = link_rec{c == 5 ? 4 : 1, c, "on_set"};
+    gen_html("fz.c", form_sta, form_num, l_sta, l_num);
 }
 
 }  // namespace
@@ -74,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         one_box_form();
         get_kind_ids(0);
         break;
+    case 7: page_form(data + 1, size - 1); break;
     default: {
         gen_file out{tmpfile(), false};
         if (out.fp != nullptr) {

@@ -1,7 +1,8 @@
 // Benchmark of the Win32 generators: writes and loads a FORM form of 5000
 // named controls (a font, a tab order, a grid, user-kind children, 20000
-// links), an SMENU form of 3000 items and an APP form of 1000 windows, and
-// prints the milliseconds of one gen_source of each (median of five).
+// links), an SMENU form of 3000 items, an APP form of 1000 windows and an
+// HTML page of 5000 boxes (word lists, attributes, events, text sections),
+// and prints the milliseconds of one gen_source of each (median of five).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -98,6 +99,50 @@ void build_app()
     }
 }
 
+// A page of 5000 boxes: 50 divisions of 33 inputs with attributes and an
+// event, 33 text sections and 33 list items each, and a script.
+void build_page()
+{
+    const int html = add_box("HTML", "", 0, 0, "- - JScript");
+    const int root = add_box("TAG", "html", 0, 1, "ja");
+    const int body = add_box("TAG", "body", 0, 2, "");
+    add_link(root, body, "on_set");
+    const int script = add_box("TAG", "script", 0, 3, "omit omit JScript");
+    const int check = add_box("BOX", "check", 0, 4, "");
+    add_link(body, script, "on_set");
+    add_link(script, check, "on_set");
+    add_link(html, check, "onload");
+    for (int d = 0; form_num < 5000; ++d) {
+        const int div = add_box("TAG", "div", 0, 10 + d * 100, "");
+        add_link(body, div, "on_set");
+        for (int c = 0; c < 33 && form_num + 3 <= 5000; ++c) {
+            const int y = 10 + d * 100 + c;
+            const int input = add_box("TAG", "input", 0, y, "text q" + std::to_string(c) + " checked omit v");
+            const int p = add_box("TAG", "p", 0, y, "bpage.txt s" + std::to_string(c % 10));
+            const int li = add_box("TAG", "li", 0, y, "");
+            add_link(div, input, "on_set");
+            add_link(div, p, "on_set");
+            add_link(div, li, "on_set");
+            add_link(input, check, "onchange");
+        }
+    }
+}
+
+// The word lists, structures and text sections the page reads.
+void write_page_files()
+{
+    FILE *fp = fopen("htmlattr.dat", "w");
+    fputs("is_bef\n\tinput\n\tli\nis_str\n\tp\nis_scr\n\tscript\nis_car\n\thtml\n\tbody\n", fp);
+    fclose(fp);
+    fp = fopen("TAG.s", "w");
+    for (int s = 0; s < 20; ++s) fprintf(fp, "struct other%d {\n\tkey a;\n\tkey b;\n};\n", s);
+    fputs("struct input {\n\tkey type;\n\tkey name;\n\toption checked;\n\tkind single;\n\tkey value;\n};\n", fp);
+    fclose(fp);
+    fp = fopen("bpage.txt", "w");
+    for (int s = 0; s < 10; ++s) fprintf(fp, "#s%d\nline one of %d\nline two\n", s, s);
+    fclose(fp);
+}
+
 // Saves the built form, then the median milliseconds of five loads and generations.
 double measure(const char *name, void (*build)())
 {
@@ -127,5 +172,7 @@ int main()
     printf("gen_bench FORM 5000 controls ms: %.1f (500)\n", measure("bform", build_form));
     printf("gen_bench SMENU 3000 items ms: %.1f (200)\n", measure("bmenu", build_menu));
     printf("gen_bench APP 1000 windows ms: %.1f (200)\n", measure("bapp", build_app));
+    write_page_files();
+    printf("gen_bench gen_html 5000 boxes ms: %.1f (500)\n", measure("bpage", build_page));
     return 0;
 }
