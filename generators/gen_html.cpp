@@ -314,11 +314,13 @@ bool open_text(int b, text_copy *rest)
 
 bool is_last_child(int b) { return child_tree[b].next == -1; }
 bool is_first_child(int b, int p) { return p >= 0 && child_tree[p].first == b; }
+// The pseudo-tag "text" with field 2 "add" breaks its lines with "<br>".
 bool breaks_lines(int b)
 {
+    if (!name_is(b, "text")) return false;
     char add[field_size];
     get_para(add, b, 2);
-    return name_is(b, "text") && strcmp(add, "add") == 0;
+    return strcmp(add, "add") == 0;
 }
 
 // The first part of an is_str element's text, up to "%after"; the file

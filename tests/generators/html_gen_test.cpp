@@ -281,6 +281,47 @@ TEST_F(GenHtml, EventAttributesAndDocumentScripts)
               got("page.html"));
 }
 
+// The ASP box's own text from the file its field 0 names: whole, or split
+// by "%after" around the children, its block closed before them and opened
+// again for the rest.
+TEST_F(GenHtml, TheAspBoxText)
+{
+    put("srv.txt", "a\nb\n%after\nc\n");
+    put("one.txt", "only\n");
+    const struct {
+        const char *name;
+        const char *file;
+        const char *want;
+    } cases[] = {
+        {"split", "srv.txt", "<%@ language=\"VBScript\" %>\n<html>\n<%\na\nb\n%>\n<i></i>\n<%\nc\n%>\n</html>\n\n"},
+        {"whole", "one.txt", "<%@ language=\"VBScript\" %>\n<html>\n<%\nonly<i></i>\n%>\n</html>\n\n"},
+        {"missing", "none.txt", "<%@ language=\"VBScript\" %>\n<html>\n<%<i></i>\n%>\n</html>\n\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int root = new_page();
+        const int asp = tag("%", c.file);
+        on(root, asp);
+        on(asp, tag("i"));
+        ASSERT_EQ(0, generate());
+        EXPECT_EQ(c.want, got("page.asp"));
+    }
+}
+
+#ifndef _WIN32
+// A page whose writes fail (its temporary is the full device) keeps the old page.
+TEST_F(GenHtml, AFailedWriteKeepsTheOldPage)
+{
+    const int root = new_page();
+    on(root, text("new"));
+    put("page.html", "old page\n");
+    std::filesystem::create_symlink("/dev/full", "g0/page.html.$$$");
+    EXPECT_EQ(1, generate());
+    EXPECT_EQ("ファイル(page.html)をオープン出来ません|", box_texts());
+    EXPECT_EQ("old page\n", got("page.html"));
+}
+#endif
+
 // A MATERIAL box's children are not walked; DETAIL and TAIL boxes take
 // their stored places for the order and are back afterwards.
 TEST_F(GenHtml, MaterialChildrenAndDetailPlaces)
