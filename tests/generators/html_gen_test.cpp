@@ -345,7 +345,7 @@ TEST_F(GenHtml, ADeepTreeIsWalked)
 {
     next("HTML", "", "");
     int parent = tag("html");
-    const int depth = 20000;
+    const int depth = 8000;
     for (int d = 0; d < depth; ++d) {
         const int c = tag("i");
         on(parent, c);
