@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/kinds.h"
@@ -19,6 +20,7 @@
 #include "generators/defs.h"
 #include "generators/xdisplay.h"
 #include "shell/dirs.h"
+#include "shell/sjis.h"
 #include "shell/text.h"
 
 int x_first[box_cap];
@@ -46,13 +48,24 @@ struct member {
     std::string name, value;
 };
 
-// The members of the kind's structure file with the box's fields as values;
-// false when the file is missing.
-bool read_members(int i, std::vector<member> *out)
+// The member names of each kind's structure file read in this generation
+// (a missing file: no entry in the list, kept as missing).
+std::unordered_map<std::string, std::vector<std::string>> member_cache;
+std::unordered_map<std::string, bool> member_file_found;
+
+// The member names of kind's structure file; false when the file is missing.
+bool kind_members(const char *kind, const std::vector<std::string> **names)
 {
+    const auto known = member_file_found.find(kind);
+    if (known != member_file_found.end()) {
+        *names = &member_cache[kind];
+        return known->second;
+    }
+    std::vector<std::string> &list = member_cache[kind];
+    *names = &list;
     char name[100];
-    if (format_text(name, sizeof name, "%s.s", box_table[i].kind) != 0) return false;
-    FILE *fp = dir_fopen(name, "r");
+    FILE *fp = format_text(name, sizeof name, "%s.s", kind) == 0 ? dir_fopen(name, "r") : nullptr;
+    member_file_found[kind] = fp != nullptr;
     if (fp == nullptr) return false;
     set_delims("={,};\t\r\n ");
     char line[102];
@@ -61,12 +74,49 @@ bool read_members(int i, std::vector<member> *out)
         if (match_pattern(line, "0bstructb&S&0b{", nullptr, cap) != nullptr) continue;
         if (match_pattern(line, "0bstructb&S&b&S&0b=0b{", nullptr, cap) != nullptr) continue;
         if (match_pattern(line, "0b&S&b&S&0b;", nullptr, cap) == nullptr) continue;
-        char field[gen_line_size];
-        get_para(field, i, static_cast<int>(out->size()));
-        out->push_back({std::string(cap[2], static_cast<size_t>(cap[3] - cap[2])), field});
+        list.emplace_back(cap[2], static_cast<size_t>(cap[3] - cap[2]));
     }
     fclose(fp);
     return true;
+}
+
+// The fields of box i's parameter line, split by the parameter text's field
+// rule in one pass over the line (get_para finds the line anew per field).
+std::vector<std::string> box_fields(int i)
+{
+    std::vector<std::string> fields;
+    int start = 0, end = 0;
+    if (para_line_span(i, &start, &end) != 0) return fields;
+    const char *p = para_buf + start;
+    auto line_end = [](char c) { return c == '\n' || c == '\0'; };
+    for (;;) {
+        while (*p == ' ' || *p == '\t') ++p;
+        if (line_end(*p)) return fields;
+        const char *f = p;
+        if (*p != '"') {
+            while (!line_end(*p) && *p != ' ' && *p != '\t') ++p;
+        } else {
+            for (++p; !line_end(*p);) {
+                if (*p == '"') {
+                    ++p;
+                    break;
+                }
+                p += (*p == '\\' || is_kanji1(static_cast<unsigned char>(*p))) && !line_end(p[1]) ? 2 : 1;
+            }
+        }
+        char field[gen_line_size];
+        copy_span(field, sizeof field, f, static_cast<size_t>(p - f));
+        fields.emplace_back(field);
+    }
+}
+
+// The members of box i's structure file with the box's fields as values.
+void read_members(int i, std::vector<member> *out)
+{
+    const std::vector<std::string> *names = nullptr;
+    kind_members(box_table[i].kind, &names);
+    const std::vector<std::string> fields = box_fields(i);
+    for (size_t k = 0; k < names->size(); ++k) out->push_back({(*names)[k], k < fields.size() ? fields[k] : ""});
 }
 
 bool no_value(const std::string &v) { return v.empty() || v == "omit"; }
@@ -340,6 +390,8 @@ void x_geometry(const xform_info &f, int i, int *x, int *y, int *w, int *h)
 
 int write_x_widgets(gen_file *out, const xform_info &f)
 {
+    member_cache.clear();
+    member_file_found.clear();
     for (int i = form_sta; i < form_num; ++i) {
         if (child_tree[i].parent < 0) create_tree(out, f, i, "shell");
     }

@@ -379,6 +379,9 @@ TEST_F(XGen, ArgumentRules)
          {"\tn = 0; /* t */\n\tXtSetArg(args[n], XmNvalue, \"v\"); n++;\n\tXtSetArg(args[n], XmNx, W(0)); n++;\n"},
          {"xmstr =", "XmStringFree"}},
         {"v 1 1 1 1 Lab latin1", "- c - 0 0 300 200", {"\txmstr = XmStringCreateLtoR(\"Lab\", \"latin1\");\n"}, {}},
+        // a quoted text whose last character ends in the byte 0x5C closes at its quote
+        {"v 1 1 1 1 \"一覧表\" \"ISO8859-1\" 2", "- c - 0 0 300 200",
+         {"\txmstr = XmStringCreateLtoR(\"一覧表\", \"ISO8859-1\");\n", "\tXtSetArg(args[n], XmNrows, 2); n++;\n"}, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fields);
