@@ -15,6 +15,7 @@
 #include "generators/gen_xsrc.h"
 #include "generators/htmlattr.h"
 #include "generators/work_regions.h"
+#include "generators/xdisplay.h"
 #include "shell/host.h"
 #include "shell/msgbox.h"
 #include "shell/startup.h"
@@ -97,4 +98,5 @@ void generators_reset_all()
     defs_reset();
     htmlattr_reset();
     work_regions_reset();
+    xdisplay_reset();
 }

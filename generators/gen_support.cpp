@@ -43,6 +43,20 @@ int link_from_next[link_cap];
 int link_to_head[box_cap];
 int link_to_next[link_cap];
 
+// The definition files' extension: ".x" while X-Window generation is on.
+const char *def_ext() { return xwin_mode != 0 ? ".x" : ".r"; }
+
+// True when the definition file of kind exists.
+bool def_file_exists(const char *kind)
+{
+    char name[100];
+    if (format_text(name, sizeof name, "%s%s", kind, def_ext()) != 0) return false;
+    FILE *fp = dir_fopen(name, "r");
+    if (fp == nullptr) return false;
+    fclose(fp);
+    return true;
+}
+
 bool box_ok(int i) { return i >= 0 && i < box_cap; }
 
 const int kind_id_pool = 1;    // line-buffer pool of kind_id_cache
@@ -113,7 +127,7 @@ int add_line_ids(char *line, size_t size, const char *text)
 int add_file_ids(char *line, size_t size, const char *kind)
 {
     char name[100];
-    format_text(name, sizeof name, xwin_mode != 0 ? "%s.x" : "%s.r", kind);
+    format_text(name, sizeof name, "%s%s", kind, def_ext());
     FILE *fp = dir_fopen(name, "r");
     if (fp == nullptr) return 0;
     int r = 0;
@@ -428,12 +442,7 @@ int include_kind_defs(gen_file *out)
         const bool first = seen.insert(b.kind).second;
         if (b.name[0] == '\0' || strcmp(b.kind, "FBOX") == 0 || is_control_box(i) || is_reserved_kind(i)) continue;
         if (!first) continue;
-        char name[100];
-        format_text(name, sizeof name, "%s.r", b.kind);
-        FILE *fp = dir_fopen(name, "r");
-        if (fp == nullptr) continue;
-        fclose(fp);
-        gen_put(out, i, "#include \"%s.r\"\n", b.kind);
+        if (def_file_exists(b.kind)) gen_put(out, i, "#include \"%s%s\"\n", b.kind, def_ext());
     }
     return 0;
 }
@@ -453,7 +462,8 @@ int include_work_defs(gen_file *out)
             if (strcmp(included[n], kind) == 0) return;
         }
         if (num < 1000) copy_bounded(included[num++], kind_size, kind);
-        gen_put(out, box, "#include \"%s.r\"\n", kind);
+        // X sources include only the definition files there are.
+        if (xwin_mode == 0 || def_file_exists(kind)) gen_put(out, box, "#include \"%s%s\"\n", kind, def_ext());
     };
     for (int w = form_sta; w < form_num; ++w) {
         if (!kind_of(w, "WORK")) continue;

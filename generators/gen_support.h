@@ -110,7 +110,8 @@ int link_run_edge(int l, int d);
 // The first link (in its parent's box order) from a box of kind to a FORM
 // box whose relation begins with a capital letter; -1 when none.
 int find_brush_link(const char *kind);
-// The "#include <kind>.r" lines of the user kinds and the WORK boxes' children; 0.
+// The "#include <kind>.r" lines of the user kinds and the WORK boxes' children (".x" files
+// that exist while X-Window generation is on); 0.
 int include_kind_defs(gen_file *out);
 int include_work_defs(gen_file *out);
 // The type signature of kind from <kind>.s into out ("" when missing); 0.

@@ -1,6 +1,7 @@
 // Fuzz target over the generators' file readers: the first byte chooses the
 // file the rest of the input becomes (a definition file, "wtype.dat",
-// "itype.dat", "htmlattr.dat", a kind's ".r" or ".s" file, a template, or
+// "itype.dat", "htmlattr.dat", a kind's ".r" or ".s" file, a template, the
+// X display files, the X application template, an X widget's ".s" file, or
 // the structures "TAG.s" and text file of a page), and the reader of that
 // file runs on it from a fresh state.
 #include <cstddef>
@@ -15,11 +16,14 @@
 #include "generators/gen_html.h"
 #include "generators/gen_support.h"
 #include "generators/htmlattr.h"
+#include "generators/xdisplay.h"
+#include "shell/startup.h"
 #include "shell/text.h"
 
 namespace {
 
-const char *const file_names[] = {"fz.R", "wtype.dat", "itype.dat", "htmlattr.dat", "fzkind.r", "fzkind.s", "fz.tc", "TAG.s"};
+const char *const file_names[] = {"fz.R",         "wtype.dat",   "itype.dat", "htmlattr.dat", "fzkind.r", "fzkind.s",
+                                  "fz.tc",        "xdisplay.dat", "xstring.dat", "xapp.dat",    "fzx.s",    "TAG.s"};
 const int file_count = sizeof file_names / sizeof file_names[0];
 
 void write_input(const char *name, const uint8_t *data, size_t size)
@@ -69,6 +73,38 @@ void page_form(const uint8_t *data, size_t size)
     gen_html("fz.c", form_sta, form_num, l_sta, l_num);
 }
 
+void put_text(const char *name, const char *text)
+{
+    write_input(name, reinterpret_cast<const uint8_t *>(text), strlen(text));
+}
+
+// An X form run through the X generator: an APP form with one window, or a
+// FORM form with one box of the fuzzed kind "fzx" and its callback.
+void x_form(bool application)
+{
+    forms_reset_all();
+    form_alloc();
+    const char *kinds[] = {application ? "APP" : "FORM", application ? "fzwin" : "fzx", "fzh"};
+    for (int i = 0; i < 3; ++i) {
+        copy_bounded(box_table[i].kind, sizeof box_table[i].kind, kinds[i]);
+        box_table[i].endx = box_table[i].endy = 10 * (i + 1);
+    }
+    copy_bounded(box_table[1].name, sizeof box_table[1].name, "one");
+    form_num = 3;
+    copy_bounded(para_buf, para_cap, "- t - 0 0 100 100\n\"a b\" omit 7 x y\n\n");
+    link_table[0] = application ? link_rec{0, 1, "FORM"} : link_rec{0, 1, "on_set"};
+    link_table[1] = application ? link_rec{0, 1, "SW_SHOW"} : link_rec{1, 2, "XmNactivateCallback"};
+    l_num = 2;
+    if (!application) {
+        put_text("xform.dat", "!gen_inc\n");
+        put_text("xstring.dat", "V<v\nG<g\nS<XmNlabelString\nX<XmNx\nB>Callback\nC<XmNvalue\n");
+        put_text("xwindow.dat", "fzx Xc XmCreateX\n");
+    }
+    xwin_mode = 1;
+    gen_source("fzx.c", "fzx.h");
+    xwin_mode = 0;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -100,7 +136,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         one_box_form();
         get_kind_ids(0);
         break;
-    case 7: page_form(data + 1, size - 1); break;
+    case 7:
+        read_xdisplay();
+        break;
+    case 8:
+        read_xstring();
+        xstring_text('V');
+        xstring_matches('B', "XmNactivateCallback");
+        break;
+    case 9:
+    case 10:
+        x_form(which == 9);
+        break;
+    case 11: page_form(data + 1, size - 1); break;
     default: {
         gen_file out{tmpfile(), false};
         if (out.fp != nullptr) {

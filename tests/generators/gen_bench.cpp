@@ -16,6 +16,7 @@
 #include "forms/para.h"
 #include "generators/gen_entry.h"
 #include "shell/screens.h"
+#include "shell/startup.h"
 #include "shell/text.h"
 #include "tests/support/capture_host.h"
 
@@ -143,6 +144,43 @@ void write_page_files()
     fclose(fp);
 }
 
+// An X FORM form: a board holding 5000 push buttons (a grid among them),
+// each with a callback, and 20000 links.
+void build_xform()
+{
+    const int top = add_box("FORM", "", 0, 0, "- xbench - 0 0 800 600");
+    const int board = add_box("BOARD", "board", 0, 0, "x y w h");
+    const int rep = add_box("REPEAT", "", 0, 0, "4 4 2 2");
+    const int handler = add_box("on_push", "", 0, 0, "");
+    add_link(top, board, "BEFORE");
+    for (int c = 0; c < 5000; ++c) {
+        const int b = add_box("PUSH", "x" + std::to_string(c), c % 700, c / 10, "P omit x y w h");
+        add_link(board, b, "on_set");
+        add_link(b, handler, "XmNactivateCallback");
+        if (c >= 4000 && c < 4020) add_link(rep, b, "SET");
+    }
+    while (l_num < 20000) add_link(board + 1 + l_num % 5000, handler, "X_NOTE");
+}
+
+// The template files of the X generator in the working folder.
+void x_files()
+{
+    const char *const files[][2] = {
+        {"xform.dat", "/* bench */\n!gen_inc\n"},
+        {"xwindow.dat", "BOARD XmBulletinBoard XmCreateBulletinBoard\nPUSH XmPushButton XmCreatePushButton\n"},
+        {"xstring.dat", "D<XmString\nG<XmStringCreateLtoR\nV<xmstr\nF<XmStringFree\nU<XmNuserData\nT<XmNtitle\n"
+                        "X<XmNx\nY<XmNy\nW<XmNwidth\nH<XmNheight\nS<XmNlabelString\nA>Mask\nB>Callback\n"},
+        {"PUSH.s", "struct PUSH {\n\tXmString XmNlabelString;\n\tchar CharSet;\n\tint XmNx;\n\tint XmNy;\n"
+                   "\tint XmNwidth;\n\tint XmNheight;\n};\n"},
+    };
+    for (const auto &f : files) {
+        FILE *fp = fopen(f[0], "w");
+        if (fp == nullptr) continue;
+        fputs(f[1], fp);
+        fclose(fp);
+    }
+}
+
 // Saves the built form, then the median milliseconds of five loads and generations.
 double measure(const char *name, void (*build)())
 {
@@ -174,5 +212,9 @@ int main()
     printf("gen_bench APP 1000 windows ms: %.1f (200)\n", measure("bapp", build_app));
     write_page_files();
     printf("gen_bench gen_html 5000 boxes ms: %.1f (500)\n", measure("bpage", build_page));
+    x_files();
+    xwin_mode = 1;
+    printf("gen_bench gen_xsrc FORM 5000 boxes ms: %.1f (500)\n", measure("bxform", build_xform));
+    xwin_mode = 0;
     return 0;
 }

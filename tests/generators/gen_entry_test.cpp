@@ -95,9 +95,11 @@ TEST_F(GenEntry, KindsGoToTheirGenerators)
     forms_reset_all();
     form_alloc();
     box("APP", "", 0, 0, 10, 10);
-    EXPECT_EQ(0, gen_source("x.c", "x.h"));
+    // X-Window generation goes to the X generator, which needs its template.
+    EXPECT_EQ(1, gen_source("x.c", "x.h"));
     EXPECT_EQ("", listing());
-    EXPECT_TRUE(capture::boxes.empty());
+    ASSERT_EQ(1u, capture::boxes.size());
+    EXPECT_EQ("ファイル(xapp.dat)をオープン出来ません", capture::boxes[0].text);
 }
 
 TEST_F(GenEntry, AnAppFormLoadsTheHtmlWords)

@@ -1,0 +1,6 @@
+struct BOARD {
+	Position XmNx;
+	Position XmNy;
+	Dimension XmNwidth;
+	Dimension XmNheight;
+};

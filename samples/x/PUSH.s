@@ -1,0 +1,8 @@
+struct PUSH {
+	XmString XmNlabelString;
+	char CharSet;
+	Position XmNx;
+	Position XmNy;
+	Dimension XmNwidth;
+	Dimension XmNheight;
+};
