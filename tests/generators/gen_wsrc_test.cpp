@@ -19,7 +19,7 @@
 namespace {
 
 const std::string samples = std::string(VOK_GEN_FIXTURES) + "/../samples/";
-const char *const sample_files[] = {"work.f", "sample.f", "swin1.f", "swin2.f", "smenu1.f", "wtype.dat"};
+const char *const sample_files[] = {"work.f", "wapp.f", "swin1.f", "swin2.f", "smenu1.f", "wtype.dat"};
 
 class WorkGen : public WorkTest {
 protected:
@@ -129,18 +129,38 @@ TEST_F(WorkGen, ReuseCarriesEveryFilledRegionAndBranch)
 
 TEST_F(WorkGen, DeletedBoxOfAFilledRegionRefusesAndLeavesTheSource)
 {
+    // WM_TIMER has no wtype line: its branch opens with a switch region.
+    load_work();
+    const int timer = box("WM", "WM_TIMER", 160, 320, 230, 340);
+    link(find_box("PROC", "Win2Proc"), timer, "on_set");
+    link(timer, box("ID", "b2", 250, 320, 300, 340), "on_set");
+    generate();
+    edit("p0/work.c", "\t\t/*AREA:switch*/\n\t\t\n", "\t\t/*AREA:switch*/\n\t\tswitch (wParam) {\n");
+    const std::string old = bytes("p0/work.c");
+    generate({IDYES});
+    EXPECT_EQ(1u, capture::boxes.size()) << "carried while the box stands";
+    EXPECT_EQ(old, bytes("p0/work.c"));
+    const size_t at = old.find("\t\t/*AREA:switch*/");
+    const long line = 1 + std::count(old.begin(), old.begin() + static_cast<long>(at), '\n');
+    for (int l = l_sta; l < l_num; ++l) {
+        if (link_table[l].to == timer) link_table[l].from = find_box("ID", "ok");  // no longer under a procedure's WM level
+    }
+    const std::string shown = generate({IDYES});
+    EXPECT_NE(std::string::npos, shown.find("新しいソースに無い領域")) << shown;
+    EXPECT_NE(std::string::npos, shown.find("\r\n" + std::to_string(line) + "行目")) << shown;
+    EXPECT_EQ(old, bytes("p0/work.c"));
+}
+
+// A region whose message has a wtype line is asked for by no skeleton:
+// filled, it refuses the reuse too.
+TEST_F(WorkGen, RegionOfAMessageWithAWtypeLineRefuses)
+{
     load_work();
     generate();
     edit("p0/work.c", "\tcase WM_COMMAND:\n\t\tswitch", "\tcase WM_COMMAND:\n\t\t/*AREA:switch*/\n\t\tint x;\n\t\t/*END:switch*/\n\t\tswitch");
-    edit("p0/work.c", "/*AREA:defines*/\n\n", "/*AREA:defines*/\n#define MINE 1\n");
     const std::string old = bytes("p0/work.c");
-    // WM_COMMAND has a wtype line, so its switch region is asked for by no
-    // skeleton: the refusal names the line of its opening marker.
-    const size_t at = old.find("\t\t/*AREA:switch*/");
-    const int line = 1 + static_cast<int>(std::count(old.begin(), old.begin() + static_cast<long>(at), '\n'));
     const std::string shown = generate({IDYES});
     EXPECT_NE(std::string::npos, shown.find("新しいソースに無い領域")) << shown;
-    EXPECT_NE(std::string::npos, shown.find(std::to_string(line) + "行目")) << shown;
     EXPECT_EQ(old, bytes("p0/work.c"));
 }
 
@@ -247,13 +267,13 @@ TEST_F(WorkGen, AppChildLinkUpwardsRefusesWithTheProcCurrent)
 {
     for (int dy : {0, -10}) {
         SCOPED_TRACE(dy);
-        std::filesystem::copy_file(samples + "sample.f", "p0/sample.f", std::filesystem::copy_options::overwrite_existing);
-        std::string app = bytes("p0/sample.f");
+        std::filesystem::copy_file(samples + "wapp.f", "p0/wapp.f", std::filesystem::copy_options::overwrite_existing);
+        std::string app = bytes("p0/wapp.f");
         // w_sub (y 60) becomes level with or above its parent w_main (y 10)
         const size_t at = app.find("     100\t  60\t 160\t  90\tswin2");
         ASSERT_NE(std::string::npos, at);
         app.replace(at, 28, "     100\t" + std::string(dy == 0 ? "  10\t 160\t  40" : "   0\t 160\t  30") + "\tswin2");
-        write_file("p0/sample.f", app);
+        write_file("p0/wapp.f", app);
         load_work();
         const std::string shown = generate();
         EXPECT_NE(std::string::npos, shown.find("上下位置関係が逆さ")) << shown;

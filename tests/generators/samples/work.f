@@ -29,7 +29,7 @@
 #P1       
 
 work.c
-- sample.f
+- wapp.f
 - swin1.f
 
 
