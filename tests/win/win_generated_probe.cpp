@@ -179,26 +179,7 @@ TEST_F(Generated, TheSampleApplicationRuns)
     EXPECT_EQ("閉じる", text_of(GetDlgItem(sub_window, 0)));
 
     // Controls: class, text, id and rectangle.
-    for (const control_row &c : controls) {
-        SCOPED_TRACE(c.id);
-        HWND h = GetDlgItem(main_window, c.id);
-        ASSERT_NE(nullptr, h);
-        char cls[64];
-        GetClassNameA(h, cls, sizeof cls);
-        EXPECT_EQ(0, lstrcmpiA(cls, c.cls)) << cls;
-        if (lstrcmpiA(c.cls, "ComboBox") != 0) {
-            EXPECT_EQ(c.text, text_of(h));
-        }
-        RECT r;
-        GetWindowRect(h, &r);
-        MapWindowPoints(nullptr, main_window, reinterpret_cast<POINT *>(&r), 2);
-        EXPECT_EQ(c.x, r.left);
-        EXPECT_EQ(c.y, r.top);
-        EXPECT_EQ(c.w, r.right - r.left);
-        if (c.exact_height) {
-            EXPECT_EQ(c.h, r.bottom - r.top);
-        }
-    }
+    expect_controls(main_window);
 
     // What the stubs saw inside the program (other processes cannot ask
     // Wine for them): the FONT box's control has the font, the TABSTOP
@@ -235,9 +216,7 @@ TEST_F(Generated, TheSampleApplicationRuns)
     EXPECT_EQ(RGB(128, 128, 128), pixel);
 
     // The screenshot while the windows are up.
-    const std::string req = windows_path(folder + "/shot.req"), done = windows_path(folder + "/shot.done");
-    fclose(fopen(req.c_str(), "w"));
-    for (int i = 0; i < wait_steps && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+    request_shot();
 
     // The FIN button ends the program after the AFTER procedure.
     PostMessageA(GetDlgItem(main_window, 12), BM_CLICK, 0, 0);
