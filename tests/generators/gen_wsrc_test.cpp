@@ -41,17 +41,6 @@ protected:
         ASSERT_EQ(0, load_form("work.f"));
     }
 
-    // Generates with the answers of the questions; the boxes shown.
-    static std::string generate(std::vector<int> answers = {})
-    {
-        capture::boxes.clear();
-        capture::answers.assign(answers.begin(), answers.end());
-        gen_source("work.c", "work.h");
-        std::string out;
-        for (const auto &b : capture::boxes) out += b.text + "|";
-        return out;
-    }
-
     static std::string bytes(const std::string &path) { return file_text(path); }
 
     static int find_box(const char *kind, const char *name)

@@ -124,16 +124,6 @@ protected:
         ASSERT_EQ(0, load_form("work.f"));
     }
 
-    std::string generate(std::vector<int> answers)
-    {
-        capture::boxes.clear();
-        capture::answers.assign(answers.begin(), answers.end());
-        gen_source("work.c", "work.h");
-        std::string out;
-        for (const auto &b : capture::boxes) out += b.text + "|";
-        return out;
-    }
-
     // Fills every empty region and every generated branch; the filled
     // regions' texts come back in regions.
     static std::string fill(const std::string &text, std::vector<std::string> *regions)
