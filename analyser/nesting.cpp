@@ -105,10 +105,11 @@ int nearest_entry(int depth, int fallback)
     return fallback;
 }
 
-// One line of the indentation check: 0, or the result code.
-int indent_line(int index, int *depth)
+// One line of the indentation check (its first loaded entry, and its
+// physical line, which the lexer's brace counts use): 0, or the result code.
+int indent_line(int index, int phys, int *depth)
 {
-    const int b = brace_tbl[index].balance;
+    const int b = brace_tbl[phys].balance;
     const char *text = first_text(index);
     const int tabs = count_tabs(source_lines[index]);
     int &d = *depth;
@@ -409,11 +410,19 @@ int check_indent(int *line, int count)
     clear_stack();
     int depth = 0;
     if (count > line_count) count = line_count;
-    for (int i = 0; i < count; ++i) {
-        if (line_class[i] & 2) continue;
-        const int result = indent_line(i, &depth);
+    // A line longer than a loaded entry continues in the next entries; the
+    // lexer counts physical lines.
+    bool continued = false;
+    for (int i = 0, phys = 0; i < count; ++i) {
+        const size_t n = strlen(source_lines[i]);
+        const bool starts = !continued;
+        const int p = phys;
+        continued = n == 0 || source_lines[i][n - 1] != '\n';
+        if (!continued) ++phys;
+        if (!starts || (line_class[p] & 2)) continue;
+        const int result = indent_line(i, p, &depth);
         if (result != 0) {
-            *line = i + 1;
+            *line = p + 1;
             return result;
         }
     }

@@ -72,6 +72,7 @@ struct old_line {
 
 struct old_reader {
     int next;                       // the next entry
+    int line;                       // the physical line of the last entry read
     bool continued;                 // the next entry continues a long line
     char region[region_name_size];  // the open region, "" outside
 };
@@ -87,6 +88,7 @@ bool read_old(old_reader &r, old_line &l)
     l.plain = !continuation && r.region[0] == '\0';
     l.opens = false;
     if (continuation) return true;
+    ++r.line;
     const char *t = skip_blanks(l.text);
     if (r.region[0] == '\0') l.opens = opening_name(t, r.region, sizeof r.region);
     else if (closes_region(t, r.region)) r.region[0] = '\0';
@@ -306,10 +308,12 @@ int work_carry_audit(int *line)
     old_reader r{};
     old_line l;
     int open_index = -1;  // the opening entry of the region being read
+    int open_line = 0;    // and its physical line
     bool filled = false;
     while (read_old(r, l)) {
         if (l.opens) {
             open_index = r.next - 1;
+            open_line = r.line;
             filled = false;
             continue;
         }
@@ -320,13 +324,13 @@ int work_carry_audit(int *line)
         }
         const int fault = region_fault(open_index, filled);  // the closing marker's line
         if (fault != 0) {
-            *line = open_index + 1;
+            *line = open_line;
             return fault;
         }
         open_index = -1;
     }
     const int fault = open_index >= 0 ? region_fault(open_index, filled) : 0;
-    if (fault != 0) *line = open_index + 1;
+    if (fault != 0) *line = open_line;
     return fault;
 }
 
@@ -341,15 +345,17 @@ int check_area_pairs(int *line)
 {
     pair_state s{};
     int index = 0;
+    int number = 0;  // the physical line: a long line spans several entries
     bool continued = false;
     char text[line_piece_size];
     while (next_checked(index, continued, text, sizeof text)) {
+        ++number;
         const char *t = skip_blanks(text);
-        int fault = pair_marker(s, t, index);
+        int fault = pair_marker(s, t, number);
         pair_directive(s, t);
         if (fault == 0 && s.depth > 0) fault = pair_conditional(s, t);
         if (fault != 0) {
-            *line = index;
+            *line = number;
             return fault;
         }
     }
@@ -363,9 +369,11 @@ int check_area_pairs(int *line)
 int check_switch_tabs(int *line)
 {
     int index = 0;
+    int number = 0;
     bool continued = false;
     char text[line_piece_size];
     while (next_checked(index, continued, text, sizeof text)) {
+        ++number;
         const char *t = skip_blanks(text);
         if (word_prefix(t, "//") == 0 || word_prefix(t, "/*AREA:") == 0 || word_prefix(t, "/*END:") == 0) continue;
         int fault = 0;
@@ -374,7 +382,7 @@ int check_switch_tabs(int *line)
             if (memchr(text, ' ', static_cast<size_t>(t - text)) != nullptr) fault = tabs_blank_indent;
         }
         if (fault != 0) {
-            *line = index;
+            *line = number;
             return fault;
         }
     }

@@ -1,10 +1,11 @@
 // A console driver of the Win32 generators for checks outside the suites:
-//   vokgen_driver [-m FORM_MODE] [-x] [-c] FOLDER FORM...
+//   vokgen_driver [-m FORM_MODE] [-x] [-c] [-a ANSWERS] FOLDER FORM...
 // It enters FOLDER (no project in use: slot 0 is the folder itself) and,
 // for each FORM, loads <FORM>.f and the definitions <FORM>.R from a fresh
 // model and generates <FORM>.c (with <FORM>.h) as the FORM screen does.
 // -m sets form_mode, -x X-Window generation, -c full_off (FULL placed as
-// CENTERING).  For each form standard output gets:
+// CENTERING), -a the answers of the questions in order ("y" Yes, "n" No;
+// later questions get OK).  For each form standard output gets:
 //   "=== <n> <form>"              n counts the forms from 1
 //   "--- load <r>"                the form loader's result when not 0
 //   "--- box <caption>: <text>"   one per message box
@@ -19,6 +20,7 @@
 #include <io.h>
 #endif
 
+#include "analyser/anal_reset.h"
 #include "forms/formfile.h"
 #include "forms/model.h"
 #include "generators/defs.h"
@@ -27,6 +29,7 @@
 #include "shell/dirs.h"
 #include "shell/startup.h"
 #include "shell/text.h"
+#include "shell/winmsg.h"
 #include "tests/support/capture_host.h"
 #include "tests/support/capture_shell.h"
 
@@ -34,16 +37,20 @@ namespace {
 
 int usage()
 {
-    fprintf(stderr, "usage: vokgen_driver [-m FORM_MODE] [-x] [-c] FOLDER FORM...\n");
+    fprintf(stderr, "usage: vokgen_driver [-m FORM_MODE] [-x] [-c] [-a ANSWERS] FOLDER FORM...\n");
     return 2;
 }
+
+const char *answers = "";  // -a
 
 void run_one(int number, const std::string &form)
 {
     capture::reset();
+    for (const char *a = answers; *a != '\0'; ++a) capture::answers.push_back(*a == 'y' ? IDYES : IDNO);
     capture::reset_shell();
     forms_reset_all();
     generators_reset_all();
+    anal_reset();
     code_out_hwnd = capture::new_edit();
     form_alloc();
     printf("=== %d %s\n", number, form.c_str());
@@ -70,6 +77,7 @@ int main(int argc, char **argv)
         if (strcmp(argv[first], "-m") == 0 && first + 1 < argc) mode = atoi(argv[++first]);
         else if (strcmp(argv[first], "-x") == 0) xwin = 1;
         else if (strcmp(argv[first], "-c") == 0) centering = 1;
+        else if (strcmp(argv[first], "-a") == 0 && first + 1 < argc) answers = argv[++first];
         else return usage();
     }
     if (argc - first < 2) return usage();

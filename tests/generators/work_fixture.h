@@ -1,17 +1,19 @@
 // The common start of the WORK-source tests: a clean form model, analyser
 // and capture host, a project of two folder slots ("p0", "p1") in the test's
-// folder, and helpers that write sources, load an old source and capture
-// what a copier writes.
+// folder, and helpers that write sources, load an old source, capture what
+// a copier writes and run the generator with scripted answers.
 #ifndef VOK_TESTS_GENERATORS_WORK_FIXTURE_H
 #define VOK_TESTS_GENERATORS_WORK_FIXTURE_H
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "analyser/anal_reset.h"
 #include "analyser/source_load.h"
 #include "forms/prescan.h"
+#include "generators/gen_entry.h"
 #include "generators/work_regions.h"
 #include "shell/dirs.h"
 #include "shell/params.h"
@@ -68,6 +70,18 @@ protected:
         int count = 0;
         ASSERT_EQ(1, load_source("old.c", &count));
         work_old_lines = count;
+    }
+
+    // Generates the current WORK form with the answers of the questions;
+    // the texts of the boxes shown, each followed by "|".
+    static std::string generate(std::vector<int> answers = {})
+    {
+        capture::boxes.clear();
+        capture::answers.assign(answers.begin(), answers.end());
+        gen_source("work.c", "work.h");
+        std::string out;
+        for (const auto &b : capture::boxes) out += b.text + "|";
+        return out;
     }
 
     // What write runs into a scratch file, and its result.

@@ -8,11 +8,17 @@
 
 namespace {
 
-// The 1-based entry of the old source's nth line (from 1) equal to text; 0 none.
+// The 1-based line of the old source's nth line (from 1) equal to text, as
+// the editor counts (a long line's later entries continue it); 0 none.
 int entry_line(const char *text, int nth)
 {
+    int line = 0;
+    bool continued = false;
     for (int i = 0; i < line_count; ++i) {
-        if (strcmp(source_lines[i], text) == 0 && --nth == 0) return i + 1;
+        if (!continued) ++line;
+        const size_t n = strlen(source_lines[i]);
+        continued = n == 0 || source_lines[i][n - 1] != '\n';
+        if (strcmp(source_lines[i], text) == 0 && --nth == 0) return line;
     }
     return 0;
 }

@@ -2,6 +2,10 @@
 // win32_check.py passes the program's path and its folder): the windows,
 // controls, font, subclassing, system menu, handler calls, background and
 // the end through FIN, checked against tables while the program runs.
+// With a third argument "work" (tests/generators/work_check.py) it probes
+// the program of the sample WORK source instead: its windows, captions and
+// controls, and the system-menu items its filled regions log; "work-filled"
+// expects that log.
 // Before the end it asks the script for a screenshot: it creates
 // "shot.req" in the folder and waits for "shot.done".
 #include <windows.h>
@@ -80,6 +84,77 @@ const control_row controls[] = {
 
 class Generated : public ::testing::Test {};
 
+bool work_filled;  // the WORK program's regions are filled: they log the system menu
+
+// Asks the script for a screenshot and waits until it is taken.
+void request_shot()
+{
+    const std::string req = windows_path(folder + "/shot.req"), done = windows_path(folder + "/shot.done");
+    fclose(fopen(req.c_str(), "w"));
+    for (int i = 0; i < wait_steps && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+}
+
+// The controls of a window: class, text, id and rectangle.
+void expect_controls(HWND window)
+{
+    for (const control_row &c : controls) {
+        SCOPED_TRACE(c.id);
+        HWND h = GetDlgItem(window, c.id);
+        ASSERT_NE(nullptr, h);
+        char cls[64];
+        GetClassNameA(h, cls, sizeof cls);
+        EXPECT_EQ(0, lstrcmpiA(cls, c.cls)) << cls;
+        if (lstrcmpiA(c.cls, "ComboBox") != 0) {
+            EXPECT_EQ(c.text, text_of(h));
+        }
+        RECT r;
+        GetWindowRect(h, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+        EXPECT_EQ(c.x, r.left);
+        EXPECT_EQ(c.y, r.top);
+        EXPECT_EQ(c.w, r.right - r.left);
+        if (c.exact_height) {
+            EXPECT_EQ(c.h, r.bottom - r.top);
+        }
+    }
+}
+
+TEST_F(Generated, TheWorkProgramRuns)
+{
+    std::string cmd = "\"" + windows_path(program) + "\"";
+    const std::string dir = windows_path(folder);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    ASSERT_TRUE(CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &proc));
+    main_window = sample_window("swin1");
+    sub_window = sample_window("swin2");
+    ASSERT_NE(nullptr, main_window);
+    ASSERT_NE(nullptr, sub_window);
+    EXPECT_EQ("メイン画面", text_of(main_window));
+    EXPECT_EQ("サブ画面", text_of(sub_window));
+    EXPECT_TRUE(IsWindowVisible(main_window));
+    EXPECT_TRUE(IsWindowVisible(sub_window));
+    EXPECT_EQ(main_window, GetWindow(sub_window, GW_OWNER));
+    EXPECT_EQ("閉じる", text_of(GetDlgItem(sub_window, 0)));
+    EXPECT_EQ("メモ", text_of(GetDlgItem(sub_window, 1)));
+    expect_controls(main_window);
+    if (work_filled) {
+        // The filled after region logs the system menu's items: the two
+        // appended items with their ids and states and the separator.
+        for (const char *line : {"menu 0 8 開く(&O)", "menu 0 2048 ", "menu 1 1 保存(&S)"}) {
+            EXPECT_TRUE(logged(line)) << line;
+        }
+    }
+    request_shot();
+    PostMessageA(main_window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(proc.hProcess, 30000));
+    DWORD code = 12345;
+    GetExitCodeProcess(proc.hProcess, &code);
+    EXPECT_EQ(0u, code);
+    CloseHandle(proc.hThread);
+    CloseHandle(proc.hProcess);
+}
+
 TEST_F(Generated, TheSampleApplicationRuns)
 {
     std::string cmd = "\"" + windows_path(program) + "\"";
@@ -104,26 +179,7 @@ TEST_F(Generated, TheSampleApplicationRuns)
     EXPECT_EQ("閉じる", text_of(GetDlgItem(sub_window, 0)));
 
     // Controls: class, text, id and rectangle.
-    for (const control_row &c : controls) {
-        SCOPED_TRACE(c.id);
-        HWND h = GetDlgItem(main_window, c.id);
-        ASSERT_NE(nullptr, h);
-        char cls[64];
-        GetClassNameA(h, cls, sizeof cls);
-        EXPECT_EQ(0, lstrcmpiA(cls, c.cls)) << cls;
-        if (lstrcmpiA(c.cls, "ComboBox") != 0) {
-            EXPECT_EQ(c.text, text_of(h));
-        }
-        RECT r;
-        GetWindowRect(h, &r);
-        MapWindowPoints(nullptr, main_window, reinterpret_cast<POINT *>(&r), 2);
-        EXPECT_EQ(c.x, r.left);
-        EXPECT_EQ(c.y, r.top);
-        EXPECT_EQ(c.w, r.right - r.left);
-        if (c.exact_height) {
-            EXPECT_EQ(c.h, r.bottom - r.top);
-        }
-    }
+    expect_controls(main_window);
 
     // What the stubs saw inside the program (other processes cannot ask
     // Wine for them): the FONT box's control has the font, the TABSTOP
@@ -160,9 +216,7 @@ TEST_F(Generated, TheSampleApplicationRuns)
     EXPECT_EQ(RGB(128, 128, 128), pixel);
 
     // The screenshot while the windows are up.
-    const std::string req = windows_path(folder + "/shot.req"), done = windows_path(folder + "/shot.done");
-    fclose(fopen(req.c_str(), "w"));
-    for (int i = 0; i < wait_steps && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+    request_shot();
 
     // The FIN button ends the program after the AFTER procedure.
     PostMessageA(GetDlgItem(main_window, 12), BM_CLICK, 0, 0);
@@ -189,5 +243,9 @@ int main(int argc, char **argv)
     }
     program = argv[1];
     folder = argv[2];
+    const std::string mode = argc > 3 ? argv[3] : "";
+    work_filled = mode == "work-filled";
+    ::testing::GTEST_FLAG(filter) =
+        mode.compare(0, 4, "work") == 0 ? "Generated.TheWorkProgramRuns" : "Generated.TheSampleApplicationRuns";
     return RUN_ALL_TESTS();
 }
