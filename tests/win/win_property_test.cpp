@@ -154,6 +154,22 @@ TEST_F(property_screen, ListNotificationsStoreFields)
     EXPECT_EQ("\n", line0());
 }
 
+// A right press on a small button shows its hint in the popup (id 30); a
+// right release hides it.
+TEST_F(property_screen, SmallButtonHints)
+{
+    const char *const hints[] = {"主画面を表示する", "ﾌｫｰﾑ画面を表示する", "主画面の対象欄に設定する",
+                                 "主画面の対象欄から抜き取る"};
+    for (int i = 0; i < 4; ++i) {
+        SendMessageA(hw(hwndP), WM_PARENTNOTIFY, WM_RBUTTONDOWN, MAKELPARAM(5, 5));
+        SendMessageA(hw(hwndP), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(20 + i)), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+        EXPECT_EQ(hints[i], text_of(item(30))) << i;
+        EXPECT_NE(0, GetWindowLongA(item(30), GWL_STYLE) & WS_VISIBLE);
+        SendMessageA(hw(hwndP), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(20 + i)), MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
+        EXPECT_EQ(0, GetWindowLongA(item(30), GWL_STYLE) & WS_VISIBLE);
+    }
+}
+
 TEST_F(property_screen, TargetFieldKeysAndClose)
 {
     SetWindowTextA(item(4), "from value");
