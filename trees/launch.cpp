@@ -8,13 +8,16 @@
 #include <cstring>
 
 #include "analyser/anal_inputs.h"
+#include "analyser/calls.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/parser.h"
+#include "shell/codeout.h"
 #include "shell/line_cut.h"
 #include "shell/msgbox.h"
 #include "shell/runner.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
+#include "trees/flow_rules.h"
 #include "trees/func_list.h"
 #include "trees/list_filter.h"
 #include "shell/main_state.h"
@@ -27,6 +30,7 @@ int hit_line;
 
 namespace {
 
+const int open_command_size = 1100;  // "select " and a category text (the field holds 1000 bytes)
 const char pick_text[] = ".............";  // the selection text of the one-entry filters
 
 int select_entry() { return entry_at(cur_index); }
@@ -220,6 +224,26 @@ int run_anal_ref(char *name, size_t size, int *pos)
     char command[] = "select -fvokcall.tag";
     run_command(command, select_main);
     return ref_ran;
+}
+
+int open_source_set(const char *text)
+{
+    state = 1;
+    source_open = 1;
+    list_shown = 1;
+    reset_select();
+    if (tree_mode != 0 && write_ftree_t() != 0) tree_mode = 0;
+    home_remove("voktavir.tag");
+    char command[open_command_size];
+    if (format_text(command, sizeof command, "select %s", text) != 0) {
+        error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)strlen(text) + 8,
+                   open_command_size);
+        return 1;
+    }
+    run_command(command, select_main);
+    code_mark_clear();
+    select_cb(-1);
+    return 0;
 }
 
 int run_anal_at(const char *key, int mode) { return filter_list(key, mode); }

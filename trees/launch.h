@@ -73,6 +73,12 @@ int isolate_class(const char *text);
 // Empties the reference-run state (line -1, file ""); 0.
 int reset_ref_state();
 
+// Opens a file set typed into the category field: state 1, the selection
+// cleared, the old tag file deleted and "select" run over the text (in a
+// tree build the call tables prepared first); the CODE marks and the FLOW
+// selection cleared.  0, or 1 when the command did not fit (after its box).
+int open_source_set(const char *text);
+
 // Back to the start values; 0.
 int launch_reset();
 

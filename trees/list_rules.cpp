@@ -9,13 +9,24 @@
 #include "analyser/flow_nodes.h"
 #include "analyser/preproc.h"
 #include "analyser/search_keys.h"
+#include "shell/anal_owner.h"
+#include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/line_cut.h"
 #include "shell/list_setting.h"
+#include "shell/main_fields.h"
+#include "shell/main_keys.h"
+#include "shell/msgbox.h"
 #include "shell/params.h"
+#include "shell/screens.h"
+#include "shell/stacks.h"
 #include "shell/text.h"
+#include "shell/winmsg.h"
+#include "trees/flow_chart.h"
 #include "trees/func_list.h"
+#include "trees/launch.h"
 #include "trees/list_filter.h"
+#include "trees/listings.h"
 #include "shell/main_state.h"
 
 int max_line;
@@ -336,6 +347,30 @@ int shown_entries_to_keys()
         if (add_multi_key(fl_name[e]) == 0) ++n;
     }
     return n;
+}
+
+int list_click_entry(win_handle list)
+{
+    const int e = selected();
+    if (e < 0) return 1;
+    char text[list_row_text_size];
+    if (click_history_text(text, sizeof text) == 0) stack_push(text);
+    target_clear();
+    set_anal_owner(list);
+    run_anal_range();
+    char name[fl_name_size];
+    sel_name(name, sizeof name);
+    draw_function_top(list, name, 999);
+    if (keep_code_text == 0) send_msg(code_out_hwnd, WM_SETTEXT, 0, reinterpret_cast<intptr_t>(""));
+    char file[fl_file_size];
+    copy_bounded(file, sizeof file, fl_file[e]);
+    if (is_header(e)) fill_list_with_parse(code_out_hwnd, file, 0);
+    else fill_list(code_out_hwnd, 0);
+    set_code_caption(file);
+    code_mark_clear();
+    if (!is_header(e)) check_entry_lines();
+    host_repaint(hwndF);
+    return 0;
 }
 
 int list_rules_reset()

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+#include "shell/host.h"
+
 const int list_row_text_size = 300;  // a painted row: "%4d:" and an entry text
 const int list_item_cap = 4000;      // painted rows of one paint; further rows are dropped
 const int list_blank_width = 60;     // blanks painted before each row's text
@@ -74,6 +76,12 @@ int list_drag(int x0, int y0, int x1, int y1);
 // The Right key's keys: every shown non-header entry as a multi key; the
 // number registered.
 int shown_entries_to_keys();
+
+// A plain click selected an entry: the history text pushed for a function,
+// the target field emptied, the analyser run on the entry for FLOW and its
+// listing put into the CODE output (emptied first unless it is kept), the
+// CODE caption and marks; 0, or 1 when nothing is selected.
+int list_click_entry(win_handle list);
 
 // Back to the start values; 0.
 int list_rules_reset();

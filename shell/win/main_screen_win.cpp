@@ -35,6 +35,7 @@
 #include "shell/win/dialogs_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/win/chart_screens.h"
 
 namespace {
 
@@ -395,6 +396,10 @@ void open_entry(HWND hwnd)
     }
     if (kind == entry_form) {
         open_form_file(hwnd, text);
+        return;
+    }
+    if (kind == entry_source) {
+        open_source_window(text);
         return;
     }
     if (kind != entry_other || editor[0] != '\0') {

@@ -14,6 +14,7 @@
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "shell/text.h"
+#include "shell/win/cell_grid.h"
 #include "shell/win/main_screen_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
@@ -117,7 +118,7 @@ LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         save_view();
         break;
     case WM_DESTROY:
-        // VOK-PLACEHOLDER: the two drawing objects of the cell grid are deleted here once they exist.
+        delete_flow_brushes();
         destroy_screens();
         PostQuitMessage(0);
         return 0;

@@ -14,8 +14,10 @@
 #include "analyser/source_load.h"
 #include "list_support.h"
 #include "shell/text.h"
+#include "tests/support/capture_host.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
+#include "trees/list_rules.h"
 #include "shell/main_state.h"
 
 namespace {
@@ -244,6 +246,42 @@ TEST_F(Launch, OverlongCommandsAreRefused)
     EXPECT_EQ(run_anal_ref(name, sizeof name, &pos), ref_nothing);
     EXPECT_TRUE(anal_calls().empty());
     EXPECT_EQ(capture::boxes.size(), 2u);
+}
+
+TEST_F(Launch, OpeningAFileSetRunsSelectOverIt)
+{
+    write_file("voktavir.tag", "stale\n");
+    list_shown = 0;
+    cur_index = 3;
+    state = 2;
+    anal_calls().clear();
+    EXPECT_EQ(open_source_set("a.c b.c"), 0);
+    EXPECT_EQ(state, 1);
+    EXPECT_EQ(source_open, 1);
+    EXPECT_EQ(list_shown, 1);
+    EXPECT_EQ(cur_index, -1);
+    ASSERT_EQ(anal_calls().size(), 1u);
+    EXPECT_NE(call_text(0).find("a.c"), std::string::npos);
+    EXPECT_NE(call_text(0).find("b.c"), std::string::npos);
+    EXPECT_STREQ(cat_pattern, " a.c b.c");
+
+    // A text longer than the command's room: the box, nothing run.
+    anal_calls().clear();
+    EXPECT_EQ(open_source_set(std::string(2000, 'x').c_str()), 1);
+    EXPECT_TRUE(anal_calls().empty());
+    ASSERT_EQ(capture::boxes.size(), 1u);
+    EXPECT_EQ(capture::boxes[0].text.find("一覧作成用作業域が足りない"), 0u);
+}
+
+TEST_F(Launch, AListClickRunsTheEntry)
+{
+    cur_index = -1;
+    EXPECT_EQ(list_click_entry(nullptr), 1);
+    anal_calls().clear();
+    cur_index = 6;
+    EXPECT_EQ(list_click_entry(nullptr), 0);
+    ASSERT_EQ(anal_calls().size(), 1u);
+    EXPECT_EQ(call_text(0), "vokanal a.c -l9 -L0 -o");
 }
 
 TEST_F(Launch, SplitEntryPath)

@@ -20,6 +20,7 @@
 #include "shell/screens.h"
 #include "shell/text.h"
 #include "tests/support/capture_host.h"
+#include "tests/trees/bench_sources.h"
 #include "trees/flow_chart.h"
 #include "trees/func_list.h"
 #include "trees/list_filter.h"
@@ -28,15 +29,11 @@
 
 namespace {
 
-const int target_ms = 100;
+using bench_sources::branches;
+using bench_sources::chain;
+using bench_sources::write_file;
 
-void write_file(const char *name, const std::string &text)
-{
-    FILE *fp = fopen(name, "wb");
-    if (fp == nullptr) return;
-    fwrite(text.data(), 1, text.size(), fp);
-    fclose(fp);
-}
+const int target_ms = 100;
 
 template <typename Work>
 void measure(const char *name, Work work)
@@ -59,24 +56,6 @@ std::string big_tag()
         for (int i = 0; i < 14; ++i) s += file + " " + std::to_string(100 + i) + " func" + std::to_string(f * 14 + i) + "()\n";
     }
     return s;
-}
-
-std::string chain(int links)
-{
-    std::string s = "int chain(int v)\n{\n";
-    for (int i = 0; i < links; ++i) s += "    goto L" + std::to_string(i) + ";\nL" + std::to_string(i) + ":\n    v++;\n";
-    return s + "    return v;\n}\n";
-}
-
-// Branches and loops, about 10 nodes a step.
-std::string branches(int steps)
-{
-    std::string s = "int mixed(int v)\n{\n";
-    for (int i = 0; i < steps; ++i) {
-        s += "    if (v > " + std::to_string(i) + ") v--; else v++;\n";
-        s += "    while (v < " + std::to_string(i) + ") { v += 2; }\n";
-    }
-    return s + "    return v;\n}\n";
 }
 
 void chart_of(const char *file)

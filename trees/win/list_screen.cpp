@@ -1,14 +1,37 @@
 // The LIST screen's window: the painted list replayed on a device context
 // (at most once per forwarded FLOW tick; WM_PRINTCLIENT paints at once), the
-// rows and columns from the window size, a click selecting an entry, the
-// font keys, and close and minimise hiding the window.
+// rows and columns from the window size, the clicks, drags and double
+// clicks on entries, the keys, buttons and system-menu items.
 #include <windows.h>
 
+#include <cstring>
+
+#include "analyser/flow_nodes.h"
+#include "analyser/listings.h"
+#include "analyser/search_keys.h"
+#include "shell/codeout.h"
+#include "shell/devaids.h"
+#include "shell/dirs.h"
+#include "shell/keypad.h"
+#include "shell/line_cut.h"
+#include "shell/launcher.h"
+#include "shell/list_setting.h"
+#include "shell/main_fields.h"
+#include "shell/main_services.h"
+#include "shell/main_state.h"
+#include "shell/msgbox.h"
+#include "shell/params.h"
+#include "shell/runner.h"
 #include "shell/screens.h"
+#include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/text.h"
 #include "shell/win/startup_win.h"
 #include "trees/func_list.h"
+#include "trees/launch.h"
+#include "trees/list_filter.h"
 #include "trees/list_rules.h"
+#include "trees/win/chart_screens.h"
 
 namespace {
 
@@ -68,12 +91,6 @@ void paint_window(HWND hwnd, HDC dc)
     SelectObject(dc, old);
 }
 
-void hide_list(HWND hwnd)
-{
-    hidden_flags[hidden_list] = 1;
-    ShowWindow(hwnd, SW_HIDE);
-}
-
 void font_key(HWND hwnd, int step)
 {
     const int size = list_font_size + step;
@@ -86,12 +103,305 @@ void font_key(HWND hwnd, int step)
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+HWND hw(win_handle h) { return static_cast<HWND>(h); }
+
+const char warn_caption[] = "TAVIR警告画面";
+
+const char *const button_captions[screen_button_count] = {"★", "ﾌﾛ", "コ", "↑", "↓", "編"};
+const int hint_id = 3;
+const int menu_add_col = 7;
+const int menu_del_col = 8;
+const int menu_keep_code = 53;
+const int menu_font = 82;
+const LPARAM extended_key = 1 << 24;
+
+enum press_kind { press_plain = 0, press_modified = 1, press_double = 2 };
+
+HWND hint_popup;
+POINT hint_point;
+int press_kind_now;
+POINT press_point;
+int right_double;
+
+void redraw_both(HWND hwnd)
+{
+    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(hw(hwndF), nullptr, TRUE);
+}
+
+void empty_code_output() { SetWindowTextA(hw(code_out_hwnd), ""); }
+
+void reload_list()
+{
+    char command[] = "select ";
+    run_command(command, select_main);
+}
+
+// Ctrl, Ctrl+Shift or Shift with the left press: the entry acts at once.
+void modified_press(HWND hwnd, WPARAM keys, int x, int y)
+{
+    char text[list_row_text_size];
+    const int p = select_list_entry(-3, x, y, text, sizeof text);
+    if (p < 0) return;
+    stack_push(text);
+    target_clear();
+    const bool ctrl = (keys & MK_CONTROL) != 0, shift = (keys & MK_SHIFT) != 0;
+    char key[list_row_text_size + 2];
+    if (ctrl && shift) {
+        pick_entry(p);
+        filter_list(".............", 3);
+    } else if (ctrl) {
+        state = 1;
+        reload_list();
+        format_text(key, sizeof key, "/%s", text);
+        trim_dashes(key);
+        filter_list(key, 0);
+    } else {
+        if (count_trailing_colons(text) != 1) {
+            reset_select();
+            MessageBeep(0);
+            return;
+        }
+        target_text(member_filter, sizeof member_filter);
+        state = 1;
+        reload_list();
+        format_text(key, sizeof key, "&%s", text);
+        filter_list(key, 0);
+    }
+    reset_select();
+    redraw_both(hwnd);
+    code_mark_clear();
+    SetFocus(hwnd);
+}
+
+void left_release(HWND hwnd, int x, int y)
+{
+    if (press_kind_now != press_plain) return;
+    switch (drag_class_v(press_point.x, press_point.y, x, y)) {
+    case 0: {
+        char text[list_row_text_size];
+        if (select_list_entry(-1, press_point.x, press_point.y, text, sizeof text) >= 0) list_click_entry(hwnd);
+        break;
+    }
+    case 1: list_page("k"); break;
+    case 2: list_page("j"); break;
+    default: MessageBeep(0); return;
+    }
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// The reference search of a double click.
+void double_click(HWND hwnd)
+{
+    char name[ref_name_size] = "";
+    int pos = -1;
+    const int result = run_anal_ref(name, sizeof name, &pos);
+    if (result == ref_nothing) {
+        char text[ref_name_size];
+        target_text(text, sizeof text);
+        if (multi_key_num > 0) {
+            msg_box(hwnd, "多重論理検索の登録がありますので多重論理検索を実行します", warn_caption, MB_ICONHAND);
+            copy_bounded(text, sizeof text, "YYYYY");
+        } else if (text[0] == '\0') {
+            msg_box(hwnd, "対象欄に関数または変数が指定されていません", warn_caption, MB_ICONHAND);
+            return;
+        }
+        stack_push(text);
+        state = 2;
+        blanks_to_at(text);
+        run_anal_ref(text, sizeof text, &pos);
+    } else if (result == ref_header) {
+        empty_code_output();
+        stack_push(name);
+        state = 1;
+        reload_list();
+        char key[ref_name_size + 2];
+        format_text(key, sizeof key, "/%s", name);
+        filter_list(key, 0);
+    } else if (result == ref_base_found || result == ref_nested) {
+        char text[list_row_text_size];
+        select_list_entry(pos, 0, 0, text, sizeof text);
+        empty_code_output();
+    } else if (result == ref_no_base) {
+        empty_code_output();
+    }
+    redraw_both(hwnd);
+    target_clear();
+    code_mark_clear();
+}
+
+void right_release(HWND hwnd, int x, int y)
+{
+    if (right_double) {
+        right_double = 0;
+        return;
+    }
+    const int drag = drag_class_v(press_point.x, press_point.y, x, y);
+    if (drag == 1) list_page("l");
+    else if (drag == 2) list_page("h");
+    else return;
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// True for a text of marks alone: a ":" run, "↓" or "↑".
+bool marks_only(const char *text)
+{
+    return (text[0] != '\0' && count_trailing_colons(text) == (int)strlen(text)) || strcmp(text, "↓") == 0
+           || strcmp(text, "↑") == 0;
+}
+
+// A right double click: the target field's text narrows the reloaded list.
+void right_double_click(HWND hwnd)
+{
+    right_double = 1;
+    state = 1;
+    reset_select();
+    reload_list();
+    char text[ref_name_size];
+    target_text(text, sizeof text);
+    stack_push(text);
+    target_clear();
+    char key[ref_name_size + 2];
+    format_text(key, sizeof key, "/%s", text);
+    const bool marks = marks_only(text);
+    if (!marks) trim_dashes(key);
+    filter_list(key, marks ? 1 : 0);
+    clear_cb_num();
+    redraw_both(hwnd);
+}
+
+void left_press(HWND hwnd, WPARAM keys, int x, int y)
+{
+    press_point = {x, y};
+    if ((keys & (MK_CONTROL | MK_SHIFT)) != 0) {
+        press_kind_now = press_modified;
+        modified_press(hwnd, keys, x, y);
+        return;
+    }
+    press_kind_now = press_plain;
+}
+
+// The editor at dir\file and line; a beep when the command does not fit.
+void editor_at(const char *dir, const char *file, int line)
+{
+    char command[3 * param_size];
+    if (list_editor_command(command, sizeof command, dir, file, line) != 0) {
+        MessageBeep(0);
+        return;
+    }
+    char current[dir_path_size];
+    format_text(current, sizeof current, "%s\\%s", dir, file);
+    set_cur_file(current);
+    exec_wait(command, 0);
+}
+
+void editor_key(HWND hwnd, bool target)
+{
+    char dir[dir_path_size], file[dir_path_size];
+    int line = 1;
+    if (!target) {
+        if (sel_location(dir, sizeof dir, file, sizeof file, &line) != 0) MessageBeep(0);
+        else editor_at(dir, file, line);
+        return;
+    }
+    char text[dir_path_size];
+    target_text(text, sizeof text);
+    if (text[0] == '\0' || check_target_field(hwnd, text) != 0) {
+        MessageBeep(0);
+        return;
+    }
+    copy_bounded(file, sizeof file, text);
+    if (split_entry_path(dir, sizeof dir, file, sizeof file) != 0) {
+        char box[dir_path_size + 100];
+        format_text(box, sizeof box, "ファイル(%s)が見つかりません！", text);
+        msg_box(hwnd, box, warn_caption, MB_ICONHAND);
+        MessageBeep(0);
+        return;
+    }
+    editor_at(dir, file, 1);
+}
+
+void filter_key(HWND hwnd, const char *mark)
+{
+    stack_push(mark);
+    char key[8];
+    format_text(key, sizeof key, "/%s", mark);
+    filter_list(key, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void key_up(HWND hwnd, WPARAM key)
+{
+    char text[3 * list_row_text_size];
+    switch (key) {
+    case VK_ESCAPE: SetActiveWindow(hw(hwndE)); break;
+    case VK_TAB: SetActiveWindow(hw(hwndF)); break;
+    case VK_INSERT:
+        if (insert_text(text, sizeof text) == 0) set_target_text(text);
+        break;
+    case VK_DELETE: target_clear(); break;
+    case VK_HOME: filter_key(hwnd, "%"); break;
+    case VK_END: filter_key(hwnd, "\\"); break;
+    case VK_NEXT: filter_key(hwnd, ":"); break;
+    case VK_PRIOR:
+        if (pageup_text(text, sizeof text) == 0) {
+            SendMessageA(hw(code_out_hwnd), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text));
+        } else {
+            MessageBeep(0);
+        }
+        break;
+    case VK_UP: font_key(hwnd, 1); break;
+    case VK_DOWN: font_key(hwnd, -1); break;
+    case VK_LEFT: normalize_target_key(target_field_handle()); break;
+    case VK_RIGHT:
+        shown_entries_to_keys();
+        list_multi_keys(code_out_hwnd);
+        break;
+    case VK_F1: editor_key(hwnd, false); break;
+    case VK_F2: editor_key(hwnd, true); break;
+    case VK_F3: MessageBeep(0); break;
+    case VK_F4:
+        if (dev_flag) make_deftbl();
+        break;
+    case VK_F5: show_file(code_out_hwnd, "vokcall.tag"); break;
+    case VK_F6: show_file(code_out_hwnd, "voktavir.tag"); break;
+    case VK_F8: show_project(code_out_hwnd); break;
+    default: break;
+    }
+}
+
+// The system menu's items of LIST; true when handled.
+bool sys_command(HWND hwnd, WPARAM item)
+{
+    switch (item) {
+    case menu_add_col:
+        add_list_col();
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return true;
+    case menu_del_col:
+        if (del_list_col()) InvalidateRect(hwnd, nullptr, TRUE);
+        return true;
+    case menu_keep_code:
+        keep_code_text = !keep_code_text;
+        CheckMenuItem(GetSystemMenu(hwnd, FALSE), menu_keep_code,
+                      MF_BYCOMMAND | (keep_code_text ? MF_CHECKED : MF_UNCHECKED));
+        return true;
+    case menu_font: new_list_font(hwnd); return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam)) return 0;
+    if (hide_or_show_screen(hwnd, msg, wparam, lparam, &hidden_flags[hidden_list])) return 0;
+    screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
+    const int x = (short)LOWORD(lparam), y = (short)HIWORD(lparam);
     switch (msg) {
     case WM_CREATE:
+        hint_popup = create_screen_buttons(hwnd, button_captions, hint_id);
         new_list_font(hwnd);
         return 0;
     case WM_DESTROY:
@@ -99,6 +409,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         list_font = nullptr;
         return 0;
     case WM_SIZE:
+        place_screen_buttons(hwnd, LOWORD(lparam), HIWORD(lparam));
         set_max_line(HIWORD(lparam));
         set_col_width(LOWORD(lparam));
         return 0;
@@ -122,25 +433,38 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_PRINTCLIENT:
         paint_window(hwnd, reinterpret_cast<HDC>(wparam));
         return 0;
-    case WM_LBUTTONUP: {
-        char text[list_row_text_size];
-        select_list_entry(-1, (short)LOWORD(lparam), (short)HIWORD(lparam), text, sizeof text);
-        InvalidateRect(hwnd, nullptr, TRUE);
+    case WM_LBUTTONDOWN: left_press(hwnd, wparam, x, y); return 0;
+    case WM_LBUTTONUP: left_release(hwnd, x, y); return 0;
+    case WM_LBUTTONDBLCLK:
+        press_kind_now = press_double;
+        double_click(hwnd);
         return 0;
-    }
+    case WM_RBUTTONDOWN: press_point = {x, y}; return 0;
+    case WM_RBUTTONUP: right_release(hwnd, x, y); return 0;
+    case WM_RBUTTONDBLCLK: right_double_click(hwnd); return 0;
+    case WM_KEYDOWN:
+        if (wparam == VK_SHIFT) shift_down = 1;
+        if (wparam == VK_RETURN || wparam == VK_APPS) fkey_handler(hwnd, static_cast<unsigned>(wparam));
+        return 0;
     case WM_KEYUP:
-        if (wparam == VK_UP) font_key(hwnd, 1);
-        else if (wparam == VK_DOWN) font_key(hwnd, -1);
+        if (wparam == VK_SHIFT) shift_down = 0;
+        if (!is_keypad_nav_key(msg, static_cast<unsigned>(wparam), lparam)) key_up(hwnd, wparam);
         return 0;
-    case WM_SYSCOMMAND:
-        if ((wparam & 0xFFF0) == SC_MINIMIZE) {
-            hide_list(hwnd);
+    case WM_SYSKEYDOWN:
+        if (wparam == VK_F10) return 0;
+        break;
+    case WM_SYSKEYUP:
+        if (wparam == VK_F10) {
+            SendMessageA(hwnd, WM_KEYUP, VK_F10, lparam);
             return 0;
         }
         break;
-    case WM_CLOSE:
-        hide_list(hwnd);
-        return 0;
+    case WM_COMMAND: return screen_command(hwnd, wparam, lparam, hwndF, extended_key);
+    case WM_SYSCOMMAND:
+        if (sys_command(hwnd, wparam)) return 0;
+        break;
+    case WM_SETFOCUS: fkey_accept(hwnd); return 0;
+    case WM_CTLCOLORSTATIC: return white_static(wparam);
     default:
         break;
     }
