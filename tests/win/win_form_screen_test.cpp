@@ -12,6 +12,8 @@
 #include "forms/form_state.h"
 #include "forms/formfile.h"
 #include "forms/model.h"
+#include "forms/para.h"
+#include "forms/relmove.h"
 #include "forms/win/form_screen.h"
 #include "shell/dirs.h"
 #include "shell/main_state.h"
@@ -348,6 +350,86 @@ TEST_F(form_screen, PostedEditsSaveAndReloadIdentically)
     save_through_menu("again.f");
     EXPECT_EQ(file_bytes("again.f"), saved);
     ShowWindow(form_window(), SW_HIDE);
+}
+
+TEST_F(form_screen, ShiftSwapsTheModeButtonForOneGesture)
+{
+    HWND mode = static_cast<HWND>(main_controls[ctl_mode]);
+    ASSERT_NE(mode, nullptr);
+    char text[20] = "";
+    send(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 100, 200);
+    GetWindowTextA(mode, text, sizeof text);
+    EXPECT_STREQ(text, "関連");
+    EXPECT_EQ(gen_rel_mode, 0);
+    send(WM_RBUTTONUP, 0, 180, 260);
+    GetWindowTextA(mode, text, sizeof text);
+    EXPECT_STREQ(text, "生成");
+    EXPECT_EQ(gen_rel_mode, 1);
+}
+
+// A 関連 click then a double-click on a UNION box opens the form its field 0
+// names; a right double-click on an empty place comes back to the box.
+TEST_F(form_screen, UnionOpensItsSubFormAndTheRightDoubleClickReturns)
+{
+    box(10, 10, 60, 40);
+    ASSERT_EQ(save_form("sub.f"), 0);
+    form_reset();
+    const int u = box(100, 100, 200, 140);
+    set_box_kind(u, "UNION");
+    set_para("sub.f", u, 0);
+    ASSERT_EQ(save_form("parent.f"), 0);
+    SetWindowTextA(form_name_edit, "parent.f");
+    gen_rel_mode = 0;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 120);
+    send(WM_LBUTTONUP, 0, 150, 120);
+    send(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 120);
+    send(WM_LBUTTONUP, 0, 150, 120);
+    char name[100] = "";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "sub.f");
+    EXPECT_EQ(fnum, 1);
+    EXPECT_EQ(get_box_count(), 1);
+
+    send(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "parent.f");
+    EXPECT_EQ(fnum, 0);
+    EXPECT_EQ(get_box_count(), 1);
+    EXPECT_EQ(cur_box, u) << "the box that opened the sub-form is current again";
+    ShowWindow(form_window(), SW_HIDE);
+}
+
+TEST_F(form_screen, ItemDoubleClicksTickAndUntick)
+{
+    const int item = box(100, 100, 200, 140);
+    set_box_kind(item, "ITEM");
+    gen_rel_mode = 0;
+    const char *const marks[] = {"1", "0", "1"};
+    for (const char *mark : marks) {
+        send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 120);
+        send(WM_LBUTTONUP, 0, 150, 120);
+        send(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 120);
+        send(WM_LBUTTONUP, 0, 150, 120);
+        char field[16];
+        get_para(field, item, 2);
+        EXPECT_STREQ(field, mark);
+    }
+}
+
+TEST_F(form_screen, SystemMenuTogglesFollowTheirCheckMarks)
+{
+    const struct {
+        unsigned id;
+        int *flag;
+    } toggles[] = {{40, &relate_off}, {41, &keep_main_shown}, {42, &keep_prop_shown}, {44, &full_off}, {62, &show_hidden_links}};
+    HMENU menu = GetSystemMenu(form_window(), FALSE);
+    for (const auto &t : toggles) {
+        for (const int expected : {1, 0}) {
+            SendMessageA(form_window(), WM_SYSCOMMAND, t.id, 0);
+            EXPECT_EQ(*t.flag, expected) << t.id;
+            EXPECT_EQ((GetMenuState(menu, t.id, MF_BYCOMMAND) & MF_CHECKED) != 0, expected == 1) << t.id;
+        }
+    }
 }
 
 }  // namespace
