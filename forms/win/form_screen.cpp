@@ -762,7 +762,9 @@ void other_key(HWND hwnd, unsigned key)
     case VK_DELETE: delete_current(hwnd); return;
     case VK_END: arm_move(hwnd); return;
     case VK_RETURN: case VK_SPACE: case 'L': form_refuse(hwnd); return;
-    default: scroll_form(hwnd, static_cast<int>(key)); return;
+    default:
+        if (scroll_form(hwnd, static_cast<int>(key)) == 1) form_repaint(hwnd);
+        return;
     }
 }
 
