@@ -20,12 +20,14 @@
 #include "forms/undo.h"
 #include "forms/win/form_screen.h"
 #include "forms/win/form_screen_parts.h"
+#include "generators/htmlattr.h"
 #include "generators/work_jumps.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
+#include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/text.h"
 #include "shell/words.h"
@@ -164,6 +166,35 @@ void next_caller(HWND hwnd, int b)
     else form_warn(hwnd, "外に下位矩形のある矩形はありません");
 }
 
+// A TAG box: a text tag's section in the editor, "html" the page in the
+// browser, a link tag the form of the local page it names.
+void open_tag(HWND hwnd, int b)
+{
+    char tag[name_size], in_use[100];
+    copy_box_name(b, tag);
+    file_in_use(in_use);
+    if (is_str(tag) != 0) {
+        edit_tag_text(code_out_hwnd, in_use);
+        SetFocus(static_cast<HWND>(code_out_hwnd));
+        return;
+    }
+    if (is(tag, "html")) {
+        char page[120];
+        if (browser_page_name(in_use, page, sizeof page) == 0) open_file_url(hwnd, page);
+        return;
+    }
+    if (is_link_tag(tag) == 0) return;
+    char f0[512], f1[512], f2[512], form[256];
+    get_box_fields(b, f0, f1, f2);
+    if (f0[0] == '\0') {
+        MessageBeep(0);
+        form_warn(hwnd, "フォームファイル名データがありません");
+        return;
+    }
+    cut_quote(f0);
+    if (page_form_name(f0, in_use, form, sizeof form) == 0 && push_for(b)) open_form_name(hwnd, form);
+}
+
 bool is_quiet_kind(int b, const char *kind)
 {
     return is(kind, "HTML") || is(kind, "MATERIAL") || is(kind, "STRING") || is(kind, "COMMENT") || kind[0] == '\0' ||
@@ -206,7 +237,7 @@ int related_dblclk(HWND hwnd, int b)
         SetWindowTextA(static_cast<HWND>(target_field.edit), name);
         PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 54, 0);
     } else if (is(kind, "TAG")) {
-        form_refuse(hwnd);
+        open_tag(hwnd, b);
     } else if (is_quiet_kind(b, kind)) {
         return -1;
     } else if (not_tree_kind(kind) == 0 || is(kind, "HBOX") || is(kind, "YITEM")) {

@@ -4,6 +4,7 @@
 // button-down to its button-up; Shift at the press swaps 生成 and 関連 for it.
 #include "forms/win/form_screen.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "forms/box_paint.h"
@@ -23,12 +24,14 @@
 #include "forms/undo.h"
 #include "forms/win/form_screen_parts.h"
 #include "generators/defs.h"
+#include "generators/gen_support.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
 #include "shell/launcher.h"
 #include "shell/main_fields.h"
 #include "shell/main_layout.h"
 #include "shell/main_state.h"
+#include "shell/params.h"
 #include "shell/runner.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
@@ -239,6 +242,8 @@ void left_band(HWND hwnd, int x, int y)
 
 void mouse_move(HWND hwnd, int keys, int x, int y)
 {
+    if (gesture.x >= 0 && !gesture.create && (abs(x - gesture.x) >= 3 || abs(y - gesture.y) >= 3))
+        ShowWindow(name_label, SW_HIDE);
     if (gesture.x < 0 || !gesture.create) return;
     if ((keys & MK_RBUTTON) != 0 && (keys & MK_LBUTTON) == 0) {
         if (x <= gesture.x || y <= gesture.y) return;
@@ -273,6 +278,14 @@ void click_move(HWND hwnd, int keys, int x, int y)
 void paste_click(HWND hwnd, int keys, int x, int y)
 {
     if (gesture.box < 0) {
+        int boxes = 0, lines = 0;
+        if (para_line_count(&boxes, &lines) != 0) {
+            char text[200];
+            MessageBeep(0);
+            format_text(text, sizeof text, "フォーム数(%d)とパラメータ数(%d)が矛盾しています、合わせます", boxes, lines);
+            msg_box(hwnd, text, msg_caption_text, MB_ICONEXCLAMATION);
+            para_resize(boxes, lines);
+        }
         if (paste_saved(x, y) == 0) form_repaint(hwnd);
         else msg_box(hwnd, "セーブファイルが存在しません", msg_caption_text, MB_ICONHAND);
         if (pending_op == op_paste_once && (keys & MK_CONTROL) == 0) {
@@ -447,6 +460,17 @@ int relate_up(HWND hwnd, int x, int y)
     return -1;
 }
 
+// After a move: the names of the box's kind from its ".R" file into the
+// target list, the category field emptied.
+void moved_box_targets(int box)
+{
+    char kind[kind_size], file[40], folder[dir_path_size];
+    copy_box_kind(box, kind);
+    if (strcmp(kind, "ANY") == 0) get_parent_kind(box, kind);
+    if (format_text(file, sizeof file, "%s.R", kind) == 0) load_name_list(target_field_handle(), file, folder, 2);
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "");
+}
+
 void create_up(HWND hwnd, int x, int y)
 {
     const bool ctrl = (gesture.keys & MK_CONTROL) != 0;
@@ -464,6 +488,7 @@ void create_up(HWND hwnd, int x, int y)
             if (ctrl) move_children(box, dx, dy);
             if (changed == 1) undo_note_move(ctrl ? 1 : 0, box, dx, dy);
         }
+        if (changed == 1) moved_box_targets(box);
     }
     relate_off = saved;
     if (changed == 1 || sel_changed) form_repaint(hwnd);
@@ -622,6 +647,7 @@ void delete_current(HWND hwnd)
     form_repaint(hwnd);
     if (ask(hwnd, "カレントの矩形を削除をしますか？")) {
         if (delete_box_cmd(cur_box, 0) == delete_linked && ask(hwnd, "関係も含めて強制削除をしますか？")) delete_box_cmd(cur_box, 1);
+        form_title(hwnd);
     }
     click_move_pending = 0;
     form_repaint(hwnd);
@@ -673,7 +699,9 @@ void delete_subtree_key(HWND hwnd)
 // The function keys: 1 when taken.
 bool function_key(HWND hwnd, unsigned key)
 {
-    if (key >= VK_F1 && key <= VK_F4) {
+    if (key >= VK_F1 && key <= VK_F9 && cur_box < 0) {
+        msg_box(hwnd, "カレント矩形が有りません", msg_caption_text, MB_ICONHAND);
+    } else if (key >= VK_F1 && key <= VK_F4) {
         copy_current(hwnd, static_cast<int>(key - VK_F1));
     } else if (key == VK_F5) {
         delete_subtree_key(hwnd);
@@ -869,8 +897,16 @@ void save_current(HWND hwnd)
         return;
     }
     char question[300];
+    int boxes = 0, lines = 0;
+    if (para_line_count(&boxes, &lines) != 0) {
+        MessageBeep(0);
+        format_text(question, sizeof question, "フォーム数(%d)とパラメータ数(%d)が矛盾しています、合わせますか？", boxes, lines);
+        if (ask(hwnd, question)) para_resize(boxes, lines);
+    }
+    MessageBeep(0);
     format_text(question, sizeof question, "ファィル(%s)を保存します、よろしいですか？", name);
     if (!ask(hwnd, question)) return;
+    prop_value_commit();
     scroll_form(hwnd, 0x777);
     const int failed = save_form(name);
     scroll_form(hwnd, 0x888);
@@ -923,12 +959,105 @@ void close_every_form(HWND hwnd)
     form_repaint(hwnd);
 }
 
+// The split of the current box's subtree into a file named by its kind,
+// between the view's unscrolling and its return.
+void split_steps(HWND hwnd)
+{
+    char cur[100], kind[120], text[300];
+    form_field_text(form_name_edit, cur, sizeof cur);
+    char *dot = strrchr(cur, '.');
+    if (dot != nullptr) *dot = '\0';
+    int failed = 1;
+    if (cur[0] == '\0') copy_bounded(kind, sizeof kind, "現FORM名が存在しない");
+    else failed = check_command(kind);
+    if (failed != 0) {
+        format_text(text, sizeof text, "今は分割が出来ない状況です(%s)", kind);
+        msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    if (!ask(hwnd, "カレント矩形を分割しますか？")) return;
+    char cur_file[110], new_file[130];
+    if (format_text(cur_file, sizeof cur_file, "%s.f", cur) != 0 || format_text(new_file, sizeof new_file, "%s.f", kind) != 0)
+        return;
+    FILE *old = dir_fopen(new_file, "r");
+    if (old != nullptr) {
+        fclose(old);
+        format_text(text, sizeof text, "ファイル(%s)は既に存在します、それでも分割しますか？", new_file);
+        if (!ask(hwnd, text)) return;
+    }
+    const int r = split_form(cur_file, new_file);
+    if (r != 0) {
+        format_text(text, sizeof text, "分割が出来ませんでした(%d)", r);
+        msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    msg_box(hwnd, "正常に分割しました(0)", msg_caption_text, MB_ICONEXCLAMATION);
+    form_clear();  // the forms stacked below stay
+    load_form(cur_file);
+    after_reload(hwnd);
+}
+
+void delete_form_file(HWND hwnd)
+{
+    char name[100], question[300];
+    form_field_text(form_name_edit, name, sizeof name);
+    if (format_text(question, sizeof question, "フォームファイル(%s)を削除しますが、よろしいですか？", name) == 0 &&
+        ask(hwnd, question))
+        remove_dir_name(name);
+}
+
+void resize_all_boxes(HWND hwnd)
+{
+    if (!ask(hwnd, "全、BOX,COMMENT矩形をリサイズしますか？")) return;
+    prop_value_commit();
+    get_qfont();
+    fit_all_boxes(hwnd);
+    form_repaint(hwnd);
+}
+
+void toggle_xwindow(HWND hwnd)
+{
+    xwin_mode = xwin_mode != 0 ? 0 : 1;
+    form_mode = xwin_mode != 0 ? 99 : 0;
+    set_wvalue("FORM", xwin_mode != 0 ? "99" : "0");
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), 58, MF_BYCOMMAND | (xwin_mode != 0 ? MF_CHECKED : MF_UNCHECKED));
+    fill_pattern_list(main_controls[ctl_patterns]);
+    get_kind_ids(-1);
+}
+
+void open_in_browser(HWND hwnd)
+{
+    char name[100], page[120];
+    form_field_text(form_name_edit, name, sizeof name);
+    if (browser_page_name(name, page, sizeof page) == 0) open_file_url(hwnd, page);
+}
+
+// The file and view commands of the system menu; false for another id.
+bool file_sys_command(HWND hwnd, unsigned id)
+{
+    switch (id) {
+    case 1: SendMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 1, 1); return true;
+    case 2: open_homepage(hwnd); return true;
+    case 4: save_current(hwnd); return true;
+    case 5: form_refuse(hwnd); return true;  // source generation waits for its entry point
+    case 57: resize_all_boxes(hwnd); return true;
+    case 58: toggle_xwindow(hwnd); return true;
+    case 59:
+        scroll_form(hwnd, 0x777);
+        split_steps(hwnd);
+        scroll_form(hwnd, 0x888);
+        return true;
+    case 77: open_in_browser(hwnd); return true;
+    case 80: delete_form_file(hwnd); return true;
+    default: return false;
+    }
+}
+
 // The designed-form and toggle commands; false for an id not handled here.
 bool form_sys_command(HWND hwnd, unsigned id)
 {
+    if (file_sys_command(hwnd, id)) return true;
     switch (id) {
-    case 4: save_current(hwnd); return true;
-    case 5: case 57: case 58: case 59: case 77: case 80: form_refuse(hwnd); return true;
     case 11: empty_form(hwnd); return true;
     case 12: clear_links(); form_repaint(hwnd); return true;
     case 39: prop_value_commit(); move_cur_box_first(); after_reload(hwnd); return true;
@@ -956,6 +1085,7 @@ void sys_command(HWND hwnd, WPARAM wparam)
         hidden_flags[hidden_form] = 1;
         return;
     }
+    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == 9) return;
     undo_clear();
     SetFocus(hwnd);
     if (!form_sys_command(hwnd, id)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);
@@ -976,15 +1106,43 @@ void right_dblclk(HWND hwnd, int keys, int x, int y)
     form_right_dblclk(hwnd, keys, x, y);
 }
 
+// A right press on a child shows its hint in the name label; the release hides it.
+void child_hint(HWND hwnd, HWND under, unsigned mouse)
+{
+    if (under == hwnd || under == nullptr) return;
+    if (mouse == WM_RBUTTONDOWN) {
+        const POINT p = {static_cast<short>(LOWORD(child_rclick_point)), static_cast<short>(HIWORD(child_rclick_point))};
+        show_button_hint(hwnd, under, p, name_label);
+    } else if (mouse == WM_RBUTTONUP) {
+        ShowWindow(name_label, SW_HIDE);
+    }
+}
+
+void show_counter(const char *text) { SetWindowTextA(occurrence_label, text); }
+
 void mouse_point(LPARAM lparam, int *x, int *y)
 {
     *x = static_cast<short>(LOWORD(lparam));
     *y = static_cast<short>(HIWORD(lparam));
 }
 
+// A button press while a gesture of the other button is still open (its
+// release went elsewhere) ends that gesture at its last point first, then
+// takes the press again: true when it did.
+bool end_open_gesture(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) return false;
+    const WPARAM other = msg == WM_LBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
+    if (gesture.last_x < 0 || (wparam & other) != 0) return false;
+    SendMessageA(hwnd, gesture.button == 1 ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(gesture.last_x, gesture.last_y));
+    SendMessageA(hwnd, msg, wparam, lparam);
+    return true;
+}
+
 // The mouse messages: 1 when handled.
 bool mouse_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (end_open_gesture(hwnd, msg, wparam, lparam)) return true;
     int x, y;
     mouse_point(lparam, &x, &y);
     const int keys = static_cast<int>(wparam);
@@ -1072,7 +1230,10 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
     if (mouse_message(hwnd, msg, wparam, lparam)) return 0;
     switch (msg) {
-    case WM_CREATE: create_controls(hwnd); break;
+    case WM_CREATE:
+        create_controls(hwnd);
+        form_hooks.show_counter = show_counter;
+        break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
     case WM_SETFOCUS: fkey_accept(hwnd); return 0;
     case WM_PAINT: paint(hwnd); return 0;
@@ -1093,7 +1254,20 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     case WM_KEYDOWN:
         if (wparam == VK_SHIFT) shift_held = shift_down = 1;
-        return 0;
+        break;
+    case WM_SYSKEYDOWN:
+        if (wparam == VK_F10) return 0;
+        break;
+    case WM_SYSKEYUP:
+        if (wparam == VK_F10) {
+            SendMessageA(hwnd, WM_KEYUP, VK_F10, lparam);
+            return 0;
+        }
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wparam) == WM_RBUTTONDOWN) child_rclick_point = static_cast<int>(lparam);
+        break;
+    case WM_SETCURSOR: child_hint(hwnd, reinterpret_cast<HWND>(wparam), HIWORD(lparam)); break;
     case WM_KEYUP: form_key_up(hwnd, static_cast<unsigned>(wparam), lparam); return 0;
     case WM_COMMAND: command(hwnd, LOWORD(wparam)); return 0;
     case WM_SYSCOMMAND: sys_command(hwnd, wparam); return 0;
