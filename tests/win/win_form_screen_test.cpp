@@ -75,6 +75,31 @@ void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
 
 LPARAM at_point(int x, int y) { return MAKELPARAM(x, y); }
 
+// The texts of the boxes answered by answer_and_record, in order.
+std::string box_texts;
+
+// Records the text of an open box, then presses its OK.
+void CALLBACK answer_and_record(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box == nullptr) return;
+    char text[300] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    box_texts += text;
+    box_texts += "|";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Sends msg and returns the texts of the boxes it opened.
+std::string boxes_of(UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    box_texts.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, answer_and_record);
+    SendMessageA(static_cast<HWND>(hwndO), msg, wparam, lparam);
+    KillTimer(nullptr, timer);
+    return box_texts;
+}
+
 // Dispatches what is queued for this thread's windows.
 void pump()
 {
@@ -430,6 +455,97 @@ TEST_F(form_screen, SystemMenuTogglesFollowTheirCheckMarks)
             EXPECT_EQ((GetMenuState(menu, t.id, MF_BYCOMMAND) & MF_CHECKED) != 0, expected == 1) << t.id;
         }
     }
+}
+
+TEST_F(form_screen, ChordTakesKindAndNameFromTheMainScreen)
+{
+    const int b = box(100, 100, 200, 140);
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "FUNC.c");
+    SetWindowTextA(static_cast<HWND>(target_field.edit), "report");
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 150, 120);
+    send(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 150, 120);
+    send(WM_LBUTTONUP, MK_RBUTTON, 150, 120);
+    send(WM_RBUTTONUP, 0, 150, 120);
+    EXPECT_STREQ(box_table[b].kind, "FUNC");
+    EXPECT_STREQ(box_table[b].name, "report");
+    EXPECT_EQ(get_box_count(), 1);
+}
+
+TEST_F(form_screen, RelationRightPressShowsTheNameLabel)
+{
+    const int b = box(100, 100, 200, 140);
+    set_box_kind(b, "FUNC");
+    set_box_name(b, "main");
+    gen_rel_mode = 0;
+    HWND label = GetDlgItem(form_window(), 99);
+    ASSERT_NE(label, nullptr);
+    const auto shown = [label] { return (GetWindowLongA(label, GWL_STYLE) & WS_VISIBLE) != 0; };
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 150, 120);
+    EXPECT_TRUE(shown());
+    char text[200] = "";
+    GetWindowTextA(label, text, sizeof text);
+    EXPECT_EQ(std::string(text).rfind("(0) ", 0), 0u) << "the legend of the box's relative index: " << text;
+    send(WM_RBUTTONUP, 0, 150, 120);
+    EXPECT_FALSE(shown());
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 500, 300);
+    EXPECT_FALSE(shown()) << "no label on an empty place";
+    send(WM_RBUTTONUP, 0, 500, 300);
+}
+
+TEST_F(form_screen, RefusalsAndWrongModeBoxes)
+{
+    box(100, 100, 200, 140);
+    const struct {
+        const char *name;
+        UINT msg;
+        WPARAM wparam;
+        LPARAM lparam;
+        const char *texts;
+    } cases[] = {
+        {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです|"},
+        {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです|"},
+        {"F1 without a box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません|"},
+        {"generation", WM_SYSCOMMAND, 5, 0, "本機能は未サポートです|"},
+        {"right double-click in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, at_point(150, 120), "モードが違います|"},
+        {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)|"},
+    };
+    for (const auto &c : cases) {
+        reset_cur_box();
+        SetWindowTextA(form_name_edit, "");
+        EXPECT_EQ(boxes_of(c.msg, c.wparam, c.lparam), c.texts) << c.name;
+        EXPECT_EQ(get_box_count(), 1) << c.name;
+    }
+}
+
+TEST_F(form_screen, SystemMenuEditsTheForm)
+{
+    const int a = box(40, 40, 140, 80);
+    const int b = box(300, 40, 400, 80);
+    add_link(a, b, "call", nullptr);
+    set_cur_box(b);
+    SendMessageA(form_window(), WM_SYSCOMMAND, 39, 0);
+    EXPECT_EQ(box_table[form_sta].x, 300) << "the current box moved to the front";
+    SendMessageA(form_window(), WM_SYSCOMMAND, 12, 0);
+    EXPECT_EQ(l_num - l_sta, 0) << "every link removed";
+    SetWindowTextA(form_name_edit, "some.f");
+    SendMessageA(form_window(), WM_SYSCOMMAND, 11, 0);
+    EXPECT_EQ(get_box_count(), 0);
+    char name[100] = "x";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "");
+}
+
+TEST_F(form_screen, ArrowKeysScrollAFormWithATopBox)
+{
+    const int p = box(40, 40, 140, 80);
+    set_box_kind(p, "PROJ");
+    SendMessageA(form_window(), WM_KEYUP, VK_RIGHT, 0x1000000);
+    EXPECT_LT(box_table[p].x, 40) << "the view moved right, the box left";
+    SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
+    EXPECT_EQ(box_table[p].x, 40);
+    SendMessageA(form_window(), WM_KEYUP, VK_DOWN, 0x1000000);
+    EXPECT_LT(box_table[p].y, 40);
+    SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
 }
 
 }  // namespace
