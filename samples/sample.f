@@ -15,6 +15,7 @@
        2	   4	SET
        3	   5	read
        4	   5	under_pos
+       4	   8	to_right_arrow
 #P1       
 
 

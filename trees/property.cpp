@@ -38,7 +38,7 @@ const int mk_shift = 0x0004;
 const int value_size = 1000;  // a field, a value edit's text, a line of a text file
 const char no_box_text[] = "カレント矩形が有りません\r\n";
 
-int gesture_flags;  // the key word of the press that flipped the mode, -1 none
+int gesture_flags = -1;  // the key word of the press that flipped the mode, -1 none
 
 bool has_cur_box() { return cur_box >= 0 && in_form(cur_box); }
 

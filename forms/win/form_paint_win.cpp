@@ -14,6 +14,44 @@
 namespace {
 
 const int marked_cap = 256;  // red links drawn after the others; more stay purple
+const int label_margin = 100;  // how far a box's frame labels and shadows reach beyond it
+const int text_margin = 600;   // how far a styled box's texts and shapes may reach
+
+// The part of the canvas the device context shows.
+struct view_rect {
+    int left, top, right, bottom;
+};
+
+view_rect clip_view(HDC dc)
+{
+    RECT r;
+    if (GetClipBox(dc, &r) == ERROR) return {-32768, -32768, 32767, 32767};
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Whether the rectangle, grown by margin, lies wholly outside the view.
+bool outside(const view_rect &v, int x0, int y0, int x1, int y1, int margin)
+{
+    return x1 + margin < v.left || x0 - margin > v.right || y1 + margin < v.top || y0 - margin > v.bottom;
+}
+
+bool box_outside(const view_rect &v, int i, int margin)
+{
+    const box_rec &b = box_table[i];
+    return outside(v, b.x, b.y, b.endx, b.endy, margin);
+}
+
+// Whether a link's two boxes lie on one side beyond the view: no route
+// between them can cross it.
+bool link_outside(const view_rect &v, int l)
+{
+    const link_rec &k = link_table[l];
+    if (k.from < 0 || k.to < 0) return false;
+    const box_rec &a = box_table[k.from], &b = box_table[k.to];
+    const int m = label_margin;
+    return (a.endx + m < v.left && b.endx + m < v.left) || (a.x - m > v.right && b.x - m > v.right) ||
+           (a.endy + m < v.top && b.endy + m < v.top) || (a.y - m > v.bottom && b.y - m > v.bottom);
+}
 
 // The pens and fonts of one paint, made once and deleted at its end.
 struct paint_tools {
@@ -94,10 +132,10 @@ void draw_text(HDC dc, const paint_tools &t, const text_item &x)
 }
 
 // The frame and label of every framed box, in table order.
-void paint_frames(HDC dc, const paint_tools &t)
+void paint_frames(HDC dc, const paint_tools &t, const view_rect &v)
 {
     for (int i = form_sta; i < form_num; ++i) {
-        if (!box_framed(i)) continue;
+        if (box_outside(v, i, label_margin) || !box_framed(i)) continue;
         box_look look;
         box_look_of(i, &look);
         if (!look.drawn) continue;
@@ -113,12 +151,12 @@ void paint_frames(HDC dc, const paint_tools &t)
 }
 
 // The texts and shapes of the styled boxes (comments, STRING frames).
-void paint_styled(HDC dc, const paint_tools &t)
+void paint_styled(HDC dc, const paint_tools &t, const view_rect &v)
 {
     static text_item texts[box_text_cap];
     shape_item shapes[4];
     for (int i = form_sta; i < form_num; ++i) {
-        if (box_style[i] == style_label || box_level[i] != cur_level) continue;
+        if (box_style[i] == style_label || box_level[i] != cur_level || box_outside(v, i, text_margin)) continue;
         int shape_n = 0;
         const int n = box_text_items(i, texts, box_text_cap, shapes, 4, &shape_n);
         for (int k = 0; k < shape_n; ++k) draw_shape(dc, t, shapes[k]);
@@ -126,10 +164,11 @@ void paint_styled(HDC dc, const paint_tools &t)
     }
 }
 
-void paint_links(HDC dc, const paint_tools &t)
+void paint_links(HDC dc, const paint_tools &t, const view_rect &v)
 {
     shape_item items[link_item_cap];
     for (int l = l_sta; l < l_num; ++l) {
+        if (link_outside(v, l)) continue;
         const int n = link_paint_items(l, items, link_item_cap);
         for (int k = 0; k < n; ++k) draw_shape(dc, t, items[k]);
     }
@@ -162,9 +201,10 @@ int paint_form(HDC dc, int width, int height)
     paint_tools t;
     make_tools(dc, &t);
     SetBkMode(dc, OPAQUE);
-    paint_frames(dc, t);
-    paint_styled(dc, t);
-    paint_links(dc, t);
+    const view_rect v = clip_view(dc);
+    paint_frames(dc, t, v);
+    paint_styled(dc, t, v);
+    paint_links(dc, t, v);
     paint_work_marks(dc, t);
     shape_item frame{shape_lines, pen_box_armed, 5, {}};
     if (armed_frame(width, height, frame.pts) != 0) draw_shape(dc, t, frame);

@@ -4,22 +4,35 @@
 // button-down to its button-up; Shift at the press swaps 生成 and 関連 for it.
 #include "forms/win/form_screen.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "forms/box_paint.h"
 #include "forms/copysplit.h"
+#include "forms/find_box.h"
 #include "forms/form_places.h"
 #include "forms/form_state.h"
 #include "forms/formfile.h"
 #include "forms/keypad_nav.h"
 #include "forms/keys.h"
+#include "forms/kinds.h"
 #include "forms/model.h"
+#include "forms/para.h"
+#include "forms/queries.h"
+#include "forms/readers.h"
 #include "forms/relmove.h"
 #include "forms/undo.h"
+#include "forms/win/form_screen_parts.h"
+#include "generators/defs.h"
+#include "generators/gen_support.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
+#include "shell/launcher.h"
+#include "shell/main_fields.h"
 #include "shell/main_layout.h"
 #include "shell/main_state.h"
+#include "shell/params.h"
+#include "shell/runner.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/startup.h"
@@ -27,6 +40,7 @@
 #include "shell/win/main_screen_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/property.h"
 
 HWND pane_hwnd[pane_count];
 HWND form_name_edit;
@@ -120,7 +134,6 @@ void size_controls(int w, int h)
     for (int i = 0; i < pad_button_count; ++i) place(pad_buttons[i], layout.pads[i]);
 }
 
-void repaint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 void paint(HWND hwnd)
 {
@@ -154,27 +167,32 @@ void draw_bitmap_button(const DRAWITEMSTRUCT *d)
     DeleteDC(mem);
 }
 
-int refuse(HWND hwnd) { return msg_box(hwnd, refusal_text, refusal_caption, MB_ICONINFORMATION); }
-
-void field_text(win_handle field, char *out, int size)
+bool ask(HWND hwnd, const char *question)
 {
-    out[0] = '\0';
-    if (field != nullptr) GetWindowTextA(static_cast<HWND>(field), out, size);
+    return msg_box(hwnd, question, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 
 // Gestures --------------------------------------------------------------
 
-void gesture_reset()
+// The gesture state cleared; the mode a Shift press swapped comes back.
+void gesture_clear()
 {
     gesture.box = gesture.last_x = gesture.last_y = gesture.x = gesture.y = -1;
     gesture.band = 0;
 }
 
+void gesture_reset()
+{
+    gesture_clear();
+    toggle_gen_rel(gesture.keys, 'e');
+}
+
 void gesture_start(int keys, int button, int x, int y)
 {
     gesture.keys = keys;
+    toggle_gen_rel(keys, 's');
     gesture.button = button;
-    gesture.create = (gen_rel_mode != 0) != ((keys & MK_SHIFT) != 0) ? 1 : 0;
+    gesture.create = gen_rel_mode == mode_create ? 1 : 0;
     gesture.x = x;
     gesture.y = y;
     gesture.last_x = gesture.last_y = -1;
@@ -224,6 +242,8 @@ void left_band(HWND hwnd, int x, int y)
 
 void mouse_move(HWND hwnd, int keys, int x, int y)
 {
+    if (gesture.x >= 0 && !gesture.create && (abs(x - gesture.x) >= 3 || abs(y - gesture.y) >= 3))
+        ShowWindow(name_label, SW_HIDE);
     if (gesture.x < 0 || !gesture.create) return;
     if ((keys & MK_RBUTTON) != 0 && (keys & MK_LBUTTON) == 0) {
         if (x <= gesture.x || y <= gesture.y) return;
@@ -251,19 +271,27 @@ void click_move(HWND hwnd, int keys, int x, int y)
         move_with_children(cur_box, dx, dy, ctrl);
         undo_note_move(ctrl ? 1 : 0, cur_box, dx, dy);
     }
-    repaint(hwnd);
+    form_repaint(hwnd);
     gesture_reset();
 }
 
 void paste_click(HWND hwnd, int keys, int x, int y)
 {
     if (gesture.box < 0) {
-        if (paste_saved(x, y) == 0) repaint(hwnd);
+        int boxes = 0, lines = 0;
+        if (para_line_count(&boxes, &lines) != 0) {
+            char text[200];
+            MessageBeep(0);
+            format_text(text, sizeof text, "フォーム数(%d)とパラメータ数(%d)が矛盾しています、合わせます", boxes, lines);
+            msg_box(hwnd, text, msg_caption_text, MB_ICONEXCLAMATION);
+            para_resize(boxes, lines);
+        }
+        if (paste_saved(x, y) == 0) form_repaint(hwnd);
         else msg_box(hwnd, "セーブファイルが存在しません", msg_caption_text, MB_ICONHAND);
         if (pending_op == op_paste_once && (keys & MK_CONTROL) == 0) {
             delete_frames();
             pending_op = op_none;
-            repaint(hwnd);
+            form_repaint(hwnd);
         }
     } else {
         char kind[kind_size];
@@ -275,6 +303,56 @@ void paste_click(HWND hwnd, int keys, int x, int y)
     gesture_reset();
 }
 
+// The main screen's category (cut at its extension, 10 bytes) and target
+// (31 bytes) as kind and name of box b, after the object-name checks.
+// 0 set, 1 refused (the refusal shown on the main screen).
+int take_main_fields(int b)
+{
+    char category[100], name[100];
+    form_field_text(static_cast<HWND>(main_controls[ctl_category]), category, sizeof category);
+    char *dot = strchr(category, '.');
+    if (dot != nullptr) *dot = '\0';
+    cut_str10(category);
+    form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
+    cut_str31(name);
+    const int r = check_object_name(b, name, category);
+    if (r == 1) error_boxf(4, "オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, category);
+    if (r == 2) error_boxf(4, "オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
+    if (r != 0) return 1;
+    set_box_kind(b, category);
+    if (strcmp(name, "*") != 0) set_box_name(b, name);
+    return 0;
+}
+
+// Both buttons held, the right one pressed first.
+void chord_after_right(HWND hwnd, int keys, int x, int y)
+{
+    const int b = gesture.box;
+    const bool ctrl = (keys & MK_CONTROL) != 0;
+    if (b < 0) {
+        MessageBeep(0);
+    } else if (!gesture.create) {
+        if (ask(hwnd, "関係上、同位の矩形を縦又は横に並べますか？")) {
+            align_siblings(b, ctrl ? 1 : 0);
+            form_repaint(hwnd);
+        }
+    } else if (!ctrl) {
+        if (take_main_fields(b) != 0) {
+            gesture_reset();
+            return;
+        }
+        form_repaint(hwnd);
+    } else {
+        undo_box_rename(b);
+        form_repaint(hwnd);
+    }
+    if (b >= 0 && !gesture.create) {
+        PostMessageA(hwnd, WM_LBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(x, y));
+        PostMessageA(hwnd, WM_RBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(x, y));
+    }
+    gesture_clear();
+}
+
 void left_down(HWND hwnd, int keys, int x, int y)
 {
     undo_clear();
@@ -282,27 +360,94 @@ void left_down(HWND hwnd, int keys, int x, int y)
     if (pending_op >= op_align_h_once && pending_op <= op_align_v_repeat) {
         align_to_current(x, y, pending_op, align_button);
         if (pending_op <= op_align_v_once) pending_op = op_none;
-        repaint(hwnd);
+        form_repaint(hwnd);
         gesture_reset();
         return;
     }
     gesture.box = box_at_point(x, y, nullptr);
     if (click_move_pending) click_move(hwnd, keys, x, y);
     else if (pending_op != op_none) paste_click(hwnd, keys, x, y);
-    else if ((keys & MK_RBUTTON) != 0) gesture_reset();
+    else if ((keys & MK_RBUTTON) != 0) chord_after_right(hwnd, keys, x, y);
 }
 
-void relate_up(HWND hwnd, int x, int y)
+bool is_top_kind(const char *kind)
 {
-    const int b = box_at_point(x, y, hwnd);
-    if (b < 0 || gesture.box < 0) return;
-    if (b == gesture.box) {
-        if (sel_changed) repaint(hwnd);
-        sel_changed = 0;
+    static const char *const tops[] = {"PROJ", "APP", "FORM", "WORK", "SMENU", "HTML", "DATA", "CALC", ""};
+    return kind_in(kind, tops);
+}
+
+// The PROPERTY screen shows box b's members and its field 0.
+void fill_property(int b, const char *kind)
+{
+    char file[120], name[name_size];
+    struct_kind_file(file, sizeof file, kind);
+    copy_box_name(b, name);
+    const int n = list_struct_members(prop_member_list, file, name);
+    if (prop_member_list != nullptr) SendMessageA(static_cast<HWND>(prop_member_list), LB_SETCURSEL, 0, 0);
+    list_param_members(prop_value_list, 0);
+    char value[512];
+    get_para(value, b, 0);
+    host_set_edit_text(prop_value_edit, value);
+    prop_cur_member = n >= 1 ? 0 : -1;
+}
+
+// The target list after a click on box b: the names the form's definition
+// file gives its kind, or the names of the boxes under the current one.
+void fill_click_targets(int b, const char *shown_kind, bool ctrl)
+{
+    char kind[kind_size];
+    copy_bounded(kind, sizeof kind, shown_kind);
+    if (strcmp(kind, "ANY") == 0) get_parent_kind(b, kind);
+    const bool listed = !ctrl && is_user_kind(kind) != 0 && not_item_kind(kind) != 0 && strcmp(kind, "HBOX") != 0 &&
+                        strcmp(kind, "WORK") != 0;
+    if (!listed) {
+        list_on_set_names(target_field_handle());
         return;
     }
+    if (strcmp(kind, "VBUTTON") == 0) return;
+    const char *ext = xwin_mode != 0 ? ".X" : ".R";
+    char base[1000], defs[1024], names[40];
+    form_field_text(form_name_edit, base, sizeof base);
+    char *dot = strrchr(base, '.');
+    if (dot != nullptr) *dot = '\0';
+    if (format_text(defs, sizeof defs, "%s%s", base, ext) != 0 || format_text(names, sizeof names, "%s%s", kind, ext) != 0)
+        return;
+    clear_defs();
+    read_defs(defs);
+    char folder[dir_path_size];
+    if (get_def(target_field_handle(), kind) == 0) load_name_list(target_field_handle(), names, folder, 2);
+}
+
+// A 関連-mode click on box b: a top box records the window's place, and
+// PROPERTY and the target list show what the box offers.
+void related_click(HWND hwnd, int b)
+{
+    char kind[kind_size];
+    copy_box_kind(b, kind);
+    if (strcmp(kind, "DETAIL") == 0 || strcmp(kind, "TAIL") == 0) return;
+    if (is_top_kind(kind)) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        write_place_file(kind, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    fill_property(b, kind);
+    fill_click_targets(b, kind, (gesture.keys & MK_CONTROL) != 0);
+}
+
+// The release of a 関連-mode left gesture: a click on a box (kept for the
+// double-click, returned) or a drag that relates two boxes (-1).
+int relate_up(HWND hwnd, int x, int y)
+{
+    const int b = box_at_point(x, y, hwnd);
+    if (b < 0 || gesture.box < 0) return -1;
+    if (b == gesture.box) {
+        related_click(hwnd, b);
+        if (sel_changed) form_repaint(hwnd);
+        sel_changed = 0;
+        return b;
+    }
     char name[name_size];
-    field_text(target_field.edit, name, sizeof name);
+    form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
     const int a = gesture.box;
     const int r = gesture.keys == (MK_LBUTTON | MK_CONTROL) ? unrelate_pair(a, b, name, hwnd, target_field.edit)
                                                             : relate_boxes(a, b, name, hwnd, target_field_handle());
@@ -311,7 +456,19 @@ void relate_up(HWND hwnd, int x, int y)
         if ((gesture.keys & MK_CONTROL) != 0) add_links_from_list(a, b, target_field_handle(), hwnd);
         else add_link(a, b, name, hwnd);
     }
-    repaint(hwnd);
+    form_repaint(hwnd);
+    return -1;
+}
+
+// After a move: the names of the box's kind from its ".R" file into the
+// target list, the category field emptied.
+void moved_box_targets(int box)
+{
+    char kind[kind_size], file[40], folder[dir_path_size];
+    copy_box_kind(box, kind);
+    if (strcmp(kind, "ANY") == 0) get_parent_kind(box, kind);
+    if (format_text(file, sizeof file, "%s.R", kind) == 0) load_name_list(target_field_handle(), file, folder, 2);
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "");
 }
 
 void create_up(HWND hwnd, int x, int y)
@@ -331,27 +488,31 @@ void create_up(HWND hwnd, int x, int y)
             if (ctrl) move_children(box, dx, dy);
             if (changed == 1) undo_note_move(ctrl ? 1 : 0, box, dx, dy);
         }
+        if (changed == 1) moved_box_targets(box);
     }
     relate_off = saved;
-    if (changed == 1 || sel_changed) repaint(hwnd);
+    if (changed == 1 || sel_changed) form_repaint(hwnd);
     sel_changed = 0;
 }
 
 void left_up(HWND hwnd, int x, int y)
 {
     last_up_left = 1;
-    SetFocus(hwnd);
+    if (form_hooks.clear_occurrence != nullptr) form_hooks.clear_occurrence();
+    if (gesture.box != gesture_consumed) SetFocus(hwnd);
     erase_band(hwnd);
     const bool empty_press =
         gesture.box < 0 && (!gesture.create || corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr) < 0);
-    if (gesture.x >= 0 && empty_press) {
+    int kept = -1;
+    if (empty_press && gesture.box != gesture_consumed) {
         char folder[dir_path_size];
         load_name_list(target_field_handle(), "vokpos.dat", folder, 0);  // a press on an empty place
     } else if (gesture.x >= 0) {
         if (gesture.create) create_up(hwnd, x, y);
-        else relate_up(hwnd, x, y);
+        else kept = relate_up(hwnd, x, y);
     }
     gesture_reset();
+    gesture.box = kept;
 }
 
 // The names of a kind's ".d" file into the target list; a FORM box stands
@@ -360,7 +521,7 @@ void list_kind_names(const char *kind, char (&folder)[dir_path_size])
 {
     char base[100];
     if (strcmp(kind, "FORM") == 0) {
-        field_text(form_name_edit, base, sizeof base);
+        form_field_text(form_name_edit, base, sizeof base);
         char *dot = strrchr(base, '.');
         if (dot != nullptr) *dot = '\0';
     } else {
@@ -370,11 +531,55 @@ void list_kind_names(const char *kind, char (&folder)[dir_path_size])
     if (format_text(file, sizeof file, "%s.d", base) == 0) load_name_list(target_field_handle(), file, folder, 2);
 }
 
+// The pop-up description of the box under a right press in 関連 mode,
+// placed beside the point as the main screen places its hints.
+void show_name_label(HWND hwnd, int x, int y)
+{
+    const int b = box_at_point(x, y, nullptr);
+    if (b < 0) return;
+    char text[200];
+    box_legend(b, text, sizeof text);
+    SetWindowTextA(name_label, text);
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = main_font != nullptr ? SelectObject(dc, main_font) : nullptr;
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
+    if (old != nullptr) SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const popup_place p = place_popup(x, y, extent.cx, extent.cy, client.right);
+    MoveWindow(name_label, p.x, p.y, p.width, p.height, FALSE);
+    ShowWindow(name_label, SW_SHOW);
+}
+
+// Both buttons held, the left one pressed first on box b.
+void chord_after_left(HWND hwnd, int keys, int b)
+{
+    const bool ctrl = (keys & MK_CONTROL) != 0;
+    if (b < 0) {
+        MessageBeep(0);
+    } else if (!gesture.create) {
+        if (ask(hwnd, "関係上、上位の矩形と横または縦に並べますか？")) {
+            int dx = 0, dy = 0;
+            center_on_parent(b, &dx, &dy);
+            move_with_children(b, dx, dy, ctrl);
+            form_repaint(hwnd);
+        }
+        PostMessageA(hwnd, WM_LBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.x, gesture.y));
+        PostMessageA(hwnd, WM_RBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.x, gesture.y));
+    } else if (!ctrl) {
+        fit_box_to_name(b, hwnd);
+    } else {
+        match_parent_height(b, hwnd);
+    }
+}
+
 void right_down(HWND hwnd, int keys, int x, int y)
 {
     if (click_move_pending) {
         click_move_pending = 0;
-        repaint(hwnd);
+        form_repaint(hwnd);
     }
     if (pending_op != op_none) {
         const int box = box_at_point(x, y, nullptr);
@@ -383,14 +588,20 @@ void right_down(HWND hwnd, int keys, int x, int y)
         if (strcmp(kind, "HTML") != 0 && strcmp(kind, "FORM") != 0) {
             pending_op = op_none;
             delete_frames();
-            repaint(hwnd);
+            form_repaint(hwnd);
         }
         gesture_reset();
         return;
     }
     undo_clear();
+    const int left_box = gesture.box;
     gesture_start(keys, 1, x, y);
-    if ((keys & MK_LBUTTON) != 0) gesture_reset();
+    if ((keys & MK_LBUTTON) == 0) {
+        if (!gesture.create) show_name_label(hwnd, x, y);
+        return;
+    }
+    chord_after_left(hwnd, keys, left_box);
+    gesture_clear();
 }
 
 void right_up(HWND hwnd, int x, int y)
@@ -419,17 +630,12 @@ void right_up(HWND hwnd, int x, int y)
             list_kind_names(rclick_kind, folder);
         }
     }
-    if (changed == 1 || sel_changed) repaint(hwnd);
+    if (changed == 1 || sel_changed) form_repaint(hwnd);
     sel_changed = 0;
     gesture_reset();
 }
 
 // Keys -----------------------------------------------------------------
-
-bool ask(HWND hwnd, const char *question)
-{
-    return msg_box(hwnd, question, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
-}
 
 void delete_current(HWND hwnd)
 {
@@ -438,12 +644,13 @@ void delete_current(HWND hwnd)
         return;
     }
     click_move_pending = 1;
-    repaint(hwnd);
+    form_repaint(hwnd);
     if (ask(hwnd, "カレントの矩形を削除をしますか？")) {
         if (delete_box_cmd(cur_box, 0) == delete_linked && ask(hwnd, "関係も含めて強制削除をしますか？")) delete_box_cmd(cur_box, 1);
+        form_title(hwnd);
     }
     click_move_pending = 0;
-    repaint(hwnd);
+    form_repaint(hwnd);
 }
 
 void arm_move(HWND hwnd)
@@ -453,16 +660,16 @@ void arm_move(HWND hwnd)
         return;
     }
     click_move_pending = 1;
-    repaint(hwnd);
+    form_repaint(hwnd);
     if (!ask(hwnd, "カレントの矩形を１クリック移動しますか？")) {
         click_move_pending = 0;
-        repaint(hwnd);
+        form_repaint(hwnd);
     }
 }
 
 void undo_last(HWND hwnd)
 {
-    if (undo_paste() == 0 || undo_align() == 0 || undo_move() == 0) repaint(hwnd);
+    if (undo_paste() == 0 || undo_align() == 0 || undo_move() == 0) form_repaint(hwnd);
     else msg_box(hwnd, "回復出来ません", msg_caption_text, MB_ICONHAND);
 }
 
@@ -486,13 +693,15 @@ void delete_subtree_key(HWND hwnd)
     undo_clear_redraw(hwnd);
     if (ask(hwnd, "カレント矩形の配下を一括削除しますか？") && cur_box >= 0) delete_subtree(cur_box);
     pending_op = op_none;
-    repaint(hwnd);
+    form_repaint(hwnd);
 }
 
 // The function keys: 1 when taken.
 bool function_key(HWND hwnd, unsigned key)
 {
-    if (key >= VK_F1 && key <= VK_F4) {
+    if (key >= VK_F1 && key <= VK_F9 && cur_box < 0) {
+        msg_box(hwnd, "カレント矩形が有りません", msg_caption_text, MB_ICONHAND);
+    } else if (key >= VK_F1 && key <= VK_F4) {
         copy_current(hwnd, static_cast<int>(key - VK_F1));
     } else if (key == VK_F5) {
         delete_subtree_key(hwnd);
@@ -503,11 +712,88 @@ bool function_key(HWND hwnd, unsigned key)
     } else if (key == VK_F11) {
         undo_last(hwnd);
     } else if (key == VK_F10 || key == VK_F12) {
-        refuse(hwnd);
+        form_refuse(hwnd);
     } else {
         return false;
     }
     return true;
+}
+
+void focus_main() { SetFocus(static_cast<HWND>(hwndE)); }
+
+// A key the form's key file assigns: true when it had an assignment.
+bool key_file_key(unsigned key)
+{
+    char text[512], kind[kind_size];
+    const int r = lookup_key(static_cast<int>(key), text, sizeof text, kind, sizeof kind);
+    if (r == 0) return false;
+    if (r == 1) {
+        SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), text);
+        SetWindowTextA(static_cast<HWND>(target_field.edit), "");
+    } else {
+        SetWindowTextA(static_cast<HWND>(target_field.edit), text);
+    }
+    char folder[dir_path_size];
+    if (strchr(text, '.') != nullptr) load_name_list(target_field_handle(), text, folder, 2);
+    focus_main();
+    return true;
+}
+
+// Insert: the current box's name into the target field.
+void name_to_target(HWND hwnd)
+{
+    if (cur_box < 0) {
+        MessageBeep(0);
+        msg_box(hwnd, "カレント矩形が見つかりません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    char name[name_size];
+    get_box_name(cur_box, name);
+    SetWindowTextA(static_cast<HWND>(target_field.edit), name);
+    focus_main();
+}
+
+// PageUp: the main screen's reference list; the tree path waits.
+void references(HWND hwnd)
+{
+    if (cur_box < 0) {
+        MessageBeep(0);
+        msg_box(hwnd, "カレント矩形が見つかりません", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    if (key_for_refs(target_field_handle()) != 0 && under_work_link() == 0) {
+        form_refuse(hwnd);
+        return;
+    }
+    PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 55, 0);
+    PostMessageA(static_cast<HWND>(hwndE), WM_COMMAND, 7, 0);
+}
+
+// The keys without an assignment.
+void other_key(HWND hwnd, unsigned key)
+{
+    switch (key) {
+    case VK_BACK:
+        box_to_fields(main_controls[ctl_category], target_field_handle());
+        focus_main();
+        return;
+    case VK_INSERT: name_to_target(hwnd); return;
+    case VK_PRIOR: references(hwnd); return;
+    case VK_NEXT:
+        if (cur_box < 0) {
+            MessageBeep(0);
+            return;
+        }
+        key_for_def(target_field_handle());
+        PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 54, 0);
+        return;
+    case VK_DELETE: delete_current(hwnd); return;
+    case VK_END: arm_move(hwnd); return;
+    case VK_RETURN: case VK_SPACE: case 'L': form_refuse(hwnd); return;
+    default:
+        if (scroll_form(hwnd, static_cast<int>(key)) == 1) form_repaint(hwnd);
+        return;
+    }
 }
 
 void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
@@ -515,8 +801,10 @@ void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
     if (key == VK_SHIFT) {
         shift_held = 0;
         shift_down = 0;
-        undo_clear();
-        return;
+        if (editor_pending == 1) {
+            editor_pending = 0;
+            PostMessageA(hwnd, WM_COMMAND, 3, 0);
+        }
     }
     if (keypad_nav_step(hwnd, hwnd, key, lparam) != 0) return;
     if (function_key(hwnd, key) || key == VK_CONTROL) return;
@@ -525,42 +813,100 @@ void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
     case VK_ESCAPE: SetActiveWindow(static_cast<HWND>(hwndE)); return;
     case VK_TAB: SetActiveWindow(static_cast<HWND>(hwndP)); return;
     case 'Z':
-        if (toggle_frame() != 0) repaint(hwnd);
+        if (toggle_frame() != 0) form_repaint(hwnd);
         return;
-    case VK_DELETE: delete_current(hwnd); return;
-    case VK_END: arm_move(hwnd); return;
-    case VK_RETURN: case VK_SPACE: case VK_PRIOR: case 'L': refuse(hwnd); return;
-    default: scroll_form(hwnd, static_cast<int>(key)); return;
+    default: break;
     }
+    if (!key_file_key(key)) other_key(hwnd, key);
 }
 
 // The system-menu and button commands built here; the others are refused.
-void command(HWND hwnd, int id)
+void show_screen(win_handle screen)
 {
-    if (id == 0) {
-        ShowWindow(static_cast<HWND>(hwndE), SW_SHOWNORMAL);
-        SetFocus(static_cast<HWND>(hwndE));
+    ShowWindow(static_cast<HWND>(screen), SW_SHOWNORMAL);
+    SetFocus(static_cast<HWND>(screen));
+}
+
+// "入": the main screen's category and target as the current box's kind and name.
+void take_fields_for_current(HWND hwnd)
+{
+    if (cur_box < 0) {
+        msg_box(hwnd, "カレント矩形が有りません", msg_caption_text, MB_ICONHAND);
         return;
     }
+    char category[100], name[100], question[300];
+    form_field_text(static_cast<HWND>(main_controls[ctl_category]), category, sizeof category);
+    form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
+    char *dot = strchr(category, '.');
+    if (dot != nullptr) *dot = '\0';
+    cut_str10(category);
+    cut_str31(name);
+    if (format_text(question, sizeof question, "カレント矩形に(%s:%s)を設定しますか？", category, name) != 0 ||
+        !ask(hwnd, question))
+        return;
+    if (take_main_fields(cur_box) == 0) form_repaint(hwnd);
+}
+
+// A key button: the key it stands for (lParam 0x1000000 when extended).
+void key_button(HWND hwnd, int n)
+{
+    static const unsigned keys[key_button_count] = {
+        VK_F1, VK_F2, VK_F3, VK_F4, VK_DELETE, VK_F5, 0, VK_F6, VK_F7, VK_F8, VK_F9, 0, VK_F11,
+        VK_END, 0, 0, VK_PRIOR, VK_NEXT, 0, VK_HOME, VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, 0};
+    SetFocus(hwnd);
+    if (n == 14) {
+        box_to_fields(main_controls[ctl_category], target_field_handle());
+        focus_main();
+    } else if (n == 15) {
+        take_fields_for_current(hwnd);
+    } else if (keys[n] != 0) {
+        const LPARAM ext = n == 4 || n >= 13 ? 0x1000000 : 0;
+        SendMessageA(hwnd, WM_KEYUP, keys[n], ext);
+    }
+}
+
+void command(HWND hwnd, int id)
+{
     static const unsigned pad_keys[] = {0, 0, 0, VK_LEFT, VK_DELETE, VK_DOWN, VK_RIGHT, VK_UP, VK_HOME, VK_INSERT, VK_NEXT, 0};
-    if (id >= pad_first_id && id < pad_first_id + pad_button_count && pad_keys[id - pad_first_id] != 0) {
+    if (id == name_edit_id || (id >= pane_first_id && id < pane_first_id + pane_count)) return;
+    if (id == 3) {
+        if (editor_cmd[0] != '\0') exec_wait(editor_cmd, 0);
+    } else if (id == pad_first_id + 1) {
+        show_screen(hwndL);
+    } else if (id == pad_first_id + 2) {
+        show_screen(hwndP);
+    } else if (id == pad_first_id + 11) {
+        form_refuse(hwnd);  // "編" opens the editor through the tree files
+    } else if (id >= pad_first_id && id < pad_first_id + pad_button_count && pad_keys[id - pad_first_id] != 0) {
         SetFocus(hwnd);
         SendMessageA(hwnd, WM_KEYUP, pad_keys[id - pad_first_id], 0);
+    } else if (id >= key_first_id && id < key_first_id + key_button_count) {
+        key_button(hwnd, id - key_first_id);
+    } else {
+        show_screen(hwndE);
     }
 }
 
 void save_current(HWND hwnd)
 {
     char name[100];
-    field_text(form_name_edit, name, sizeof name);
+    form_field_text(form_name_edit, name, sizeof name);
     if (name[0] == '\0') {
         MessageBeep(0);
         msg_box(hwnd, "保存するファイル名を入れてください", msg_caption_text, MB_ICONHAND);
         return;
     }
     char question[300];
+    int boxes = 0, lines = 0;
+    if (para_line_count(&boxes, &lines) != 0) {
+        MessageBeep(0);
+        format_text(question, sizeof question, "フォーム数(%d)とパラメータ数(%d)が矛盾しています、合わせますか？", boxes, lines);
+        if (ask(hwnd, question)) para_resize(boxes, lines);
+    }
+    MessageBeep(0);
     format_text(question, sizeof question, "ファィル(%s)を保存します、よろしいですか？", name);
     if (!ask(hwnd, question)) return;
+    prop_value_commit();
     scroll_form(hwnd, 0x777);
     const int failed = save_form(name);
     scroll_form(hwnd, 0x888);
@@ -573,20 +919,206 @@ void save_current(HWND hwnd)
     clear_form_changed();
 }
 
-void sys_command(HWND hwnd, WPARAM wparam)
+// Flips a toggle of the system menu; its item's check mark follows.
+void toggle_item(HWND hwnd, int *flag, unsigned id)
 {
-    const unsigned id = static_cast<unsigned>(wparam & 0xFFF0) == SC_MINIMIZE ? SC_MINIMIZE : static_cast<unsigned>(wparam);
-    switch (id) {
-    case SC_MINIMIZE: ShowWindow(hwnd, SW_HIDE); return;
-    case 4: save_current(hwnd); return;
-    case 11:
-        form_reset();
-        SetWindowTextA(form_name_edit, "");
-        repaint(hwnd);
+    *flag = *flag != 0 ? 0 : 1;
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), id, MF_BYCOMMAND | (*flag != 0 ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// The PROPERTY screen forgets the box, and the window shows the form again.
+void after_reload(HWND hwnd)
+{
+    prop_reset();
+    prop_cur_member = -1;
+    form_repaint(hwnd);
+}
+
+void empty_form(HWND hwnd)
+{
+    SetWindowTextA(form_name_edit, "");
+    cur_form_name[0] = '\0';
+    clear_defs();
+    form_clear();
+    prop_reset();
+    prop_cur_member = -1;
+    form_title(hwnd);
+    hide_panes();
+    int x = 0, y = 0, w = 0, h = 0;
+    if (get_wsize("FORM", &x, &y, &w, &h) == 0 && w > 0 && h > 0) MoveWindow(hwnd, x, y, w, h, TRUE);
+    form_repaint(hwnd);
+}
+
+void close_every_form(HWND hwnd)
+{
+    form_reset();
+    SetWindowTextA(form_name_edit, "");
+    prop_reset();
+    prop_cur_member = -1;
+    place_form_window(hwnd);
+    form_repaint(hwnd);
+}
+
+// The split of the current box's subtree into a file named by its kind,
+// between the view's unscrolling and its return.
+void split_steps(HWND hwnd)
+{
+    char cur[100], kind[120], text[300];
+    form_field_text(form_name_edit, cur, sizeof cur);
+    char *dot = strrchr(cur, '.');
+    if (dot != nullptr) *dot = '\0';
+    int failed = 1;
+    if (cur[0] == '\0') copy_bounded(kind, sizeof kind, "現FORM名が存在しない");
+    else failed = check_command(kind);
+    if (failed != 0) {
+        format_text(text, sizeof text, "今は分割が出来ない状況です(%s)", kind);
+        msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
         return;
-    default: DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0); return;
+    }
+    if (!ask(hwnd, "カレント矩形を分割しますか？")) return;
+    char cur_file[110], new_file[130];
+    if (format_text(cur_file, sizeof cur_file, "%s.f", cur) != 0 || format_text(new_file, sizeof new_file, "%s.f", kind) != 0)
+        return;
+    FILE *old = dir_fopen(new_file, "r");
+    if (old != nullptr) {
+        fclose(old);
+        format_text(text, sizeof text, "ファイル(%s)は既に存在します、それでも分割しますか？", new_file);
+        if (!ask(hwnd, text)) return;
+    }
+    const int r = split_form(cur_file, new_file);
+    if (r != 0) {
+        format_text(text, sizeof text, "分割が出来ませんでした(%d)", r);
+        msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    msg_box(hwnd, "正常に分割しました(0)", msg_caption_text, MB_ICONEXCLAMATION);
+    form_clear();  // the forms stacked below stay
+    load_form(cur_file);
+    after_reload(hwnd);
+}
+
+void delete_form_file(HWND hwnd)
+{
+    char name[100], question[300];
+    form_field_text(form_name_edit, name, sizeof name);
+    if (format_text(question, sizeof question, "フォームファイル(%s)を削除しますが、よろしいですか？", name) == 0 &&
+        ask(hwnd, question))
+        remove_dir_name(name);
+}
+
+void resize_all_boxes(HWND hwnd)
+{
+    if (!ask(hwnd, "全、BOX,COMMENT矩形をリサイズしますか？")) return;
+    prop_value_commit();
+    get_qfont();
+    fit_all_boxes(hwnd);
+    form_repaint(hwnd);
+}
+
+void toggle_xwindow(HWND hwnd)
+{
+    xwin_mode = xwin_mode != 0 ? 0 : 1;
+    form_mode = xwin_mode != 0 ? 99 : 0;
+    set_wvalue("FORM", xwin_mode != 0 ? "99" : "0");
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), 58, MF_BYCOMMAND | (xwin_mode != 0 ? MF_CHECKED : MF_UNCHECKED));
+    fill_pattern_list(main_controls[ctl_patterns]);
+    get_kind_ids(-1);
+}
+
+void open_in_browser(HWND hwnd)
+{
+    char name[100], page[120];
+    form_field_text(form_name_edit, name, sizeof name);
+    if (browser_page_name(name, page, sizeof page) == 0) open_file_url(hwnd, page);
+}
+
+// The file and view commands of the system menu; false for another id.
+bool file_sys_command(HWND hwnd, unsigned id)
+{
+    switch (id) {
+    case 1: SendMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 1, 1); return true;
+    case 2: open_homepage(hwnd); return true;
+    case 4: save_current(hwnd); return true;
+    case 5: form_refuse(hwnd); return true;  // source generation waits for its entry point
+    case 57: resize_all_boxes(hwnd); return true;
+    case 58: toggle_xwindow(hwnd); return true;
+    case 59:
+        scroll_form(hwnd, 0x777);
+        split_steps(hwnd);
+        scroll_form(hwnd, 0x888);
+        return true;
+    case 77: open_in_browser(hwnd); return true;
+    case 80: delete_form_file(hwnd); return true;
+    default: return false;
     }
 }
+
+// The designed-form and toggle commands; false for an id not handled here.
+bool form_sys_command(HWND hwnd, unsigned id)
+{
+    if (file_sys_command(hwnd, id)) return true;
+    switch (id) {
+    case 11: empty_form(hwnd); return true;
+    case 12: clear_links(); form_repaint(hwnd); return true;
+    case 39: prop_value_commit(); move_cur_box_first(); after_reload(hwnd); return true;
+    case 40: toggle_item(hwnd, &relate_off, id); return true;
+    case 41: toggle_item(hwnd, &keep_main_shown, id); return true;
+    case 42: toggle_item(hwnd, &keep_prop_shown, id); return true;
+    case 44: toggle_item(hwnd, &full_off, id); return true;
+    case 62: toggle_item(hwnd, &show_hidden_links, id); reset_cur_box(); form_repaint(hwnd); return true;
+    case 88: reset_item_marks(); form_repaint(hwnd); return true;
+    case 89: name_items(); form_repaint(hwnd); return true;
+    case 90: store_item_values(); return true;
+    case 91: return_to_caller(hwnd, false); return true;
+    case 92: apply_data_values(); form_repaint(hwnd); return true;
+    case 94: open_subform_by_name(hwnd, cur_box, vbutton_next); return true;
+    case 95: close_every_form(hwnd); return true;
+    default: return false;
+    }
+}
+
+void sys_command(HWND hwnd, WPARAM wparam)
+{
+    const unsigned id = static_cast<unsigned>(wparam);
+    if ((id & 0xFFF0) == SC_MINIMIZE) {
+        ShowWindow(hwnd, SW_HIDE);
+        hidden_flags[hidden_form] = 1;
+        return;
+    }
+    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == 9) return;
+    undo_clear();
+    SetFocus(hwnd);
+    if (!form_sys_command(hwnd, id)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);
+}
+
+void left_dblclk(HWND hwnd, int keys, int x, int y)
+{
+    const int box = gesture.box;
+    gesture_start(keys, 0, x, y);
+    gesture.x = gesture.y = -1;
+    gesture.box = form_left_dblclk(hwnd, keys, x, y, box);
+}
+
+void right_dblclk(HWND hwnd, int keys, int x, int y)
+{
+    gesture_start(keys, 1, x, y);
+    gesture_clear();
+    form_right_dblclk(hwnd, keys, x, y);
+}
+
+// A right press on a child shows its hint in the name label; the release hides it.
+void child_hint(HWND hwnd, HWND under, unsigned mouse)
+{
+    if (under == hwnd || under == nullptr) return;
+    if (mouse == WM_RBUTTONDOWN) {
+        const POINT p = {static_cast<short>(LOWORD(child_rclick_point)), static_cast<short>(HIWORD(child_rclick_point))};
+        show_button_hint(hwnd, under, p, name_label);
+    } else if (mouse == WM_RBUTTONUP) {
+        ShowWindow(name_label, SW_HIDE);
+    }
+}
+
+void show_counter(const char *text) { SetWindowTextA(occurrence_label, text); }
 
 void mouse_point(LPARAM lparam, int *x, int *y)
 {
@@ -594,9 +1126,23 @@ void mouse_point(LPARAM lparam, int *x, int *y)
     *y = static_cast<short>(HIWORD(lparam));
 }
 
+// A button press while a gesture of the other button is still open (its
+// release went elsewhere) ends that gesture at its last point first, then
+// takes the press again: true when it did.
+bool end_open_gesture(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) return false;
+    const WPARAM other = msg == WM_LBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
+    if (gesture.last_x < 0 || (wparam & other) != 0) return false;
+    SendMessageA(hwnd, gesture.button == 1 ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(gesture.last_x, gesture.last_y));
+    SendMessageA(hwnd, msg, wparam, lparam);
+    return true;
+}
+
 // The mouse messages: 1 when handled.
 bool mouse_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (end_open_gesture(hwnd, msg, wparam, lparam)) return true;
     int x, y;
     mouse_point(lparam, &x, &y);
     const int keys = static_cast<int>(wparam);
@@ -606,11 +1152,53 @@ bool mouse_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_LBUTTONUP: left_up(hwnd, x, y); return true;
     case WM_RBUTTONDOWN: right_down(hwnd, keys, x, y); return true;
     case WM_RBUTTONUP: right_up(hwnd, x, y); return true;
+    case WM_LBUTTONDBLCLK: left_dblclk(hwnd, keys, x, y); return true;
+    case WM_RBUTTONDBLCLK: right_dblclk(hwnd, keys, x, y); return true;
     default: return false;
     }
 }
 
 }  // namespace
+
+void form_repaint(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+int form_refuse(HWND hwnd) { return msg_box(hwnd, refusal_text, refusal_caption, MB_ICONINFORMATION); }
+
+int form_warn(HWND hwnd, const char *text) { return msg_box(hwnd, text, refusal_caption, MB_ICONHAND); }
+
+void form_field_text(HWND field, char *out, int size)
+{
+    out[0] = '\0';
+    if (field != nullptr) GetWindowTextA(field, out, size);
+}
+
+void place_form_window(HWND hwnd)
+{
+    form_geometry_rec g;
+    if (form_geometry(&g) == 0) {
+        SetWindowTextA(hwnd, g.caption);
+        MoveWindow(hwnd, g.x, g.y, g.width, g.height, TRUE);
+        return;
+    }
+    SetWindowTextA(hwnd, "[ﾌｫｰﾑ]Ornak.C言語作図ソフト");
+    int x = 0, y = 0, w = 0, h = 0;
+    if (get_wsize("FORM", &x, &y, &w, &h) == 0 && w > 0 && h > 0) MoveWindow(hwnd, x, y, w, h, TRUE);
+}
+
+void open_form_name(HWND hwnd, const char *name)
+{
+    SetWindowTextA(form_name_edit, name);
+    if (strchr(name, '*') == nullptr && strchr(name, '?') == nullptr) {
+        load_form(name);
+        prop_reset();
+        prop_cur_member = -1;
+        place_form_window(hwnd);
+    } else {
+        char command[300];
+        if (format_text(command, sizeof command, "get_any %s", name) == 0) run_command(command, para_reset_cb);
+    }
+    form_repaint(hwnd);
+}
 
 int open_form_file(HWND owner, const char *name)
 {
@@ -632,7 +1220,7 @@ int open_form_file(HWND owner, const char *name)
     ShowWindow(form, SW_SHOWNORMAL);
     SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(form);
-    repaint(form);
+    form_repaint(form);
     SetFocus(form);
     return 0;
 }
@@ -642,7 +1230,10 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
     if (mouse_message(hwnd, msg, wparam, lparam)) return 0;
     switch (msg) {
-    case WM_CREATE: create_controls(hwnd); break;
+    case WM_CREATE:
+        create_controls(hwnd);
+        form_hooks.show_counter = show_counter;
+        break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
     case WM_SETFOCUS: fkey_accept(hwnd); return 0;
     case WM_PAINT: paint(hwnd); return 0;
@@ -663,7 +1254,20 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     case WM_KEYDOWN:
         if (wparam == VK_SHIFT) shift_held = shift_down = 1;
-        return 0;
+        break;
+    case WM_SYSKEYDOWN:
+        if (wparam == VK_F10) return 0;
+        break;
+    case WM_SYSKEYUP:
+        if (wparam == VK_F10) {
+            SendMessageA(hwnd, WM_KEYUP, VK_F10, lparam);
+            return 0;
+        }
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wparam) == WM_RBUTTONDOWN) child_rclick_point = static_cast<int>(lparam);
+        break;
+    case WM_SETCURSOR: child_hint(hwnd, reinterpret_cast<HWND>(wparam), HIWORD(lparam)); break;
     case WM_KEYUP: form_key_up(hwnd, static_cast<unsigned>(wparam), lparam); return 0;
     case WM_COMMAND: command(hwnd, LOWORD(wparam)); return 0;
     case WM_SYSCOMMAND: sys_command(hwnd, wparam); return 0;

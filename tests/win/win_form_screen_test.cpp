@@ -6,10 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "forms/form_state.h"
 #include "forms/formfile.h"
 #include "forms/model.h"
+#include "forms/para.h"
+#include "forms/relmove.h"
 #include "forms/win/form_screen.h"
+#include "shell/dirs.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
@@ -69,6 +75,66 @@ void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
 
 LPARAM at_point(int x, int y) { return MAKELPARAM(x, y); }
 
+// The texts of the boxes answered by answer_and_record, in order.
+std::string box_texts;
+
+// Records the text of an open box, then presses its OK.
+void CALLBACK answer_and_record(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box == nullptr) return;
+    char text[300] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    box_texts += text;
+    box_texts += "|";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Sends msg and returns the texts of the boxes it opened.
+std::string boxes_of(UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    box_texts.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, answer_and_record);
+    SendMessageA(static_cast<HWND>(hwndO), msg, wparam, lparam);
+    KillTimer(nullptr, timer);
+    return box_texts;
+}
+
+// Dispatches what is queued for this thread's windows.
+void pump()
+{
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+}
+
+// The bytes of a file found through the folder slots, "" when there is none.
+std::string file_bytes(const char *name)
+{
+    char path[1024];
+    if (locate_file(path, sizeof path, name) != 0) return "";
+    FILE *f = fopen(path, "rb");
+    if (f == nullptr) return "";
+    std::string bytes;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    fclose(f);
+    return bytes;
+}
+
+// Saves through system command 4 under name, the question answered OK.
+void save_through_menu(const char *name)
+{
+    SetWindowTextA(form_name_edit, name);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, press_ok);
+    PostMessageA(static_cast<HWND>(hwndO), WM_SYSCOMMAND, 4, 0);
+    pump();
+    KillTimer(nullptr, timer);
+}
+
 class form_screen : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -97,6 +163,16 @@ protected:
         return form_num - 1;
     }
     static void send(UINT msg, WPARAM keys, int x, int y) { SendMessageA(form_window(), msg, keys, at_point(x, y)); }
+    static void post(UINT msg, WPARAM keys, int x, int y) { PostMessageA(form_window(), msg, keys, at_point(x, y)); }
+    static void post_key(unsigned key) { PostMessageA(form_window(), WM_KEYUP, key, 0); }
+    // A gesture of one button from (x0, y0) to (x1, y1), posted and dispatched.
+    static void drag(UINT down, UINT up, WPARAM keys, int x0, int y0, int x1, int y1)
+    {
+        post(down, keys, x0, y0);
+        post(WM_MOUSEMOVE, keys, x1, y1);
+        post(up, 0, x1, y1);
+        pump();
+    }
 };
 
 TEST_F(form_screen, ChildrenAreCreatedWithTheirIds)
@@ -245,6 +321,231 @@ TEST_F(form_screen, MainCommandOpensAFormFile)
     EXPECT_EQ(x, 50);
     EXPECT_EQ(y, 140);
     ShowWindow(form_window(), SW_HIDE);
+}
+
+// A form built, linked, moved, pasted and undone by posted messages only
+// saves to the expected rows, and the file read back saves to the same bytes.
+TEST_F(form_screen, PostedEditsSaveAndReloadIdentically)
+{
+    gen_rel_mode = 1;
+    drag(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, 40, 40, 140, 80);    // box 0
+    drag(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, 300, 40, 400, 100);  // box 1
+    drag(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, 40, 200, 140, 240);  // box 2
+    ASSERT_EQ(get_box_count(), 3);
+
+    // Shift makes this left drag a 関連 one: 0 -> 1 under the target field's name.
+    SetWindowTextA(static_cast<HWND>(target_field.edit), "call");
+    drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON | MK_SHIFT, 90, 60, 350, 60);
+    ASSERT_EQ(l_num - l_sta, 1);
+    EXPECT_EQ(gen_rel_mode, 1);
+
+    drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 350, 60, 370, 90);  // box 1 moves by (20, 30)
+
+    // Box 2 current, copied (F1) and pasted twice; F11 takes the second paste back.
+    drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 90, 220, 90, 220);
+    ASSERT_EQ(cur_box, form_sta + 2);
+    for (const int x : {300, 460}) {
+        post_key(VK_F1);
+        pump();
+        ASSERT_EQ(pending_op, op_paste_once);
+        drag(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, x, 300, x, 300);
+        EXPECT_EQ(pending_op, op_none);
+    }
+    ASSERT_EQ(get_box_count(), 5);
+    post_key(VK_F11);
+    pump();
+    ASSERT_EQ(get_box_count(), 4);
+
+    save_through_menu("built.f");
+    EXPECT_EQ(form_changed, 0);
+    const std::string saved = file_bytes("built.f");
+    EXPECT_EQ(saved,
+              "#F2    x\t   y\tendx\tendy\tclass     \tname      \r\n"
+              "      40\t  40\t 140\t  80\t?         \t          \r\n"
+              "     320\t  70\t 420\t 130\t?         \t          \r\n"
+              "      40\t 200\t 140\t 240\t?         \t          \r\n"
+              "     300\t 300\t 400\t 340\t?         \t          \r\n"
+              "#L2 from\t  to\tname      \r\n"
+              "       0\t   1\tcall      \r\n"
+              "#P1       \r\n\r\n\r\n\r\n\r\n");
+
+    form_reset();
+    ASSERT_EQ(load_form("built.f"), 0);
+    ASSERT_EQ(get_box_count(), 4);
+    save_through_menu("again.f");
+    EXPECT_EQ(file_bytes("again.f"), saved);
+    ShowWindow(form_window(), SW_HIDE);
+}
+
+TEST_F(form_screen, ShiftSwapsTheModeButtonForOneGesture)
+{
+    HWND mode = static_cast<HWND>(main_controls[ctl_mode]);
+    ASSERT_NE(mode, nullptr);
+    char text[20] = "";
+    send(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 100, 200);
+    GetWindowTextA(mode, text, sizeof text);
+    EXPECT_STREQ(text, "関連");
+    EXPECT_EQ(gen_rel_mode, 0);
+    send(WM_RBUTTONUP, 0, 180, 260);
+    GetWindowTextA(mode, text, sizeof text);
+    EXPECT_STREQ(text, "生成");
+    EXPECT_EQ(gen_rel_mode, 1);
+}
+
+// A 関連 click then a double-click on a UNION box opens the form its field 0
+// names; a right double-click on an empty place comes back to the box.
+TEST_F(form_screen, UnionOpensItsSubFormAndTheRightDoubleClickReturns)
+{
+    box(10, 10, 60, 40);
+    ASSERT_EQ(save_form("sub.f"), 0);
+    form_reset();
+    const int u = box(100, 100, 200, 140);
+    set_box_kind(u, "UNION");
+    set_para("sub.f", u, 0);
+    ASSERT_EQ(save_form("parent.f"), 0);
+    SetWindowTextA(form_name_edit, "parent.f");
+    gen_rel_mode = 0;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 120);
+    send(WM_LBUTTONUP, 0, 150, 120);
+    send(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 120);
+    send(WM_LBUTTONUP, 0, 150, 120);
+    char name[100] = "";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "sub.f");
+    EXPECT_EQ(fnum, 1);
+    EXPECT_EQ(get_box_count(), 1);
+
+    send(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "parent.f");
+    EXPECT_EQ(fnum, 0);
+    EXPECT_EQ(get_box_count(), 1);
+    EXPECT_EQ(cur_box, u) << "the box that opened the sub-form is current again";
+    ShowWindow(form_window(), SW_HIDE);
+}
+
+TEST_F(form_screen, ItemDoubleClicksTickAndUntick)
+{
+    const int item = box(100, 100, 200, 140);
+    set_box_kind(item, "ITEM");
+    gen_rel_mode = 0;
+    const char *const marks[] = {"1", "0", "1"};
+    for (const char *mark : marks) {
+        send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 120);
+        send(WM_LBUTTONUP, 0, 150, 120);
+        send(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 120);
+        send(WM_LBUTTONUP, 0, 150, 120);
+        char field[16];
+        get_para(field, item, 2);
+        EXPECT_STREQ(field, mark);
+    }
+}
+
+TEST_F(form_screen, SystemMenuTogglesFollowTheirCheckMarks)
+{
+    const struct {
+        unsigned id;
+        int *flag;
+    } toggles[] = {{40, &relate_off}, {41, &keep_main_shown}, {42, &keep_prop_shown}, {44, &full_off}, {62, &show_hidden_links}};
+    HMENU menu = GetSystemMenu(form_window(), FALSE);
+    for (const auto &t : toggles) {
+        for (const int expected : {1, 0}) {
+            SendMessageA(form_window(), WM_SYSCOMMAND, t.id, 0);
+            EXPECT_EQ(*t.flag, expected) << t.id;
+            EXPECT_EQ((GetMenuState(menu, t.id, MF_BYCOMMAND) & MF_CHECKED) != 0, expected == 1) << t.id;
+        }
+    }
+}
+
+TEST_F(form_screen, ChordTakesKindAndNameFromTheMainScreen)
+{
+    const int b = box(100, 100, 200, 140);
+    SetWindowTextA(static_cast<HWND>(main_controls[ctl_category]), "FUNC.c");
+    SetWindowTextA(static_cast<HWND>(target_field.edit), "report");
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 150, 120);
+    send(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 150, 120);
+    send(WM_LBUTTONUP, MK_RBUTTON, 150, 120);
+    send(WM_RBUTTONUP, 0, 150, 120);
+    EXPECT_STREQ(box_table[b].kind, "FUNC");
+    EXPECT_STREQ(box_table[b].name, "report");
+    EXPECT_EQ(get_box_count(), 1);
+}
+
+TEST_F(form_screen, RelationRightPressShowsTheNameLabel)
+{
+    const int b = box(100, 100, 200, 140);
+    set_box_kind(b, "FUNC");
+    set_box_name(b, "main");
+    gen_rel_mode = 0;
+    HWND label = GetDlgItem(form_window(), 99);
+    ASSERT_NE(label, nullptr);
+    const auto shown = [label] { return (GetWindowLongA(label, GWL_STYLE) & WS_VISIBLE) != 0; };
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 150, 120);
+    EXPECT_TRUE(shown());
+    char text[200] = "";
+    GetWindowTextA(label, text, sizeof text);
+    EXPECT_EQ(std::string(text).rfind("(0) ", 0), 0u) << "the legend of the box's relative index: " << text;
+    send(WM_RBUTTONUP, 0, 150, 120);
+    EXPECT_FALSE(shown());
+    send(WM_RBUTTONDOWN, MK_RBUTTON, 500, 300);
+    EXPECT_FALSE(shown()) << "no label on an empty place";
+    send(WM_RBUTTONUP, 0, 500, 300);
+}
+
+TEST_F(form_screen, RefusalsAndWrongModeBoxes)
+{
+    box(100, 100, 200, 140);
+    const struct {
+        const char *name;
+        UINT msg;
+        WPARAM wparam;
+        LPARAM lparam;
+        const char *texts;
+    } cases[] = {
+        {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです|"},
+        {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです|"},
+        {"F1 without a box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません|"},
+        {"generation", WM_SYSCOMMAND, 5, 0, "本機能は未サポートです|"},
+        {"right double-click in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, at_point(150, 120), "モードが違います|"},
+        {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)|"},
+    };
+    for (const auto &c : cases) {
+        reset_cur_box();
+        SetWindowTextA(form_name_edit, "");
+        EXPECT_EQ(boxes_of(c.msg, c.wparam, c.lparam), c.texts) << c.name;
+        EXPECT_EQ(get_box_count(), 1) << c.name;
+    }
+}
+
+TEST_F(form_screen, SystemMenuEditsTheForm)
+{
+    const int a = box(40, 40, 140, 80);
+    const int b = box(300, 40, 400, 80);
+    add_link(a, b, "call", nullptr);
+    set_cur_box(b);
+    SendMessageA(form_window(), WM_SYSCOMMAND, 39, 0);
+    EXPECT_EQ(box_table[form_sta].x, 300) << "the current box moved to the front";
+    SendMessageA(form_window(), WM_SYSCOMMAND, 12, 0);
+    EXPECT_EQ(l_num - l_sta, 0) << "every link removed";
+    SetWindowTextA(form_name_edit, "some.f");
+    SendMessageA(form_window(), WM_SYSCOMMAND, 11, 0);
+    EXPECT_EQ(get_box_count(), 0);
+    char name[100] = "x";
+    GetWindowTextA(form_name_edit, name, sizeof name);
+    EXPECT_STREQ(name, "");
+}
+
+TEST_F(form_screen, ArrowKeysScrollAFormWithATopBox)
+{
+    const int p = box(40, 40, 140, 80);
+    set_box_kind(p, "PROJ");
+    SendMessageA(form_window(), WM_KEYUP, VK_RIGHT, 0x1000000);
+    EXPECT_LT(box_table[p].x, 40) << "the view moved right, the box left";
+    SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
+    EXPECT_EQ(box_table[p].x, 40);
+    SendMessageA(form_window(), WM_KEYUP, VK_DOWN, 0x1000000);
+    EXPECT_LT(box_table[p].y, 40);
+    SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
 }
 
 }  // namespace
