@@ -84,8 +84,12 @@ int main()
         return 1;
     }
     proj_selected = 1;
-    // The list as the project dialog writes it: the home folder last, which a refill leaves out.
+    // The list as the project dialog writes it: the home folder (here the
+    // current one, holding no ".c" file) last, which a refill leaves out.
+    // A switch changes into slot 0's folder, as here.
+    GetCurrentDirectoryA(sizeof home_dir, home_dir);
     format_text(proj_dirs, sizeof proj_dirs, "%s,%s,home", a.c_str(), b.c_str());
+    change_dir(a.c_str());
     HWND screen = static_cast<HWND>(hwndE);
     SetWindowTextA(GetDlgItem(screen, 0), "*.c");
     constexpr int rounds = 5;
