@@ -15,10 +15,12 @@
 #include "forms/multi_cur.h"
 #include "forms/win/form_screen.h"
 #include "generators/htmlattr.h"
+#include "trees/launch.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
+#include "shell/launcher.h"
 #include "shell/main_commands.h"
 #include "shell/main_fields.h"
 #include "shell/main_keys.h"
@@ -33,6 +35,7 @@
 #include "shell/text.h"
 #include "shell/views.h"
 #include "shell/win/dialogs_win.h"
+#include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
 #include "trees/win/chart_screens.h"
@@ -82,7 +85,7 @@ const char about_text[] =
     ".vok ファイルの計算言語を実行します。";
 
 // The system commands whose pieces other work has not delivered yet.
-const unsigned waiting_commands[] = {54, 55, 64, 65, 70, 71, 85, 87};
+const unsigned waiting_commands[] = {85};
 
 HWND small_handles[small_count];
 HWND hint_popup;
@@ -268,7 +271,8 @@ bool function_key(HWND hwnd, WPARAM key)
         trace_banner(code_out_hwnd);
         toggle_msg_trace();
         return true;
-    case VK_F1 + 6: case VK_F9: refuse_waiting(hwnd); return true;
+    case VK_F1 + 6: run_multi_ref(); return true;
+    case VK_F9: refuse_waiting(hwnd); return true;
     default: return false;
     }
 }
@@ -368,6 +372,23 @@ void function_button(HWND hwnd, int n)
     if (multi_extract_mode || work_mode) refuse_waiting(hwnd);
 }
 
+// A file handed to the editor at line 1, found through the folder slots.
+void open_in_editor(HWND hwnd, const char *text)
+{
+    if (check_category_field(hwnd, text) != 0) return;
+    char folder[dir_path_size], name[dir_path_size];
+    copy_bounded(name, sizeof name, text);
+    if (split_entry_path(folder, sizeof folder, name, sizeof name) != 0) {
+        char box[dir_path_size + 100];
+        format_text(box, sizeof box, "ファイル(%s)が見つかりません！", text);
+        host_beep();
+        msg_box(hwnd, box, msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    char line[launch_size];
+    if (editor_command(line, sizeof line, folder, name, 1) == 0) exec_wait(line, 0);
+}
+
 void open_entry(HWND hwnd)
 {
     char text[1000];
@@ -402,8 +423,8 @@ void open_entry(HWND hwnd)
         open_source_window(text);
         return;
     }
-    if (kind != entry_other || editor[0] != '\0') {
-        refuse_waiting(hwnd);
+    if (editor[0] != '\0') {
+        open_in_editor(hwnd, text);
         return;
     }
     set_code_caption(text);
@@ -513,6 +534,14 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
         if (id == 73) open_param_dlg(app_instance, owner);
         else open_project_dlg(app_instance, owner);
+        return true;
+    }
+    if (id == 54 || id == 55 || id == 64 || id == 65 || id == 70 || id == 71) {
+        run_search(hwnd, id);
+        return true;
+    }
+    if (id == 87) {
+        step_count(hwnd);
         return true;
     }
     if (id == 93) {
