@@ -14,6 +14,8 @@ namespace {
 char memo_loaded[memo_size];  // the memo as loaded
 bool memo_cut;                // the file held more than fits: unchanged, it is not written back
 
+}  // namespace
+
 const char builtin_memo[] =
     "\r\n"
     "【操作のヒント】\r\n"
@@ -22,8 +24,6 @@ const char builtin_memo[] =
     "一覧画面の行を選ぶと、フロー画面にその関数のフローを表示します。\r\n"
     "フォーム画面では右ドラッグで矩形を作り、左ドラッグで移動、大きさの変更をします。\r\n"
     "画面の配置は終了時に保存され、次の起動で元に戻ります。\r\n";
-
-}  // namespace
 
 int load_memo()
 {

@@ -22,6 +22,7 @@ extern char edit_defs[8][1000];      // the project dialog's copy of the definit
 extern char edit_props[8][1000];     // the project dialog's copy of the properties
 extern char memo_buf[memo_size];
 extern char memo_restore[memo_size];  // the memo before its last change by the mouse
+extern const char builtin_memo[];      // the memo of a first start (no "vokmemo.dat")
 
 // Key stack (shown in the target field).
 int stack_push(const char *key);

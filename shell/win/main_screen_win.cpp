@@ -6,6 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "analyser/anal_host.h"
 #include "analyser/define_lists.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/nesting.h"
@@ -38,6 +39,7 @@
 #include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/listings.h"
 #include "trees/win/chart_screens.h"
 
 namespace {
@@ -230,6 +232,46 @@ bool is_waiting(unsigned id)
 
 void read_target(char *buf, size_t size) { target_get_text(buf, size); }
 
+// Command 6: the lines of the chart shown that match the target's key.
+void flow_marks(HWND hwnd)
+{
+    char key[1000];
+    read_target(key, sizeof key);
+    SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    if (multi_key_active()) {
+        msg_box(hwnd, "多重論理検索の登録がありますので多重論理検索を実行します", nullptr, MB_ICONINFORMATION);
+        copy_bounded(key, sizeof key, "YYYYY");
+    }
+    mark_search_lines(key);
+    InvalidateRect(hw(hwndF), nullptr, TRUE);
+    ShowWindow(hw(hwndC), SW_SHOWNORMAL);
+    ShowWindow(hw(hwndF), SW_SHOWNORMAL);
+    SetFocus(hw(code_out_hwnd));
+    SetFocus(hw(hwndF));
+}
+
+// F9: the target's text searched in the files of every source pattern.
+void text_search(HWND hwnd)
+{
+    char key[1000];
+    read_target(key, sizeof key);
+    if (key[0] == '\0') {
+        msg_box(hwnd, "対象欄に検索キイが指定されていません", nullptr, MB_ICONSTOP);
+        return;
+    }
+    SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    if (!keep_code_text) {
+        set_code_caption("");
+        SetWindowTextA(hw(code_out_hwnd), "");
+        clear_marks();
+        InvalidateRect(hw(hwndF), nullptr, TRUE);
+    }
+    set_wait_cursor();
+    run_all_patterns(key, code_out_hwnd, 0);
+    restore_cursor();
+    SendMessageA(hwnd, WM_COMMAND, 5, 0);
+}
+
 // ---- Keys ----
 
 void register_multi_key()
@@ -272,7 +314,7 @@ bool function_key(HWND hwnd, WPARAM key)
         toggle_msg_trace();
         return true;
     case VK_F1 + 6: run_multi_ref(); return true;
-    case VK_F9: refuse_waiting(hwnd); return true;
+    case VK_F9: text_search(hwnd); return true;
     default: return false;
     }
 }
@@ -469,7 +511,8 @@ bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         ShowWindow(hw(hwndL), SW_SHOWNORMAL);
         SetFocus(hw(hwndL));
         return true;
-    case 3: case 6: refuse_waiting(hwnd); return true;
+    case 3: refuse_waiting(hwnd); return true;
+    case 6: flow_marks(hwnd); return true;
     case 8: toggle_mode(hwnd); return true;
     case 11: open_entry(hwnd); return true;
     case 12:
