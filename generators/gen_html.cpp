@@ -438,6 +438,8 @@ void enter(walk_frame *f)
     if (kind_is(f->b, "MATERIAL")) f->cursor = -2;
 }
 
+// Ends the ASP box's block.  When "%after" split its own text, the block
+// was closed before the children: it opens again for the rest and closes.
 void close_asp(walk_frame *f)
 {
     if (f->rest.fp != nullptr) {
@@ -571,6 +573,7 @@ int gen_html(const char *c_name, int first_box, int end_box, int first_link, int
     page.fp = replace.fp;
     write_page();
     swap_back_places();
+    page.fp = nullptr;
     if (dir_replace_close(&replace, !page.failed) != 0) return report_open_failure(page.name);
     return 0;
 }
