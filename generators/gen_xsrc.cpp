@@ -74,26 +74,57 @@ bool claim_suffixed(name_claims *c, int box, const char *name, const char *suffi
 
 // ---- template files -------------------------------------------------------------
 
+// The templates are read as bytes (read_line drops the CR of CR LF), so the
+// block's remembered position is a plain offset on every system.  A line
+// longer than one read comes in pieces: only a line's first piece is
+// tested for a directive and takes a prefix.
 struct template_file {
     FILE *fp;
     long block;  // the position after the last "!gen_gcsub" line, or -1
+    bool mid;    // the last read ended inside a line
 };
 
-void put_line(gen_file *out, const char *prefix, const char *line)
+// The next read; *head is true when it begins a line.  False at the end.
+bool next_read(template_file *t, char *line, bool *head)
 {
-    gen_put(out, -1, "%s%s", prefix, line);
+    *head = !t->mid;
+    if (read_line(line, template_read, t->fp) == nullptr) return false;
     const size_t n = strlen(line);
-    if (n == 0 || line[n - 1] != '\n') gen_put(out, -1, "\n");
+    t->mid = (n == 0 || line[n - 1] != '\n') && !feof(t->fp);
+    return true;
 }
+
+// Reads past the rest of a directive's line.
+void skip_rest(template_file *t)
+{
+    char line[template_read];
+    bool head = false;
+    while (t->mid && next_read(t, line, &head)) {
+    }
+}
+
+// Copies one read behind prefix (at a line's head); the last line of a file
+// without its newline gets one.
+void put_line(gen_file *out, const char *prefix, const char *line, bool head, FILE *from)
+{
+    gen_put(out, -1, "%s%s", head ? prefix : "", line);
+    const size_t n = strlen(line);
+    if ((n == 0 || line[n - 1] != '\n') && feof(from)) gen_put(out, -1, "\n");
+}
+
+bool is_block_end(const char *line, bool head) { return head && line[0] == '!'; }
 
 // At a "!gen_gcsub" line: remembers the block and skips it.
 void take_block(gen_file *out, template_file *t)
 {
+    skip_rest(t);
     t->block = ftell(t->fp);
     char line[template_read];
-    while (read_line(line, sizeof line, t->fp) != nullptr) {
-        if (line[0] != '!') continue;
+    bool head = false;
+    while (next_read(t, line, &head)) {
+        if (!is_block_end(line, head)) continue;
         if (!is_directive(line, "!end")) gen_put(out, -1, "\t/* xapp.datファイルに!...subに対応する!endが無い */\n");
+        skip_rest(t);
         return;
     }
     gen_put(out, -1, "\t/* xapp.datファイルに!...subに対応する!endが無い */\n");
@@ -104,10 +135,14 @@ void replay_block(gen_file *out, template_file *t, const char *prefix)
 {
     if (t->block < 0) return;
     const long here = ftell(t->fp);
+    const bool mid = t->mid;
     fseek(t->fp, t->block, SEEK_SET);
+    t->mid = false;
     char line[template_read];
-    while (read_line(line, sizeof line, t->fp) != nullptr && line[0] != '!') put_line(out, prefix, line);
+    bool head = false;
+    while (next_read(t, line, &head) && !is_block_end(line, head)) put_line(out, prefix, line, head, t->fp);
     fseek(t->fp, here, SEEK_SET);
+    t->mid = mid;
 }
 
 // The head of a generated file: base + ext copied, or the banner naming name.
@@ -285,7 +320,7 @@ int write_app(const char *c_name, const char *h_name, const char *base, int app)
     }
     for (int i = form_sta; i < form_num; ++i) a.windows += is_window(i, app) ? 1 : 0;
     if (!check_app_names(a)) return 0;
-    template_file t{dir_fopen("xapp.dat", "r"), -1};
+    template_file t{dir_fopen("xapp.dat", "rb"), -1, false};
     if (t.fp == nullptr) return report_open_failure("xapp.dat");
     gen_pair p;
     if (gen_open_pair(&p, c_name, h_name) != 0) {
@@ -297,7 +332,15 @@ int write_app(const char *c_name, const char *h_name, const char *base, int app)
     char field[100];
     get_para(field, app, 2);
     char line[template_read];
-    while (read_line(line, sizeof line, t.fp) != nullptr) {
+    bool head = false;
+    while (next_read(&t, line, &head)) {
+        bool directive = false;
+        for (const char *d : {"!gen_inc", "!gen_olist", "!gen_gcsub", "!gen_shell", "!gen_onoff"}) directive |= head && is_directive(line, d);
+        if (!directive) {
+            put_line(&p.c, "", line, head, t.fp);
+            continue;
+        }
+        if (!is_directive(line, "!gen_gcsub")) skip_rest(&t);
         if (is_directive(line, "!gen_inc")) {
             write_include(&p.c, h_name);
             if (strcmp(field, "N") != 0) gen_put(&p.c, app, "#define ALONE\n");
@@ -309,8 +352,6 @@ int write_app(const char *c_name, const char *h_name, const char *base, int app)
             write_app_shell(&p, a, &t);
         } else if (is_directive(line, "!gen_onoff")) {
             write_app_onoff(&p.c, a, &t);
-        } else {
-            put_line(&p.c, "", line);
         }
     }
     fclose(t.fp);
@@ -454,10 +495,16 @@ void write_form_top(gen_file *out, const xform &p, const char *base, const char 
 {
     const int top = p.info.top;
     write_head(out, base, ".tc", c_name);
+    template_file t{prologue, -1, false};
     char line[template_read];
-    while (read_line(line, sizeof line, prologue) != nullptr) {
-        if (is_directive(line, "!gen_inc")) write_include(out, h_name);
-        else put_line(out, "", line);
+    bool head = false;
+    while (next_read(&t, line, &head)) {
+        if (head && is_directive(line, "!gen_inc")) {
+            skip_rest(&t);
+            write_include(out, h_name);
+        } else {
+            put_line(out, "", line, head, prologue);
+        }
     }
     char d_name[300];
     format_text(d_name, sizeof d_name, "%s.d", base);
@@ -758,7 +805,7 @@ int write_form(const char *c_name, const char *h_name, const char *base, int top
     plan_xform(&p, top, base);
     if (!check_form_names(p)) return 0;
     if (xstring_missing != 0) return report_open_failure("xstring.dat");
-    FILE *prologue = dir_fopen("xform.dat", "r");
+    FILE *prologue = dir_fopen("xform.dat", "rb");
     if (prologue == nullptr) return report_open_failure("xform.dat");
     gen_pair pair;
     if (gen_open_pair(&pair, c_name, h_name) != 0) {

@@ -171,6 +171,20 @@ TEST_F(XGen, TemplateDirectives)
     }
 }
 
+// Lines longer than one read of 200 bytes are copied whole, a block's long
+// line takes its prefix once, a template's last line without its newline gets one.
+TEST_F(XGen, LongTemplateLines)
+{
+    const std::string wide(300, 'x'), block(250, 'y');
+    put("xapp.dat", wide + "\n!gen_gcsub\n\t" + block + "\n!end\n!gen_onoff\nlast");
+    app();
+    const int w = box("win1", "one", 20, 0, 30, 10);
+    link(top, w, "SW_SHOW");
+    EXPECT_EQ(0, generate());
+    EXPECT_TRUE(holds({"/*******************************/\n" + wide + "\nwin_ACT()\n", "\t\twind = XtWindow(wgt);\n\t\t" + block + "\n\t} else {\n",
+                       "\treturn(0);\n}\nlast\n"}));
+}
+
 // Without a "FORM" link the display line names "?"; INITIAL, BEFORE and
 // AFTER calls; one show and one hide function for two SW_ links.
 TEST_F(XGen, ApplicationCallsAndShowFunctions)
