@@ -131,15 +131,30 @@ TEST_F(ListFlowScreens, FramesFoldsAndTitle)
     EXPECT_EQ(p.at(170, 40), before);
 }
 
-TEST_F(ListFlowScreens, ZoomScalesTheFrames)
+TEST_F(ListFlowScreens, ZoomAndOriginMoveTheFramesAndFolds)
 {
     node(0, 0, 1, 9);
     sel_cb = node(2, 2, 2, 3);
-    flow_zoom = 8;
-    picture p;
-    EXPECT_EQ(p.at(40, 24), RGB(255, 0, 0));  // cell (2, 2) is (32, 24)-(48, 32) at zoom 8
-    EXPECT_EQ(p.at(32, 28), RGB(255, 0, 0));  // its left edge
-    EXPECT_EQ(p.at(40, 40), RGB(255, 255, 255));
+    cbp[node(4, 2, 4, 5)]->fold = 1;
+    const struct {
+        int zoom, ox, oy;
+    } cases[] = {{8, 0, 0}, {13, 0, 0}, {16, 0, 0}, {13, 1, 1}};
+    for (const auto &c : cases) {
+        flow_zoom = c.zoom;
+        opt_x = c.ox;
+        opt_y = c.oy;
+        // Cell (2, 2) spans chart pixels (64, 48)-(96, 64) at the origin (0, 0).
+        const auto px = [&](int v) { return v * c.zoom / 16; };
+        const int left = px(32 * (2 - c.ox)), top = px(16 * (2 - c.oy) + 16);
+        const int right = px(32 * (3 - c.ox)), bottom = px(16 * (3 - c.oy) + 16);
+        picture p;
+        EXPECT_EQ(p.at((left + right) / 2, top), RGB(255, 0, 0)) << c.zoom << " " << c.ox;
+        EXPECT_EQ(p.at(left, (top + bottom) / 2), RGB(255, 0, 0)) << c.zoom << " " << c.ox;
+        EXPECT_EQ(p.at((left + right) / 2, bottom + 3), RGB(255, 255, 255)) << c.zoom << " " << c.ox;
+        // The folded cell (4, 2), two cells on: light blue inverted over white.
+        EXPECT_EQ(p.at(px(32 * (4 - c.ox) + 24), (top + bottom) / 2 + 1), RGB(255, 5, 0)) << c.zoom << " " << c.ox;
+    }
+    opt_x = opt_y = 0;
 }
 
 TEST_F(ListFlowScreens, ListRowsAndTheSelectedRow)
