@@ -267,6 +267,24 @@ TEST_F(SampleScreens, ButtonsAndPaintOnTicks)
     EXPECT_NE(GetDlgItem(list(), 25), nullptr);
     EXPECT_NE(GetDlgItem(flow(), 25), nullptr);
 
+    // The right button held on a button shows its hint; releasing it hides it.
+    const struct {
+        HWND screen;
+        int popup;
+        const char *hint;
+    } hints[] = {{flow(), 99, "一覧画面を前面に出す"}, {list(), 3, "フロー画面を前面に出す"}};
+    for (const auto &h : hints) {
+        ShowWindow(h.screen, SW_SHOWNORMAL);
+        HWND button = GetDlgItem(h.screen, 21);
+        SendMessageA(h.screen, WM_PARENTNOTIFY, WM_RBUTTONDOWN, MAKELPARAM(pic_w - 100, pic_h - 10));
+        SendMessageA(h.screen, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+        HWND popup = GetDlgItem(h.screen, h.popup);
+        EXPECT_TRUE(IsWindowVisible(popup));
+        EXPECT_EQ(text_of(popup), h.hint);
+        SendMessageA(h.screen, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
+        EXPECT_FALSE(IsWindowVisible(popup));
+    }
+
     ShowWindow(list(), SW_SHOWNORMAL);
     ShowWindow(flow(), SW_HIDE);
     paint_state = 0;

@@ -344,7 +344,7 @@ LRESULT CALLBACK flow_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
     switch (msg) {
     case WM_CREATE:
-        hint_popup = create_screen_buttons(hwnd, button_captions, hint_id);
+        hint_popup = create_screen_buttons(hwnd, 'F', button_captions, hint_id);
         create_flow_brushes();
         flow_invert_cell = invert_on_window;
         flow_mark_node = mark_on_window;

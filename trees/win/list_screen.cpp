@@ -470,7 +470,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     const int x = (short)LOWORD(lparam), y = (short)HIWORD(lparam);
     switch (msg) {
     case WM_CREATE:
-        hint_popup = create_screen_buttons(hwnd, button_captions, hint_id);
+        hint_popup = create_screen_buttons(hwnd, 'L', button_captions, hint_id);
         new_list_font(hwnd);
         return 0;
     case WM_DESTROY:
