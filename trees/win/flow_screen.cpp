@@ -312,7 +312,6 @@ bool sys_command(HWND hwnd, WPARAM item)
         return true;
     case menu_wide:
         flow_wide_option = !flow_wide_option;
-        check_item(hwnd, menu_wide, flow_wide_option);
         run_anal_range();
         code_mark_clear();
         highlight_clear();
