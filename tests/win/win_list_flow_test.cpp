@@ -372,6 +372,22 @@ TEST_F(SampleScreens, ListClicksDragsAndKeys)
     EXPECT_EQ(target(), "");
 }
 
+TEST_F(SampleScreens, ListKeysIntoTheCodeOutput)
+{
+    click(list(), list_point(position_of("print_totals", "sales.c")));
+    SetWindowTextA(hw(code_out_hwnd), "");
+    SendMessageA(list(), WM_KEYUP, VK_PRIOR, 1 << 24);
+    EXPECT_NE(text_of(code_out_hwnd).find("関数          :print_totals()"), std::string::npos) << text_of(code_out_hwnd);
+    SetWindowTextA(hw(code_out_hwnd), "");
+    SendMessageA(list(), WM_KEYUP, VK_F6, 0);
+    EXPECT_NE(text_of(code_out_hwnd).find("print_totals"), std::string::npos);  // the tag file shown
+    // F7 and F11 work in a reference list only: in a function list they change nothing.
+    SetWindowTextA(hw(code_out_hwnd), "kept");
+    SendMessageA(list(), WM_KEYUP, VK_F7, 0);
+    SendMessageA(list(), WM_KEYUP, VK_F11, 0);
+    EXPECT_EQ(text_of(code_out_hwnd), "kept");
+}
+
 TEST_F(SampleScreens, ListSystemMenu)
 {
     list_cols = 2;
