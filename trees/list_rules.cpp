@@ -16,6 +16,7 @@
 #include "shell/list_setting.h"
 #include "shell/main_fields.h"
 #include "shell/main_keys.h"
+#include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/screens.h"
@@ -27,7 +28,6 @@
 #include "trees/launch.h"
 #include "trees/list_filter.h"
 #include "trees/listings.h"
-#include "shell/main_state.h"
 
 int max_line;
 int list_col_width;
@@ -349,12 +349,12 @@ int shown_entries_to_keys()
     return n;
 }
 
-int list_click_entry(win_handle list)
+int list_click_entry(win_handle list, bool history)
 {
     const int e = selected();
     if (e < 0) return 1;
     char text[list_row_text_size];
-    if (click_history_text(text, sizeof text) == 0) stack_push(text);
+    if (history && click_history_text(text, sizeof text) == 0) stack_push(text);
     target_clear();
     set_anal_owner(list);
     run_anal_range();
@@ -370,6 +370,27 @@ int list_click_entry(win_handle list)
     code_mark_clear();
     if (!is_header(e)) check_entry_lines();
     host_repaint(hwndF);
+    return 0;
+}
+
+int work_folder_key()
+{
+    static const char *const captions[fkey_button_count] = {"ワークフォルダを表示", "ワークフォルダからコピー",
+                                                            "ワークフォルダへコピー", "ワークフォルダを空にする"};
+    if (folder[0] == '\0') {
+        msg_box(hwndE, "ワークフォルダが指定されていません、パラメータの設定画面で指定して下さい", "TAVIR警告画面",
+                MB_ICONHAND);
+        return 1;
+    }
+    if (multi_extract_mode) return 2;
+    work_mode = !work_mode;
+    bar_group = 0;
+    bar_screen = nullptr;
+    for (int n = 0; n < fkey_button_count; ++n) {
+        if (work_mode) send_msg(fkey_buttons[n], WM_SETTEXT, 0, reinterpret_cast<intptr_t>(captions[n]));
+        host_show_window(fkey_buttons[n], work_mode);
+    }
+    host_repaint(hwndE);
     return 0;
 }
 

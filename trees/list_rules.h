@@ -77,11 +77,17 @@ int list_drag(int x0, int y0, int x1, int y1);
 // number registered.
 int shown_entries_to_keys();
 
-// A plain click selected an entry: the history text pushed for a function,
-// the target field emptied, the analyser run on the entry for FLOW and its
-// listing put into the CODE output (emptied first unless it is kept), the
-// CODE caption and marks; 0, or 1 when nothing is selected.
-int list_click_entry(win_handle list);
+// A plain click selected an entry: the history text pushed for a function
+// (with history set), the target field emptied, the analyser run on the
+// entry for FLOW and its listing put into the CODE output (emptied first
+// unless it is kept), the CODE caption and marks; 0, or 1 when nothing is
+// selected.  F11 and F12 run it without the history.
+int list_click_entry(win_handle list, bool history = true);
+
+// F9: the main screen's function buttons switch between the work-folder
+// commands and hidden; 0, 1 without a work folder (after its box), 2 while
+// they carry the multiple-extraction commands.
+int work_folder_key();
 
 // Back to the start values; 0.
 int list_rules_reset();

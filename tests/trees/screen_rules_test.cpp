@@ -242,6 +242,29 @@ TEST_F(ListRules, DragsAndKeys)
     EXPECT_STREQ(multi_keys[0].display, "A:");
 }
 
+TEST_F(ListRules, WorkFolderKey)
+{
+    folder[0] = '\0';
+    work_mode = 0;
+    EXPECT_EQ(work_folder_key(), 1);
+    ASSERT_EQ(capture::boxes.size(), 1u);
+    EXPECT_EQ(capture::boxes[0].text, "ワークフォルダが指定されていません、パラメータの設定画面で指定して下さい");
+    EXPECT_EQ(work_mode, 0);
+
+    copy_bounded(folder, sizeof folder, "C:\\work");
+    bar_group = 3;
+    EXPECT_EQ(work_folder_key(), 0);
+    EXPECT_EQ(work_mode, 1);
+    EXPECT_EQ(bar_group, 0);
+    EXPECT_EQ(work_folder_key(), 0);
+    EXPECT_EQ(work_mode, 0);
+    multi_extract_mode = 1;
+    EXPECT_EQ(work_folder_key(), 2);
+    EXPECT_EQ(work_mode, 0);
+    multi_extract_mode = 0;
+    folder[0] = '\0';
+}
+
 class FlowRules : public ::testing::Test {
 protected:
     void SetUp() override

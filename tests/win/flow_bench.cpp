@@ -75,6 +75,14 @@ void bench_chart(HWND flow, const char *name, const char *file)
 
 int main()
 {
+    // Its own folder with the analyser's word attributes, whose absence would stop it at a box.
+    CreateDirectoryA("flow_bench_work", nullptr);
+    SetCurrentDirectoryA("flow_bench_work");
+    std::string words = std::string("Z:") + VOK_SAMPLES "/wordattr.dat";
+    for (char &c : words) {
+        if (c == '/') c = '\\';
+    }
+    CopyFileA(words.c_str(), "wordattr.dat", FALSE);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     init_wsize();
     app_instance = instance;

@@ -131,15 +131,30 @@ TEST_F(ListFlowScreens, FramesFoldsAndTitle)
     EXPECT_EQ(p.at(170, 40), before);
 }
 
-TEST_F(ListFlowScreens, ZoomScalesTheFrames)
+TEST_F(ListFlowScreens, ZoomAndOriginMoveTheFramesAndFolds)
 {
     node(0, 0, 1, 9);
     sel_cb = node(2, 2, 2, 3);
-    flow_zoom = 8;
-    picture p;
-    EXPECT_EQ(p.at(40, 24), RGB(255, 0, 0));  // cell (2, 2) is (32, 24)-(48, 32) at zoom 8
-    EXPECT_EQ(p.at(32, 28), RGB(255, 0, 0));  // its left edge
-    EXPECT_EQ(p.at(40, 40), RGB(255, 255, 255));
+    cbp[node(4, 2, 4, 5)]->fold = 1;
+    const struct {
+        int zoom, ox, oy;
+    } cases[] = {{8, 0, 0}, {13, 0, 0}, {16, 0, 0}, {13, 1, 1}};
+    for (const auto &c : cases) {
+        flow_zoom = c.zoom;
+        opt_x = c.ox;
+        opt_y = c.oy;
+        // Cell (2, 2) spans chart pixels (64, 48)-(96, 64) at the origin (0, 0).
+        const auto px = [&](int v) { return v * c.zoom / 16; };
+        const int left = px(32 * (2 - c.ox)), top = px(16 * (2 - c.oy) + 16);
+        const int right = px(32 * (3 - c.ox)), bottom = px(16 * (3 - c.oy) + 16);
+        picture p;
+        EXPECT_EQ(p.at((left + right) / 2, top), RGB(255, 0, 0)) << c.zoom << " " << c.ox;
+        EXPECT_EQ(p.at(left, (top + bottom) / 2), RGB(255, 0, 0)) << c.zoom << " " << c.ox;
+        EXPECT_EQ(p.at((left + right) / 2, bottom + 3), RGB(255, 255, 255)) << c.zoom << " " << c.ox;
+        // The folded cell (4, 2), two cells on: light blue inverted over white.
+        EXPECT_EQ(p.at(px(32 * (4 - c.ox) + 24), (top + bottom) / 2 + 1), RGB(255, 5, 0)) << c.zoom << " " << c.ox;
+    }
+    opt_x = opt_y = 0;
 }
 
 TEST_F(ListFlowScreens, ListRowsAndTheSelectedRow)
@@ -252,6 +267,24 @@ TEST_F(SampleScreens, ButtonsAndPaintOnTicks)
     EXPECT_NE(GetDlgItem(list(), 25), nullptr);
     EXPECT_NE(GetDlgItem(flow(), 25), nullptr);
 
+    // The right button held on a button shows its hint; releasing it hides it.
+    const struct {
+        HWND screen;
+        int popup;
+        const char *hint;
+    } hints[] = {{flow(), 99, "一覧画面を前面に出す"}, {list(), 3, "フロー画面を前面に出す"}};
+    for (const auto &h : hints) {
+        ShowWindow(h.screen, SW_SHOWNORMAL);
+        HWND button = GetDlgItem(h.screen, 21);
+        SendMessageA(h.screen, WM_PARENTNOTIFY, WM_RBUTTONDOWN, MAKELPARAM(pic_w - 100, pic_h - 10));
+        SendMessageA(h.screen, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+        HWND popup = GetDlgItem(h.screen, h.popup);
+        EXPECT_TRUE(IsWindowVisible(popup));
+        EXPECT_EQ(text_of(popup), h.hint);
+        SendMessageA(h.screen, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_RBUTTONUP));
+        EXPECT_FALSE(IsWindowVisible(popup));
+    }
+
     ShowWindow(list(), SW_SHOWNORMAL);
     ShowWindow(flow(), SW_HIDE);
     paint_state = 0;
@@ -337,6 +370,22 @@ TEST_F(SampleScreens, ListClicksDragsAndKeys)
     SendMessageA(list(), WM_RBUTTONUP, 0, MAKELPARAM(20, 40));
     EXPECT_LT(i_num, all);
     EXPECT_EQ(target(), "");
+}
+
+TEST_F(SampleScreens, ListKeysIntoTheCodeOutput)
+{
+    click(list(), list_point(position_of("print_totals", "sales.c")));
+    SetWindowTextA(hw(code_out_hwnd), "");
+    SendMessageA(list(), WM_KEYUP, VK_PRIOR, 1 << 24);
+    EXPECT_NE(text_of(code_out_hwnd).find("関数          :print_totals()"), std::string::npos) << text_of(code_out_hwnd);
+    SetWindowTextA(hw(code_out_hwnd), "");
+    SendMessageA(list(), WM_KEYUP, VK_F6, 0);
+    EXPECT_NE(text_of(code_out_hwnd).find("print_totals"), std::string::npos);  // the tag file shown
+    // F7 and F11 work in a reference list only: in a function list they change nothing.
+    SetWindowTextA(hw(code_out_hwnd), "kept");
+    SendMessageA(list(), WM_KEYUP, VK_F7, 0);
+    SendMessageA(list(), WM_KEYUP, VK_F11, 0);
+    EXPECT_EQ(text_of(code_out_hwnd), "kept");
 }
 
 TEST_F(SampleScreens, ListSystemMenu)

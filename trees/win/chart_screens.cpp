@@ -3,6 +3,7 @@
 
 #include "shell/codeout.h"
 #include "shell/main_fields.h"
+#include "shell/main_layout.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/text.h"
@@ -37,13 +38,15 @@ void key_to_self(HWND hwnd, WPARAM key, LPARAM lparam)
 
 }  // namespace
 
-HWND create_screen_buttons(HWND hwnd, const char *const captions[screen_button_count], int hint_id)
+HWND create_screen_buttons(HWND hwnd, char letter, const char *const captions[screen_button_count], int hint_id)
 {
     make(hwnd, "BUTTON", "★", WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, corner_size, corner_size);
+    win_handle handles[screen_button_count];
     for (int i = 0; i < screen_button_count; ++i) {
-        make(hwnd, "BUTTON", captions[i], WS_VISIBLE | BS_PUSHBUTTON, screen_button_first + i, 0, 0, button_size,
-             button_size);
+        handles[i] = make(hwnd, "BUTTON", captions[i], WS_VISIBLE | BS_PUSHBUTTON, screen_button_first + i, 0, 0,
+                          button_size, button_size);
     }
+    register_buttons(letter, handles, screen_button_count);
     return make(hwnd, "STATIC", "", SS_LEFT | WS_BORDER, hint_id, 0, 0, 10, 10);
 }
 

@@ -11,9 +11,10 @@
 const int screen_button_count = 6;  // ids 20 to 25
 const int screen_button_first = 20;
 
-// The "★" corner button (id 0), the six buttons of the captions and a
-// hidden static for the hints (hint_id); the popup's handle.
-HWND create_screen_buttons(HWND hwnd, const char *const captions[screen_button_count], int hint_id);
+// The "★" corner button (id 0), the six buttons of the captions, registered
+// as the button row of the letter (their hints), and a hidden static for the
+// hints (hint_id); the popup's handle.
+HWND create_screen_buttons(HWND hwnd, char letter, const char *const captions[screen_button_count], int hint_id);
 // The six buttons along the bottom right of a client area of this size.
 int place_screen_buttons(HWND hwnd, int width, int height);
 // Close, minimise and the owner's opening while hidden: 1 when handled.

@@ -312,7 +312,6 @@ bool sys_command(HWND hwnd, WPARAM item)
         return true;
     case menu_wide:
         flow_wide_option = !flow_wide_option;
-        check_item(hwnd, menu_wide, flow_wide_option);
         run_anal_range();
         code_mark_clear();
         highlight_clear();
@@ -344,7 +343,7 @@ LRESULT CALLBACK flow_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
     switch (msg) {
     case WM_CREATE:
-        hint_popup = create_screen_buttons(hwnd, button_captions, hint_id);
+        hint_popup = create_screen_buttons(hwnd, 'F', button_captions, hint_id);
         create_flow_brushes();
         flow_invert_cell = invert_on_window;
         flow_mark_node = mark_on_window;

@@ -9,14 +9,16 @@
 #include "analyser/flow_nodes.h"
 #include "analyser/listings.h"
 #include "analyser/search_keys.h"
+#include "forms/model.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
-#include "shell/line_cut.h"
 #include "shell/launcher.h"
+#include "shell/line_cut.h"
 #include "shell/list_setting.h"
 #include "shell/main_fields.h"
+#include "shell/main_keys.h"
 #include "shell/main_services.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
@@ -31,6 +33,8 @@
 #include "trees/launch.h"
 #include "trees/list_filter.h"
 #include "trees/list_rules.h"
+#include "trees/listings.h"
+#include "trees/tree_build.h"
 #include "trees/win/chart_screens.h"
 
 namespace {
@@ -330,7 +334,67 @@ void filter_key(HWND hwnd, const char *mark)
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-void key_up(HWND hwnd, WPARAM key)
+// F7: the search hits of the file set's sources, in a reference list.
+void search_hits_key()
+{
+    if (state != 2) {
+        MessageBeep(0);
+        return;
+    }
+    target_clear();
+    if (!keep_code_text) {
+        set_code_caption("");
+        empty_code_output();
+    }
+    search_file_set(code_out_hwnd, "");
+    set_code_caption("");
+    code_mark_clear();
+    InvalidateRect(hw(hwndF), nullptr, TRUE);
+}
+
+// F11 (rows near the marked ones) and F12 (marked rows only): the selected
+// entry's listing through the mark filter, in a reference list.
+void marked_listing_key(HWND hwnd, int mode)
+{
+    if (state != 2 || cur_index < 0) {
+        MessageBeep(0);
+        return;
+    }
+    mark_filter_on = 1;
+    mark_filter_mode = mode;
+    list_click_entry(hwnd, false);
+    mark_filter_on = 0;
+}
+
+// F10: the function tree's subtree of the selected function, or the whole
+// tree again.
+void tree_key(HWND hwnd, LPARAM lparam)
+{
+    HWND owner = lparam == (1 << 24) ? hw(hwndE) : hwnd;
+    char file[dir_path_size];
+    int line = 0;
+    if (sel_func(file, sizeof file, &line) != 0) {
+        msg_box(owner, "ファイル名又は行番号が正しく取り出せません", warn_caption, MB_ICONHAND);
+        return;
+    }
+    char name[fl_name_size] = "";
+    int at = line;
+    const int found = find_function_at_line(file, &at, name);
+    if (found != 0) {
+        char box[300];
+        format_text(box, sizeof box, "指定の行番号(%d)は、関数に含まれていません(%d)\r\n尚、クラス内関数は本機能の対象外です",
+                    line, found);
+        msg_box(owner, box, warn_caption, MB_ICONHAND);
+        return;
+    }
+    if (!is_ftree_form(cur_form_name)) {
+        msg_box(owner, "関数ツリーでないので抽出できません", warn_caption, MB_ICONHAND);
+        return;
+    }
+    if (tree_view_toggle_at(file, name, at) == 0) show_and_focus(hwndO);
+}
+
+void key_up(HWND hwnd, WPARAM key, LPARAM lparam)
 {
     char text[3 * list_row_text_size];
     switch (key) {
@@ -365,7 +429,12 @@ void key_up(HWND hwnd, WPARAM key)
         break;
     case VK_F5: show_file(code_out_hwnd, "vokcall.tag"); break;
     case VK_F6: show_file(code_out_hwnd, "voktavir.tag"); break;
+    case VK_F7: search_hits_key(); break;
     case VK_F8: show_project(code_out_hwnd); break;
+    case VK_F9: work_folder_key(); break;
+    case VK_F10: tree_key(hwnd, lparam); break;
+    case VK_F11: marked_listing_key(hwnd, 1); break;
+    case VK_F12: marked_listing_key(hwnd, 0); break;
     default: break;
     }
 }
@@ -401,7 +470,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     const int x = (short)LOWORD(lparam), y = (short)HIWORD(lparam);
     switch (msg) {
     case WM_CREATE:
-        hint_popup = create_screen_buttons(hwnd, button_captions, hint_id);
+        hint_popup = create_screen_buttons(hwnd, 'L', button_captions, hint_id);
         new_list_font(hwnd);
         return 0;
     case WM_DESTROY:
@@ -448,7 +517,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         return 0;
     case WM_KEYUP:
         if (wparam == VK_SHIFT) shift_down = 0;
-        if (!is_keypad_nav_key(msg, static_cast<unsigned>(wparam), lparam)) key_up(hwnd, wparam);
+        if (!is_keypad_nav_key(msg, static_cast<unsigned>(wparam), lparam)) key_up(hwnd, wparam, lparam);
         return 0;
     case WM_SYSKEYDOWN:
         if (wparam == VK_F10) return 0;
