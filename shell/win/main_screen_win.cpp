@@ -302,7 +302,9 @@ bool letter_key(HWND hwnd, WPARAM key)
     case '2': case '3': case '4': nesting_key(static_cast<int>(key)); return true;
     case 'C': view_reset_key(); return true;
     case 'V': case 'B': case 'N': view_key(static_cast<int>(key)); return true;
-    case 'E': case 'H': case '1': case 'L': case 'F': refuse_waiting(hwnd); return true;
+    case 'E': case 'H': case '1': open_category_file(hwnd); return true;
+    case 'L': source_line_key(hwnd); return true;
+    case 'F': box_number_key(hwnd); return true;
     default: return false;
     }
 }
@@ -371,23 +373,6 @@ void function_button(HWND hwnd, int n)
     if (multi_extract_mode || work_mode) refuse_waiting(hwnd);
 }
 
-// A file handed to the editor at line 1, found through the folder slots.
-void open_in_editor(HWND hwnd, const char *text)
-{
-    if (check_category_field(hwnd, text) != 0) return;
-    char folder[dir_path_size], name[dir_path_size];
-    copy_bounded(name, sizeof name, text);
-    if (split_entry_path(folder, sizeof folder, name, sizeof name) != 0) {
-        char box[dir_path_size + 100];
-        format_text(box, sizeof box, "ファイル(%s)が見つかりません！", text);
-        host_beep();
-        msg_box(hwnd, box, msg_caption_text, MB_ICONHAND);
-        return;
-    }
-    char line[launch_size];
-    if (editor_command(line, sizeof line, folder, name, 1) == 0) exec_wait(line, 0);
-}
-
 void open_entry(HWND hwnd)
 {
     char text[1000];
@@ -426,12 +411,7 @@ void open_entry(HWND hwnd)
         open_in_editor(hwnd, text);
         return;
     }
-    set_code_caption(text);
-    char path[dir_path_size];
-    copy_bounded(path, sizeof path, text);
-    resolve_dir_name(path, sizeof path);
-    read_file_to_edit(code_out_hwnd, path);
-    SetFocus(hw(code_out_hwnd));
+    show_in_code(text);
 }
 
 bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)

@@ -541,17 +541,49 @@ TEST_F(MainProbe, SourceSetSearchesAndTheStepCount)
     EXPECT_NE(stacks.find("read_sales"), std::string::npos) << stacks;
 }
 
-// Every command whose pieces are not delivered yet refuses with the same box.
+// Every command whose pieces are not delivered yet refuses with the same box:
+// the tree build, the text search (F9) and the flow marks.
 TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
 {
-    for (UINT id : {85u}) {
-        PostMessageA(run.screen, WM_SYSCOMMAND, id, 1);
-        EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "command " << id;
-    }
-    for (UINT vk : {static_cast<UINT>(VK_F9), static_cast<UINT>('E'),
-                    static_cast<UINT>('H'), static_cast<UINT>('1'), static_cast<UINT>('L'), static_cast<UINT>('F')}) {
-        PostMessageA(run.screen, WM_KEYUP, vk, 0);
-        EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "key " << vk;
+    PostMessageA(run.screen, WM_SYSCOMMAND, 85, 1);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "command 85";
+    key(VK_F9);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "F9";
+    PostMessageA(run.screen, WM_COMMAND, 6, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "button 6";
+}
+
+// E, H and 1 open the category file in CODE; L and F check the category and
+// the target before they look for a rectangle.
+TEST_F(MainProbe, CategoryFileLineAndBoxKeys)
+{
+    write_text(run.home + "\\note.txt", "note text\r\n");
+    struct key_case {
+        UINT key;
+        const char *category, *target;
+        const char *box;  // null: no box, the file is shown
+    };
+    const key_case cases[] = {
+        {'E', "", "", "カテゴリ欄にファイル名が設定されていません"},
+        {'1', "*.txt", "", "ワイルドカードは使えません\r\nカテゴリ欄に一個のファイル名を設定して下さい"},
+        {'H', "note.txt", "", nullptr},
+        {'L', "", "3", "カテゴリ欄にソースファイル名が設定されていません"},
+        {'L', "*.c", "3", "カテゴリ欄のソースファイル名(*.c)にワイルドカードは使用出来ません"},
+        {'L', "note.txt", "3", "カテゴリ欄にソースファイル名が設定されていません"},
+        {'L', "main.c", "x", "対象欄に行番号(x)が設定されていません"},
+        {'F', "", "", "対象欄にオブジェクト番号が設定されていません"},
+        {'F', "", "999", "指定のオブジェクト番号(999)を持つ矩形は見つかりません"},
+    };
+    for (const key_case &c : cases) {
+        set_field(0, c.category);
+        set_field(104, c.target);
+        key(c.key);
+        if (c.box != nullptr) {
+            EXPECT_EQ(answer_box(run.screen, IDOK), c.box) << c.key << " " << c.category;
+            continue;
+        }
+        settle(run.screen);
+        EXPECT_NE(code_text(run.pi.dwProcessId).find("note text"), std::string::npos) << c.key;
     }
 }
 
