@@ -16,6 +16,7 @@
 #include "forms/win/form_screen.h"
 #include "generators/htmlattr.h"
 #include "trees/launch.h"
+#include "trees/multi_cur.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
@@ -367,10 +368,23 @@ void small_button_pressed(HWND hwnd, int i)
     else SendMessageA(hwnd, WM_KEYUP, b.code, 0);
 }
 
+// The four multiple-extraction commands: register, list, check (FORM then
+// extracts on F10), clear.
+void multi_extract_button(HWND hwnd, int n)
+{
+    switch (n) {
+    case 0: multi_cur_add(target_field_handle(), hwnd); break;
+    case 1: multi_cur_list(target_field_handle()); break;
+    case 2: multi_cur_check(0, hwndO, hwnd); break;
+    default: multi_cur_clear(target_field_handle()); break;
+    }
+}
+
 void function_button(HWND hwnd, int n)
 {
     if (press_button(hwnd, n) != 0) return;
-    if (multi_extract_mode || work_mode) refuse_waiting(hwnd);
+    if (multi_extract_mode) multi_extract_button(hwnd, n);
+    else if (work_mode) refuse_waiting(hwnd);
 }
 
 void open_entry(HWND hwnd)

@@ -541,6 +541,31 @@ TEST_F(MainProbe, SourceSetSearchesAndTheStepCount)
     EXPECT_NE(stacks.find("read_sales"), std::string::npos) << stacks;
 }
 
+// F10 is refused unless the function-tree form is in use; with it, the four
+// function buttons carry the multiple-extraction commands until F10 again.
+TEST_F(MainProbe, MultipleExtractionNeedsTheTreeForm)
+{
+    key(VK_F10);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "関数ツリーでないので複数抽出できません");
+    CopyFileA((run.home + "\\sample.f").c_str(), (run.home + "\\ftree.f").c_str(), FALSE);
+    set_field(0, "ftree.f");
+    PostMessageA(run.screen, WM_COMMAND, 11, 0);
+    settle(run.screen);
+    key(VK_F10);
+    settle(run.screen);
+    EXPECT_TRUE(IsWindowVisible(field(1000)));
+    EXPECT_EQ(text_of(field(1000)), "複数ｶﾚﾝﾄ矩形の抽出番号の登録");
+    EXPECT_EQ(text_of(field(1003)), "複数ｶﾚﾝﾄ矩形の抽出番号の解除");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);  // the check finds nothing registered
+    EXPECT_NE(answer_box(run.screen, IDOK), "<no box>");
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    settle(run.screen);
+    EXPECT_EQ(SendMessageA(field(1), LB_GETCOUNT, 0, 0), 0);
+    key(VK_F10);
+    settle(run.screen);
+    EXPECT_FALSE(IsWindowVisible(field(1000)));
+}
+
 // Every command whose pieces are not delivered yet refuses with the same box:
 // the tree build, the text search (F9) and the flow marks.
 TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
