@@ -387,12 +387,10 @@ void function_button(HWND hwnd, int n)
     else if (work_mode) refuse_waiting(hwnd);
 }
 
-void open_entry(HWND hwnd)
+// Opens a trimmed entry by its kind (command 11 on the category text, the
+// help button on the help form).
+void open_named_entry(HWND hwnd, char *text)
 {
-    char text[1000];
-    text[0] = '\0';
-    GetWindowTextA(hw(main_controls[ctl_category]), text, sizeof text);
-    trim_blanks(text);
     const int kind = classify_entry(text);
     if (entry_refusal(kind) != nullptr) {
         error_boxf(0, "%s", entry_refusal(kind));
@@ -426,6 +424,15 @@ void open_entry(HWND hwnd)
         return;
     }
     show_in_code(text);
+}
+
+void open_entry(HWND hwnd)
+{
+    char text[1000];
+    text[0] = '\0';
+    GetWindowTextA(hw(main_controls[ctl_category]), text, sizeof text);
+    trim_blanks(text);
+    open_named_entry(hwnd, text);
 }
 
 bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
@@ -462,7 +469,12 @@ bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         ShowWindow(hw(hwndL), SW_SHOWNORMAL);
         SetFocus(hw(hwndL));
         return true;
-    case 3: case 6: refuse_waiting(hwnd); return true;
+    case 3: {
+        char help[] = "AHELPA.F";
+        open_named_entry(hwnd, help);
+        return true;
+    }
+    case 6: refuse_waiting(hwnd); return true;
     case 8: toggle_mode(hwnd); return true;
     case 11: open_entry(hwnd); return true;
     case 12:

@@ -254,9 +254,9 @@ TEST_F(MainProbe, KeypadKeysReachTheSmallButtonCommands)
     const keypad_case cases[] = {
         {VK_NUMLOCK, 0, nullptr},    {VK_NUMLOCK, ext, warning_text},   // 32: the tree build
         {VK_DIVIDE, 0, nullptr},     {VK_DIVIDE, ext, warning_text},    // 33: F9
-        {VK_MULTIPLY, ext, nullptr},                                     // 34: the step count (no box)
+        {VK_MULTIPLY, ext, nullptr}, {VK_MULTIPLY, 0, nullptr},         // 34: the step count, no box
         {VK_SUBTRACT, ext, nullptr}, {VK_SUBTRACT, 0, "ディレクティブの階層を表示しますか？"},  // 35: key 2
-        {VK_RETURN, ext, warning_text},                                  // 36: key 1
+        {VK_RETURN, ext, nullptr},                                       // 36: key 1 shows the file
     };
     for (const keypad_case &c : cases) {
         key(c.vk, c.lparam);
@@ -264,6 +264,9 @@ TEST_F(MainProbe, KeypadKeysReachTheSmallButtonCommands)
         const std::string box = answer_box(run.screen, IDCANCEL);
         EXPECT_TRUE(starts_with(box, c.box_start)) << c.vk << ": " << box;
     }
+    settle(run.screen);
+    EXPECT_NE(code_text(run.pi.dwProcessId).find("read_sales"), std::string::npos);
+    EXPECT_NE(home_file("stepcnt.txt").find("main.c"), std::string::npos);
 }
 
 // The common keys (Up adds, Down lists, Right deletes), normalising (Left),
@@ -407,11 +410,18 @@ TEST_F(MainProbe, OpenCommandByTheEntryKind)
     EXPECT_TRUE(IsWindowVisible(code));
     EXPECT_NE(code_text(run.pi.dwProcessId).find("Total"), std::string::npos) << code_text(run.pi.dwProcessId);
 
+    HWND form = wait_for_window(run.pi.dwProcessId, "FORM");
+    ASSERT_NE(nullptr, form);
+    HWND form_name = FindWindowExA(form, nullptr, "EDIT", nullptr);
+    PostMessageA(run.screen, WM_COMMAND, 3, 0);  // the help button opens the help form
+    settle(run.screen);
+    EXPECT_TRUE(IsWindowVisible(form));
+    EXPECT_EQ(text_of(form_name), "AHELPA.F");
+
     set_field(0, "sample.f");
     PostMessageA(run.screen, WM_COMMAND, 11, 0);
     settle(run.screen);
-    HWND form = wait_for_window(run.pi.dwProcessId, "FORM");
-    ASSERT_NE(nullptr, form);
+    EXPECT_EQ(text_of(form_name), "sample.f");
     EXPECT_EQ(wait_for_caption(form, "[ﾌｫｰﾑ]Ornak.C言語作図ソフト"), "[ﾌｫｰﾑ]Ornak.C言語作図ソフト");
     EXPECT_TRUE(IsWindowVisible(form));
 }
