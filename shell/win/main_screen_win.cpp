@@ -255,10 +255,19 @@ void target_to_common(int op)
     else cstack_delete(target_field_handle());
 }
 
+// The parameter dialog, then the main screen laid out by what it set.
+void param_dialog(HWND owner)
+{
+    open_param_dlg(app_instance, owner);
+    int text_x;
+    HFONT font;
+    layout_main_screen(hw(hwndE), &text_x, &font);
+}
+
 bool function_key(HWND hwnd, WPARAM key)
 {
     switch (key) {
-    case VK_F1: open_param_dlg(app_instance, hwnd); return true;
+    case VK_F1: param_dialog(hwnd); return true;
     case VK_F1 + 1: open_project_dlg(app_instance, hwnd); return true;
     case VK_F1 + 2: refill_file_list(); return true;
     case VK_F1 + 3: switch_project(hwnd); return true;
@@ -537,7 +546,7 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
     }
     if (id == 73 || id == 66) {
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
-        if (id == 73) open_param_dlg(app_instance, owner);
+        if (id == 73) param_dialog(owner);
         else open_project_dlg(app_instance, owner);
         return true;
     }

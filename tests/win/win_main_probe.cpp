@@ -576,6 +576,94 @@ TEST_F(MainProbe, MultipleExtractionNeedsTheTreeForm)
     EXPECT_FALSE(IsWindowVisible(field(1000)));
 }
 
+// A dialog's control clicked as its button does it.
+void click_item(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void set_item(HWND dialog, int id, const char *text)
+{
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// Waits for the dialog to end.
+bool dialog_closed(HWND dialog)
+{
+    for (DWORD i = 0; i < probe_wait_ms / 100 && IsWindow(dialog); ++i) Sleep(100);
+    return !IsWindow(dialog);
+}
+
+// A project created in the project dialog (F2) is saved, switched to and
+// used; the project files at close hold it, its key history and the memo.
+TEST_F(MainProbe, ProjectCreatedInTheDialogIsSwitchedToAndKept)
+{
+    const std::string folder = make_folder(run.home, "made");
+    write_text(folder + "\\made.c", "int made(void) { return 0; }\r\n");
+    key(VK_F1 + 1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1055, "made");  // the name
+    click_item(dialog, 1011);        // Create
+    settle(dialog);
+    set_item(dialog, 1013, folder.c_str());  // slot row 0
+    set_item(dialog, 1025, "MADEDEF");       // definition line 0
+    click_item(dialog, 1053);                // Save
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nmade " + folder + ";HOME\r\n");
+    click_item(dialog, 1);  // Close
+    ASSERT_TRUE(dialog_closed(dialog));
+
+    left_click();
+    settle(run.screen);
+    EXPECT_EQ(switch_to("made"), "ディレクトリ(" + folder + ")に移動しました");
+    EXPECT_EQ(caption(run.screen), std::string(first_caption) + "(made)");
+    set_field(104, "made_key");
+    key(VK_F5);  // on the project's key history too
+    set_field(104, "common_key");
+    key(VK_UP);
+    settle(run.screen);
+    EXPECT_EQ(0u, close_run(run));
+    run.pi.hProcess = nullptr;
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nmade " + folder + ";HOME\r\n");
+    EXPECT_NE(home_file("ostacks.dat").find("made\tmade_key"), std::string::npos) << home_file("ostacks.dat");
+    EXPECT_NE(home_file("vstacks.dat").find("made\tMADEDEF"), std::string::npos) << home_file("vstacks.dat");
+    EXPECT_NE(home_file("cstack.dat").find("common_key"), std::string::npos) << home_file("cstack.dat");
+    EXPECT_NE(home_file("vokmemo.dat"), "<none>");
+}
+
+// The parameter dialog (F1) refuses a bad option, writes the file on OK and
+// lays the screen out by it; Cancel writes nothing.
+TEST_F(MainProbe, ParameterDialogRefusesWritesAndCancels)
+{
+    const std::string before = home_file("vokparameter.dat");
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1018, "%s /j%d");  // the option
+    click_item(dialog, 1);
+    EXPECT_EQ(answer_box(dialog, IDOK), "エディタ起動時のオプションにエラーがあります");
+    click_item(dialog, 1098);  // the line preset
+    set_item(dialog, 1002, "300");  // the category field's width
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+    settle(run.screen);
+    const std::string written = home_file("vokparameter.dat");
+    EXPECT_NE(written, before);
+    EXPECT_NE(written.find("300"), std::string::npos) << written;
+    RECT r;
+    GetWindowRect(field(0), &r);
+    EXPECT_EQ(r.right - r.left, 300);
+
+    key(VK_F1);
+    dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1002, "200");
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+    EXPECT_EQ(home_file("vokparameter.dat"), written);
+}
+
 // Every command whose pieces are not delivered yet refuses with the same box:
 // the tree build, the text search (F9) and the flow marks.
 TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
