@@ -35,6 +35,7 @@
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/views.h"
+#include "shell/win/cell_grid.h"
 #include "shell/win/dialogs_win.h"
 #include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
@@ -341,6 +342,22 @@ void right_click(WPARAM keys, LPARAM lparam)
 {
     if ((keys & (MK_SHIFT | MK_CONTROL)) != 0) memo_clear();
     else switch_project(lparam == 0 ? hwndO : hwndE);
+}
+
+// A right double-click draws six junction marks on FLOW: column, row, stubs, kind.
+void draw_junctions()
+{
+    struct junction {
+        int c, r, stubs, kind;
+    };
+    const int circle = '?', box = 0;
+    const junction marks[] = {{1, 1, 1, circle}, {2, 1, 7, box},  {3, 1, 2, circle},
+                              {2, 2, 12, box},   {2, 3, 12, box}, {2, 4, 11, box}};
+    HWND flow = hw(hwndF);
+    if (flow == nullptr) return;
+    HDC dc = GetDC(flow);
+    for (const junction &j : marks) draw_junction(j.c, j.r, dc, j.stubs, j.kind);
+    ReleaseDC(flow, dc);
 }
 
 // ---- Commands ----
@@ -757,6 +774,7 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
         return 1;
     case WM_LBUTTONDOWN: left_click(wparam); return 1;
     case WM_RBUTTONDOWN: right_click(wparam, lparam); return 1;
+    case WM_RBUTTONDBLCLK: draw_junctions(); return 1;
     case WM_COMMAND: return command(hwnd, wparam, lparam) ? 1 : 0;
     case WM_SYSCOMMAND: return sys_command(hwnd, wparam, lparam) ? 1 : 0;
     case WM_PARENTNOTIFY:
