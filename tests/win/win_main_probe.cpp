@@ -14,6 +14,7 @@ namespace {
 
 std::string program;  // VOKTAVIR.exe
 std::string samples;  // the sample project's folder
+std::string echo;     // a program that writes its command line to "cmdline.txt"
 
 const char warning_text[] = "本機能は未サポートです";
 const char first_caption[] = "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]";
@@ -664,6 +665,42 @@ TEST_F(MainProbe, ParameterDialogRefusesWritesAndCancels)
     EXPECT_EQ(home_file("vokparameter.dat"), written);
 }
 
+// With an editor set in the parameter dialog, command 11 on a plain file and
+// the nesting listing start it on the file at line 1 without waiting.
+TEST_F(MainProbe, AnEditorSetOpensFilesAndListings)
+{
+    ASSERT_FALSE(echo.empty());
+    const std::string editor = windows_path(echo);
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1017, editor.c_str());
+    set_item(dialog, 1018, "/j%d");
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+
+    write_text(run.home + "\\note.txt", "note\r\n");
+    struct editor_case {
+        const char *category;
+        UINT command;  // WM_COMMAND 11, or the key
+        const char *file;
+    };
+    const editor_case cases[] = {{"note.txt", 11, "note.txt"}, {"main.c", '3', "layer.txt"}};
+    for (const editor_case &c : cases) {
+        DeleteFileA((run.home + "\\cmdline.txt").c_str());
+        set_field(0, c.category);
+        if (c.command == 11) PostMessageA(run.screen, WM_COMMAND, 11, 0);
+        else key(c.command);
+        std::string line = "<none>";
+        for (int i = 0; i < 100 && line == "<none>"; ++i) {
+            Sleep(100);
+            line = home_file("cmdline.txt");
+        }
+        // The launcher starts the program under the name the editor knows.
+        EXPECT_EQ(line, "TTT.exe /j1 \"" + run.home + "\\" + c.file + "\"");
+    }
+}
+
 // Every command whose pieces are not delivered yet refuses with the same box:
 // the tree build, the text search (F9) and the flow marks.
 TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
@@ -907,5 +944,6 @@ int main(int argc, char **argv)
         program = argv[1];
         samples = argv[2];
     }
+    if (argc >= 4) echo = argv[3];
     return RUN_ALL_TESTS();
 }
