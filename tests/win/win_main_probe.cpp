@@ -307,6 +307,16 @@ TEST_F(MainProbe, CommonKeysMultiKeysAndTheFieldKeys)
     EXPECT_EQ(text_of(target), "");
     EXPECT_NE(code_text(run.pi.dwProcessId).find("multi_key"), std::string::npos);
     key(VK_F1 + 7);
+    // F5 kept the key on the history too: button 7 lists it, PageDown drops it.
+    PostMessageA(run.screen, WM_COMMAND, 7, 0);
+    settle(run.screen);
+    const LRESULT history = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    EXPECT_GE(history, 1);
+    set_field(104, "multi_key");
+    key(VK_NEXT);
+    PostMessageA(run.screen, WM_COMMAND, 7, 0);
+    settle(run.screen);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), history - 1);
 
     set_field(104, "gone");
     key(VK_DELETE);
