@@ -17,6 +17,7 @@
 #include "forms/win/form_screen.h"
 #include "generators/htmlattr.h"
 #include "trees/launch.h"
+#include "trees/multi_cur.h"
 #include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
@@ -35,6 +36,7 @@
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/views.h"
+#include "shell/win/cell_grid.h"
 #include "shell/win/dialogs_win.h"
 #include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
@@ -297,10 +299,19 @@ void target_to_common(int op)
     else cstack_delete(target_field_handle());
 }
 
+// The parameter dialog, then the main screen laid out by what it set.
+void param_dialog(HWND owner)
+{
+    open_param_dlg(app_instance, owner);
+    int text_x;
+    HFONT font;
+    layout_main_screen(hw(hwndE), &text_x, &font);
+}
+
 bool function_key(HWND hwnd, WPARAM key)
 {
     switch (key) {
-    case VK_F1: open_param_dlg(app_instance, hwnd); return true;
+    case VK_F1: param_dialog(hwnd); return true;
     case VK_F1 + 1: open_project_dlg(app_instance, hwnd); return true;
     case VK_F1 + 2: refill_file_list(); return true;
     case VK_F1 + 3: switch_project(hwnd); return true;
@@ -345,7 +356,9 @@ bool letter_key(HWND hwnd, WPARAM key)
     case '2': case '3': case '4': nesting_key(static_cast<int>(key)); return true;
     case 'C': view_reset_key(); return true;
     case 'V': case 'B': case 'N': view_key(static_cast<int>(key)); return true;
-    case 'E': case 'H': case '1': case 'L': case 'F': refuse_waiting(hwnd); return true;
+    case 'E': case 'H': case '1': open_category_file(hwnd); return true;
+    case 'L': source_line_key(hwnd); return true;
+    case 'F': box_number_key(hwnd); return true;
     default: return false;
     }
 }
@@ -372,6 +385,22 @@ void right_click(WPARAM keys, LPARAM lparam)
 {
     if ((keys & (MK_SHIFT | MK_CONTROL)) != 0) memo_clear();
     else switch_project(lparam == 0 ? hwndO : hwndE);
+}
+
+// A right double-click draws six junction marks on FLOW: column, row, stubs, kind.
+void draw_junctions()
+{
+    struct junction {
+        int c, r, stubs, kind;
+    };
+    const int circle = '?', box = 0;
+    const junction marks[] = {{1, 1, 1, circle}, {2, 1, 7, box},  {3, 1, 2, circle},
+                              {2, 2, 12, box},   {2, 3, 12, box}, {2, 4, 11, box}};
+    HWND flow = hw(hwndF);
+    if (flow == nullptr) return;
+    HDC dc = GetDC(flow);
+    for (const junction &j : marks) draw_junction(j.c, j.r, dc, j.stubs, j.kind);
+    ReleaseDC(flow, dc);
 }
 
 // ---- Commands ----
@@ -408,35 +437,29 @@ void small_button_pressed(HWND hwnd, int i)
     else SendMessageA(hwnd, WM_KEYUP, b.code, 0);
 }
 
+// The four multiple-extraction commands: register, list, check (FORM then
+// extracts on F10), clear.
+void multi_extract_button(HWND hwnd, int n)
+{
+    switch (n) {
+    case 0: multi_cur_add(target_field_handle(), hwnd); break;
+    case 1: multi_cur_list(target_field_handle()); break;
+    case 2: multi_cur_check(0, hwndO, hwnd); break;
+    default: multi_cur_clear(target_field_handle()); break;
+    }
+}
+
 void function_button(HWND hwnd, int n)
 {
     if (press_button(hwnd, n) != 0) return;
-    if (multi_extract_mode || work_mode) refuse_waiting(hwnd);
+    if (multi_extract_mode) multi_extract_button(hwnd, n);
+    else if (work_mode) refuse_waiting(hwnd);
 }
 
-// A file handed to the editor at line 1, found through the folder slots.
-void open_in_editor(HWND hwnd, const char *text)
+// Opens a trimmed entry by its kind (command 11 on the category text, the
+// help button on the help form).
+void open_named_entry(HWND hwnd, char *text)
 {
-    if (check_category_field(hwnd, text) != 0) return;
-    char folder[dir_path_size], name[dir_path_size];
-    copy_bounded(name, sizeof name, text);
-    if (split_entry_path(folder, sizeof folder, name, sizeof name) != 0) {
-        char box[dir_path_size + 100];
-        format_text(box, sizeof box, "ファイル(%s)が見つかりません！", text);
-        host_beep();
-        msg_box(hwnd, box, msg_caption_text, MB_ICONHAND);
-        return;
-    }
-    char line[launch_size];
-    if (editor_command(line, sizeof line, folder, name, 1) == 0) exec_wait(line, 0);
-}
-
-void open_entry(HWND hwnd)
-{
-    char text[1000];
-    text[0] = '\0';
-    GetWindowTextA(hw(main_controls[ctl_category]), text, sizeof text);
-    trim_blanks(text);
     const int kind = classify_entry(text);
     if (entry_refusal(kind) != nullptr) {
         error_boxf(0, "%s", entry_refusal(kind));
@@ -469,12 +492,16 @@ void open_entry(HWND hwnd)
         open_in_editor(hwnd, text);
         return;
     }
-    set_code_caption(text);
-    char path[dir_path_size];
-    copy_bounded(path, sizeof path, text);
-    resolve_dir_name(path, sizeof path);
-    read_file_to_edit(code_out_hwnd, path);
-    SetFocus(hw(code_out_hwnd));
+    show_in_code(text);
+}
+
+void open_entry(HWND hwnd)
+{
+    char text[1000];
+    text[0] = '\0';
+    GetWindowTextA(hw(main_controls[ctl_category]), text, sizeof text);
+    trim_blanks(text);
+    open_named_entry(hwnd, text);
 }
 
 bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
@@ -511,7 +538,11 @@ bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         ShowWindow(hw(hwndL), SW_SHOWNORMAL);
         SetFocus(hw(hwndL));
         return true;
-    case 3: refuse_waiting(hwnd); return true;
+    case 3: {
+        char help[] = "AHELPA.F";
+        open_named_entry(hwnd, help);
+        return true;
+    }
     case 6: flow_marks(hwnd); return true;
     case 8: toggle_mode(hwnd); return true;
     case 11: open_entry(hwnd); return true;
@@ -575,7 +606,7 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
     }
     if (id == 73 || id == 66) {
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
-        if (id == 73) open_param_dlg(app_instance, owner);
+        if (id == 73) param_dialog(owner);
         else open_project_dlg(app_instance, owner);
         return true;
     }
@@ -786,6 +817,7 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
         return 1;
     case WM_LBUTTONDOWN: left_click(wparam); return 1;
     case WM_RBUTTONDOWN: right_click(wparam, lparam); return 1;
+    case WM_RBUTTONDBLCLK: draw_junctions(); return 1;
     case WM_COMMAND: return command(hwnd, wparam, lparam) ? 1 : 0;
     case WM_SYSCOMMAND: return sys_command(hwnd, wparam, lparam) ? 1 : 0;
     case WM_PARENTNOTIFY:

@@ -1,14 +1,24 @@
 // The main screen's commands over the function list (see main_searches.h).
 #include "shell/win/main_searches.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #include "analyser/anal_inputs.h"
 #include "analyser/calls.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/search_keys.h"
 #include "analyser/steps.h"
+#include "forms/find_box.h"
+#include "forms/kinds.h"
+#include "forms/model.h"
+#include "forms/prescan.h"
+#include "generators/work_jumps.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
+#include "shell/launcher.h"
 #include "shell/line_cut.h"
+#include "shell/main_commands.h"
 #include "shell/main_fields.h"
 #include "shell/main_keys.h"
 #include "shell/main_state.h"
@@ -53,6 +63,45 @@ void reload_list()
 {
     char command[] = "select ";
     run_command(command, select_main);
+}
+
+// The category field's text, at most 999 bytes.
+void read_category(char *text, size_t size)
+{
+    text[0] = '\0';
+    GetWindowTextA(hw(main_controls[ctl_category]), text, static_cast<int>(size));
+}
+
+// The category kinds whose file is the generated source of the current box.
+bool is_jump_kind(const char *kind)
+{
+    return strcmp(kind, "WM.d") == 0 || strcmp(kind, "ID") == 0 || strcmp(kind, "PROC") == 0 ||
+           strcmp(kind, "AREA.d") == 0 || case_no(kind) >= 0;
+}
+
+// The editor at the current box's generated code: "PROC" at the target's
+// procedure, "AREA.d" at the target's region, a CASE kind at the box's case,
+// "WM.d" and "ID" at the target's case inside the box's procedure.
+int jump_to_code(const char *kind, const char *target)
+{
+    const int box = get_cur_box();
+    gen_scan_rec rec;
+    scan_gen_form(box, &rec);
+    if (strcmp(kind, "PROC") == 0) return jump_proc(rec.source, target, "");
+    if (strcmp(kind, "AREA.d") == 0) return jump_area(rec.source, rec.procedure, rec.message, target, WM_LBUTTONDBLCLK);
+    if (case_no(kind) >= 0) {
+        char name[100];
+        get_box_name(box, name);
+        return jump_case(rec.source, rec.procedure, name, case_no(kind));
+    }
+    return jump_proc(rec.source, rec.procedure, target);
+}
+
+// A line number of 1 or more, all digits; 0 otherwise.
+int line_number(const char *text)
+{
+    if (text[0] == '\0' || strspn(text, "0123456789") != strlen(text) || strlen(text) > 9) return 0;
+    return atoi(text);
 }
 
 // 54, 65, 70: the definitions of the key, names holding it, names holding all its words.
@@ -142,4 +191,99 @@ int step_count(HWND hwnd)
     count_list_kinds();
     if (write_step_report("stepcnt.txt", editor[0] == '\0' ? 1 : 0) == 1) return listing_failed("stepcnt.txt");
     return show_home_listing("stepcnt.txt");
+}
+
+int show_in_code(const char *name)
+{
+    set_code_caption(name);
+    char path[dir_path_size];
+    copy_bounded(path, sizeof path, name);
+    resolve_dir_name(path, sizeof path);
+    read_file_to_edit(code_out_hwnd, path);
+    SetFocus(hw(code_out_hwnd));
+    return 0;
+}
+
+int open_in_editor(HWND hwnd, const char *text)
+{
+    if (check_category_field(hwnd, text) != 0) return 1;
+    char folder[dir_path_size], name[dir_path_size];
+    copy_bounded(name, sizeof name, text);
+    if (split_entry_path(folder, sizeof folder, name, sizeof name) != 0) {
+        char box[dir_path_size + 100];
+        format_text(box, sizeof box, "ファイル(%s)が見つかりません！", text);
+        host_beep();
+        msg_box(hwnd, box, msg_caption_text, MB_ICONHAND);
+        return 1;
+    }
+    char line[launch_size];
+    if (editor_command(line, sizeof line, folder, name, 1) != 0) return 1;
+    exec_wait(line, 0);
+    return 0;
+}
+
+int open_category_file(HWND hwnd)
+{
+    char category[1000], target[200];
+    read_category(category, sizeof category);
+    target_get_text(target, sizeof target);
+    if (is_jump_kind(category) && get_cur_box() >= 0) return jump_to_code(category, target) != 0 ? 1 : 0;
+    trim_blanks(category);
+    if (category[0] == '\0') {
+        refuse(hwnd, "カテゴリ欄にファイル名が設定されていません");
+        return 1;
+    }
+    if (check_category_field(hwnd, category) != 0) return 1;
+    if (editor[0] != '\0') return open_in_editor(hwnd, category);
+    return show_in_code(category);
+}
+
+int source_line_key(HWND hwnd)
+{
+    const char no_source[] = "カテゴリ欄にソースファイル名が設定されていません";
+    char category[1000], target[1000], box[1200];
+    read_category(category, sizeof category);
+    trim_blanks(category);
+    if (category[0] == '\0') {
+        refuse(hwnd, no_source);
+        return 1;
+    }
+    if (strchr(category, '*') != nullptr) {
+        format_text(box, sizeof box, "カテゴリ欄のソースファイル名(%s)にワイルドカードは使用出来ません", category);
+        refuse(hwnd, box);
+        return 1;
+    }
+    if (!is_source_ext(category)) {
+        refuse(hwnd, no_source);
+        return 1;
+    }
+    target_get_text(target, sizeof target);
+    trim_blanks(target);
+    const int line = line_number(target);
+    if (line < 1) {
+        format_text(box, sizeof box, "対象欄に行番号(%s)が設定されていません", target);
+        refuse(hwnd, box);
+        return 1;
+    }
+    return line_to_rect(category, line, code_out_hwnd, 0, "") != 0 ? 1 : 0;
+}
+
+int box_number_key(HWND hwnd)
+{
+    char target[1000];
+    target_get_text(target, sizeof target);
+    trim_blanks(target);
+    if (target[0] == '\0') {
+        refuse(hwnd, "対象欄にオブジェクト番号が設定されていません");
+        return 1;
+    }
+    if (find_box_by_name(target, -9) == 0) {
+        char box[1200];
+        format_text(box, sizeof box, "指定のオブジェクト番号(%s)を持つ矩形は見つかりません", target);
+        refuse(hwnd, box);
+        return 1;
+    }
+    InvalidateRect(hw(hwndO), nullptr, TRUE);
+    SetFocus(hw(hwndO));
+    return 0;
 }

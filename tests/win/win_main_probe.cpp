@@ -14,6 +14,7 @@ namespace {
 
 std::string program;  // VOKTAVIR.exe
 std::string samples;  // the sample project's folder
+std::string echo;     // a program that writes its command line to "cmdline.txt"
 
 const char warning_text[] = "本機能は未サポートです";
 const char first_caption[] = "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]";
@@ -254,9 +255,9 @@ TEST_F(MainProbe, KeypadKeysReachTheSmallButtonCommands)
     const keypad_case cases[] = {
         {VK_NUMLOCK, 0, nullptr},    {VK_NUMLOCK, ext, warning_text},   // 32: the tree build
         {VK_DIVIDE, 0, nullptr},     {VK_DIVIDE, ext, warning_text},    // 33: F9
-        {VK_MULTIPLY, ext, nullptr},                                     // 34: the step count (no box)
+        {VK_MULTIPLY, ext, nullptr}, {VK_MULTIPLY, 0, nullptr},         // 34: the step count, no box
         {VK_SUBTRACT, ext, nullptr}, {VK_SUBTRACT, 0, "ディレクティブの階層を表示しますか？"},  // 35: key 2
-        {VK_RETURN, ext, warning_text},                                  // 36: key 1
+        {VK_RETURN, ext, nullptr},                                       // 36: key 1 shows the file
     };
     for (const keypad_case &c : cases) {
         key(c.vk, c.lparam);
@@ -264,6 +265,9 @@ TEST_F(MainProbe, KeypadKeysReachTheSmallButtonCommands)
         const std::string box = answer_box(run.screen, IDCANCEL);
         EXPECT_TRUE(starts_with(box, c.box_start)) << c.vk << ": " << box;
     }
+    settle(run.screen);
+    EXPECT_NE(code_text(run.pi.dwProcessId).find("read_sales"), std::string::npos);
+    EXPECT_NE(home_file("stepcnt.txt").find("main.c"), std::string::npos);
 }
 
 // The common keys (Up adds, Down lists, Right deletes), normalising (Left),
@@ -303,6 +307,16 @@ TEST_F(MainProbe, CommonKeysMultiKeysAndTheFieldKeys)
     EXPECT_EQ(text_of(target), "");
     EXPECT_NE(code_text(run.pi.dwProcessId).find("multi_key"), std::string::npos);
     key(VK_F1 + 7);
+    // F5 kept the key on the history too: button 7 lists it, PageDown drops it.
+    PostMessageA(run.screen, WM_COMMAND, 7, 0);
+    settle(run.screen);
+    const LRESULT history = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    EXPECT_GE(history, 1);
+    set_field(104, "multi_key");
+    key(VK_NEXT);
+    PostMessageA(run.screen, WM_COMMAND, 7, 0);
+    settle(run.screen);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), history - 1);
 
     set_field(104, "gone");
     key(VK_DELETE);
@@ -407,11 +421,18 @@ TEST_F(MainProbe, OpenCommandByTheEntryKind)
     EXPECT_TRUE(IsWindowVisible(code));
     EXPECT_NE(code_text(run.pi.dwProcessId).find("Total"), std::string::npos) << code_text(run.pi.dwProcessId);
 
+    HWND form = wait_for_window(run.pi.dwProcessId, "FORM");
+    ASSERT_NE(nullptr, form);
+    HWND form_name = FindWindowExA(form, nullptr, "EDIT", nullptr);
+    PostMessageA(run.screen, WM_COMMAND, 3, 0);  // the help button opens the help form
+    settle(run.screen);
+    EXPECT_TRUE(IsWindowVisible(form));
+    EXPECT_EQ(text_of(form_name), "AHELPA.F");
+
     set_field(0, "sample.f");
     PostMessageA(run.screen, WM_COMMAND, 11, 0);
     settle(run.screen);
-    HWND form = wait_for_window(run.pi.dwProcessId, "FORM");
-    ASSERT_NE(nullptr, form);
+    EXPECT_EQ(text_of(form_name), "sample.f");
     EXPECT_EQ(wait_for_caption(form, "[ﾌｫｰﾑ]Ornak.C言語作図ソフト"), "[ﾌｫｰﾑ]Ornak.C言語作図ソフト");
     EXPECT_TRUE(IsWindowVisible(form));
 }
@@ -541,17 +562,198 @@ TEST_F(MainProbe, SourceSetSearchesAndTheStepCount)
     EXPECT_NE(stacks.find("read_sales"), std::string::npos) << stacks;
 }
 
-// Every command whose pieces are not delivered yet refuses with the same box.
+// F10 is refused unless the function-tree form is in use; with it, the four
+// function buttons carry the multiple-extraction commands until F10 again.
+TEST_F(MainProbe, MultipleExtractionNeedsTheTreeForm)
+{
+    key(VK_F10);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "関数ツリーでないので複数抽出できません");
+    CopyFileA((run.home + "\\sample.f").c_str(), (run.home + "\\ftree.f").c_str(), FALSE);
+    set_field(0, "ftree.f");
+    PostMessageA(run.screen, WM_COMMAND, 11, 0);
+    settle(run.screen);
+    key(VK_F10);
+    settle(run.screen);
+    EXPECT_TRUE(IsWindowVisible(field(1000)));
+    EXPECT_EQ(text_of(field(1000)), "複数ｶﾚﾝﾄ矩形の抽出番号の登録");
+    EXPECT_EQ(text_of(field(1003)), "複数ｶﾚﾝﾄ矩形の抽出番号の解除");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);  // the check finds nothing registered
+    EXPECT_NE(answer_box(run.screen, IDOK), "<no box>");
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    settle(run.screen);
+    EXPECT_EQ(SendMessageA(field(1), LB_GETCOUNT, 0, 0), 0);
+    key(VK_F10);
+    settle(run.screen);
+    EXPECT_FALSE(IsWindowVisible(field(1000)));
+}
+
+// A dialog's control clicked as its button does it.
+void click_item(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void set_item(HWND dialog, int id, const char *text)
+{
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+// Waits for the dialog to end.
+bool dialog_closed(HWND dialog)
+{
+    for (DWORD i = 0; i < probe_wait_ms / 100 && IsWindow(dialog); ++i) Sleep(100);
+    return !IsWindow(dialog);
+}
+
+// A project created in the project dialog (F2) is saved, switched to and
+// used; the project files at close hold it, its key history and the memo.
+TEST_F(MainProbe, ProjectCreatedInTheDialogIsSwitchedToAndKept)
+{
+    const std::string folder = make_folder(run.home, "made");
+    write_text(folder + "\\made.c", "int made(void) { return 0; }\r\n");
+    key(VK_F1 + 1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1055, "made");  // the name
+    click_item(dialog, 1011);        // Create
+    settle(dialog);
+    set_item(dialog, 1013, folder.c_str());  // slot row 0
+    set_item(dialog, 1025, "MADEDEF");       // definition line 0
+    click_item(dialog, 1053);                // Save
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nmade " + folder + ";HOME\r\n");
+    click_item(dialog, 1);  // Close
+    ASSERT_TRUE(dialog_closed(dialog));
+
+    left_click();
+    settle(run.screen);
+    EXPECT_EQ(switch_to("made"), "ディレクトリ(" + folder + ")に移動しました");
+    EXPECT_EQ(caption(run.screen), std::string(first_caption) + "(made)");
+    set_field(104, "made_key");
+    key(VK_F5);  // on the project's key history too
+    set_field(104, "common_key");
+    key(VK_UP);
+    settle(run.screen);
+    EXPECT_EQ(0u, close_run(run));
+    run.pi.hProcess = nullptr;
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nmade " + folder + ";HOME\r\n");
+    EXPECT_NE(home_file("ostacks.dat").find("made\tmade_key"), std::string::npos) << home_file("ostacks.dat");
+    EXPECT_NE(home_file("vstacks.dat").find("made\tMADEDEF"), std::string::npos) << home_file("vstacks.dat");
+    EXPECT_NE(home_file("cstack.dat").find("common_key"), std::string::npos) << home_file("cstack.dat");
+    EXPECT_NE(home_file("vokmemo.dat"), "<none>");
+}
+
+// The parameter dialog (F1) refuses a bad option, writes the file on OK and
+// lays the screen out by it; Cancel writes nothing.
+TEST_F(MainProbe, ParameterDialogRefusesWritesAndCancels)
+{
+    const std::string before = home_file("vokparameter.dat");
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1018, "%s /j%d");  // the option
+    click_item(dialog, 1);
+    EXPECT_EQ(answer_box(dialog, IDOK), "エディタ起動時のオプションにエラーがあります");
+    click_item(dialog, 1098);  // the line preset
+    set_item(dialog, 1002, "300");  // the category field's width
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+    settle(run.screen);
+    const std::string written = home_file("vokparameter.dat");
+    EXPECT_NE(written, before);
+    EXPECT_NE(written.find("300"), std::string::npos) << written;
+    RECT r;
+    GetWindowRect(field(0), &r);
+    EXPECT_EQ(r.right - r.left, 300);
+
+    key(VK_F1);
+    dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1002, "200");
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+    EXPECT_EQ(home_file("vokparameter.dat"), written);
+}
+
+// With an editor set in the parameter dialog, command 11 on a plain file and
+// the nesting listing start it on the file at line 1 without waiting.
+TEST_F(MainProbe, AnEditorSetOpensFilesAndListings)
+{
+    ASSERT_FALSE(echo.empty());
+    const std::string editor = windows_path(echo);
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1017, editor.c_str());
+    set_item(dialog, 1018, "/j%d");
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+
+    write_text(run.home + "\\note.txt", "note\r\n");
+    struct editor_case {
+        const char *category;
+        UINT command;  // WM_COMMAND 11, or the key
+        const char *file;
+    };
+    const editor_case cases[] = {{"note.txt", 11, "note.txt"}, {"main.c", '3', "layer.txt"}};
+    for (const editor_case &c : cases) {
+        DeleteFileA((run.home + "\\cmdline.txt").c_str());
+        set_field(0, c.category);
+        if (c.command == 11) PostMessageA(run.screen, WM_COMMAND, 11, 0);
+        else key(c.command);
+        std::string line = "<none>";
+        for (int i = 0; i < 100 && line == "<none>"; ++i) {
+            Sleep(100);
+            line = home_file("cmdline.txt");
+        }
+        // The launcher starts the program under the name the editor knows.
+        EXPECT_EQ(line, "TTT.exe /j1 \"" + run.home + "\\" + c.file + "\"");
+    }
+}
+
+// Every command whose pieces are not delivered yet refuses with the same box:
+// the tree build, the text search (F9) and the flow marks.
 TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
 {
-    for (UINT id : {85u}) {
-        PostMessageA(run.screen, WM_SYSCOMMAND, id, 1);
-        EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "command " << id;
-    }
-    for (UINT vk : {static_cast<UINT>(VK_F9), static_cast<UINT>('E'),
-                    static_cast<UINT>('H'), static_cast<UINT>('1'), static_cast<UINT>('L'), static_cast<UINT>('F')}) {
-        PostMessageA(run.screen, WM_KEYUP, vk, 0);
-        EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "key " << vk;
+    PostMessageA(run.screen, WM_SYSCOMMAND, 85, 1);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "command 85";
+    key(VK_F9);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "F9";
+    PostMessageA(run.screen, WM_COMMAND, 6, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "button 6";
+}
+
+// E, H and 1 open the category file in CODE; L and F check the category and
+// the target before they look for a rectangle.
+TEST_F(MainProbe, CategoryFileLineAndBoxKeys)
+{
+    write_text(run.home + "\\note.txt", "note text\r\n");
+    struct key_case {
+        UINT key;
+        const char *category, *target;
+        const char *box;  // null: no box, the file is shown
+    };
+    const key_case cases[] = {
+        {'E', "", "", "カテゴリ欄にファイル名が設定されていません"},
+        {'1', "*.txt", "", "ワイルドカードは使えません\r\nカテゴリ欄に一個のファイル名を設定して下さい"},
+        {'H', "note.txt", "", nullptr},
+        {'L', "", "3", "カテゴリ欄にソースファイル名が設定されていません"},
+        {'L', "*.c", "3", "カテゴリ欄のソースファイル名(*.c)にワイルドカードは使用出来ません"},
+        {'L', "note.txt", "3", "カテゴリ欄にソースファイル名が設定されていません"},
+        {'L', "main.c", "x", "対象欄に行番号(x)が設定されていません"},
+        {'F', "", "", "対象欄にオブジェクト番号が設定されていません"},
+        {'F', "", "999", "指定のオブジェクト番号(999)を持つ矩形は見つかりません"},
+    };
+    for (const key_case &c : cases) {
+        set_field(0, c.category);
+        set_field(104, c.target);
+        key(c.key);
+        if (c.box != nullptr) {
+            EXPECT_EQ(answer_box(run.screen, IDOK), c.box) << c.key << " " << c.category;
+            continue;
+        }
+        settle(run.screen);
+        EXPECT_NE(code_text(run.pi.dwProcessId).find("note text"), std::string::npos) << c.key;
     }
 }
 
@@ -752,5 +954,6 @@ int main(int argc, char **argv)
         program = argv[1];
         samples = argv[2];
     }
+    if (argc >= 4) echo = argv[3];
     return RUN_ALL_TESTS();
 }

@@ -264,6 +264,21 @@ TEST_F(main_screen, TheTextAreaShowsTheMemoOrTheHelpButNothingBesideABar)
     memo_buf[0] = '\0';
 }
 
+// A right double-click on the main screen draws the six junction marks on FLOW.
+TEST_F(main_screen, RightDoubleClickDrawsJunctionsOnFlow)
+{
+    HWND flow = hw(hwndF);
+    SetWindowPos(flow, HWND_TOPMOST, 0, 0, 300, 200, SWP_SHOWWINDOW);
+    InvalidateRect(flow, nullptr, TRUE);
+    UpdateWindow(flow);
+    const COLORREF black = RGB(0, 0, 0);
+    const int before = capture_client(flow).count(black, 0);
+    SendMessageA(hw(hwndE), WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(600, 300));
+    const int after = capture_client(flow).count(black, 0);
+    EXPECT_GT(after, before + 40);  // six marks with their stubs
+    ShowWindow(flow, SW_HIDE);
+}
+
 TEST_F(main_screen, TheExchangeItemNeedsTheMakerFile)
 {
     HMENU menu = GetSystemMenu(hw(hwndE), FALSE);
