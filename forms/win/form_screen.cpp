@@ -101,11 +101,16 @@ void create_controls(HWND hwnd)
         handles[i] = pad_buttons[i];
     }
     register_buttons('O', handles, pad_button_count);
+    win_handle keys[key_button_count];
     for (int i = 0; i < key_button_count; ++i) {
         const bool drawn = i >= bitmap_key_first && i <= bitmap_key_last;
         key_buttons[i] = child(hwnd, "BUTTON", drawn ? "" : key_button_captions[i], drawn ? BS_OWNERDRAW : WS_BORDER,
                                key_first_id + i);
+        keys[i] = key_buttons[i];
     }
+    register_buttons('f', keys, key_button_count);
+    const win_handle others[] = {star_button, form_name_edit, occurrence_label};
+    register_buttons('X', others, 3);
     for (int i = 0; i < pane_count; ++i) {
         pane_hwnd[i] = CreateWindowA("EDIT", "", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 20, 20, hwnd,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(pane_first_id + i)), app_instance,

@@ -16,6 +16,7 @@
 #include "forms/relmove.h"
 #include "forms/win/form_screen.h"
 #include "shell/dirs.h"
+#include "shell/main_layout.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
@@ -185,6 +186,22 @@ TEST_F(form_screen, ChildrenAreCreatedWithTheirIds)
     }
     EXPECT_NE(GetDlgItem(form_window(), 0x14), nullptr);
     EXPECT_NE(GetDlgItem(form_window(), 0x40), nullptr);
+    // The button rows reach the main screen's hints; the "・" key buttons stay hidden.
+    const struct {
+        int id;
+        char letter;
+        int index;
+    } rows[] = {{0x14, 'O', 0}, {0x1F, 'O', 11}, {0x28, 'f', 0}, {0x40, 'f', 24}, {1, 'X', 1}};
+    for (const auto &r : rows) {
+        char letter = 0;
+        int index = -1;
+        EXPECT_TRUE(find_button(GetDlgItem(form_window(), r.id), &letter, &index)) << r.id;
+        EXPECT_EQ(letter, r.letter) << r.id;
+        EXPECT_EQ(index, r.index) << r.id;
+    }
+    for (const int id : {0x2E, 0x33, 0x3A, 0x40})
+        EXPECT_FALSE(GetWindowLongA(GetDlgItem(form_window(), id), GWL_STYLE) & WS_VISIBLE) << id;
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(form_window(), 0x28), GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(form_screen, PrintedFormShowsFramesAndLinks)
