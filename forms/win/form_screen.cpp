@@ -142,6 +142,7 @@ void size_controls(int w, int h)
 
 void paint(HWND hwnd)
 {
+    if (cur_box < 0) click_move_pending = 0;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT client;
@@ -870,6 +871,26 @@ void key_button(HWND hwnd, int n)
     }
 }
 
+// "編": after a right click keypad Enter; after a left click the editor at
+// the next call of the current tree box, which waits for the tree files.
+void edit_button(HWND hwnd)
+{
+    SetWindowTextA(occurrence_label, "");
+    if (last_up_left != 1) {
+        SetFocus(hwnd);
+        SendMessageA(hwnd, WM_KEYUP, VK_RETURN, 0x1000001);
+        return;
+    }
+    char kind[kind_size];
+    if (cur_box < 0) {
+        MessageBeep(0);
+        return;
+    }
+    get_box_kind(cur_box, kind);
+    if (not_tree_or_top_kind(kind) != 0) msg_box(hwnd, "関数ツリー以外では使用出来ません", msg_caption_text, MB_ICONHAND);
+    else form_refuse(hwnd);
+}
+
 void command(HWND hwnd, int id)
 {
     static const unsigned pad_keys[] = {0, 0, 0, VK_LEFT, VK_DELETE, VK_DOWN, VK_RIGHT, VK_UP, VK_HOME, VK_INSERT, VK_NEXT, 0};
@@ -881,7 +902,7 @@ void command(HWND hwnd, int id)
     } else if (id == pad_first_id + 2) {
         show_screen(hwndP);
     } else if (id == pad_first_id + 11) {
-        form_refuse(hwnd);  // "編" opens the editor through the tree files
+        edit_button(hwnd);
     } else if (id >= pad_first_id && id < pad_first_id + pad_button_count && pad_keys[id - pad_first_id] != 0) {
         SetFocus(hwnd);
         SendMessageA(hwnd, WM_KEYUP, pad_keys[id - pad_first_id], 0);
