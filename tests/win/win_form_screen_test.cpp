@@ -23,6 +23,7 @@
 #include "shell/startup.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/property.h"
 
 namespace {
 
@@ -563,6 +564,32 @@ TEST_F(form_screen, ArrowKeysScrollAFormWithATopBox)
     SendMessageA(form_window(), WM_KEYUP, VK_DOWN, 0x1000000);
     EXPECT_LT(box_table[p].y, 40);
     SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
+}
+
+// A 関連 click on a top box records the window's place in its ".P" file and
+// shows the box's field 0 on the PROPERTY screen.
+TEST_F(form_screen, RelationClickOnATopBoxWritesItsPlaceAndFillsProperty)
+{
+    const int p = box(40, 40, 140, 80);
+    set_box_kind(p, "PROJ");
+    set_para("sales", p, 0);
+    DeleteFileA("PROJ.P");
+    gen_rel_mode = 0;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 90, 60);
+    send(WM_LBUTTONUP, 0, 90, 60);
+    EXPECT_EQ(cur_box, p);
+    RECT r;
+    GetWindowRect(form_window(), &r);
+    char expected[300];
+    snprintf(expected, sizeof expected,
+             "struct proj x1 = {\r\n\tTAVIR,\r\n\tPROJ0,\r\n\t0,\r\n\t%ld,\r\n\t%ld,\r\n\t%ld,\r\n\t%ld\r\n};\r\n",
+             static_cast<long>(r.left), static_cast<long>(r.top), static_cast<long>(r.right - r.left),
+             static_cast<long>(r.bottom - r.top));
+    EXPECT_EQ(file_bytes("PROJ.P"), expected) << "text lines, CR LF on Windows";
+    ASSERT_NE(prop_value_edit, nullptr);
+    char value[100] = "";
+    GetWindowTextA(static_cast<HWND>(prop_value_edit), value, sizeof value);
+    EXPECT_STREQ(value, "sales");
 }
 
 }  // namespace
