@@ -1259,6 +1259,7 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_CREATE:
         create_controls(hwnd);
         form_hooks.show_counter = show_counter;
+        form_bind_screen_hooks();
         break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
     case WM_SETFOCUS: fkey_accept(hwnd); return 0;

@@ -229,6 +229,7 @@ TEST_F(form_screen, ArmedOperationFramesTheClientArea)
 {
     box(40, 40, 140, 80);
     pending_op = op_paste_once;
+    EXPECT_EQ(form_pending_mode(), op_paste_once) << "the shell asks FORM through its hook";
     shot armed;
     EXPECT_EQ(armed.at(1, 100), 0xFF00FFu);
     pending_op = op_none;
