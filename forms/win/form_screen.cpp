@@ -101,11 +101,16 @@ void create_controls(HWND hwnd)
         handles[i] = pad_buttons[i];
     }
     register_buttons('O', handles, pad_button_count);
+    win_handle keys[key_button_count];
     for (int i = 0; i < key_button_count; ++i) {
         const bool drawn = i >= bitmap_key_first && i <= bitmap_key_last;
         key_buttons[i] = child(hwnd, "BUTTON", drawn ? "" : key_button_captions[i], drawn ? BS_OWNERDRAW : WS_BORDER,
                                key_first_id + i);
+        keys[i] = key_buttons[i];
     }
+    register_buttons('f', keys, key_button_count);
+    const win_handle others[] = {star_button, form_name_edit, occurrence_label};
+    register_buttons('X', others, 3);
     for (int i = 0; i < pane_count; ++i) {
         pane_hwnd[i] = CreateWindowA("EDIT", "", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 20, 20, hwnd,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(pane_first_id + i)), app_instance,
@@ -137,6 +142,7 @@ void size_controls(int w, int h)
 
 void paint(HWND hwnd)
 {
+    if (cur_box < 0) click_move_pending = 0;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT client;
@@ -865,6 +871,26 @@ void key_button(HWND hwnd, int n)
     }
 }
 
+// "編": after a right click keypad Enter; after a left click the editor at
+// the next call of the current tree box, which waits for the tree files.
+void edit_button(HWND hwnd)
+{
+    SetWindowTextA(occurrence_label, "");
+    if (last_up_left != 1) {
+        SetFocus(hwnd);
+        SendMessageA(hwnd, WM_KEYUP, VK_RETURN, 0x1000001);
+        return;
+    }
+    char kind[kind_size];
+    if (cur_box < 0) {
+        MessageBeep(0);
+        return;
+    }
+    get_box_kind(cur_box, kind);
+    if (not_tree_or_top_kind(kind) != 0) msg_box(hwnd, "関数ツリー以外では使用出来ません", msg_caption_text, MB_ICONHAND);
+    else form_refuse(hwnd);
+}
+
 void command(HWND hwnd, int id)
 {
     static const unsigned pad_keys[] = {0, 0, 0, VK_LEFT, VK_DELETE, VK_DOWN, VK_RIGHT, VK_UP, VK_HOME, VK_INSERT, VK_NEXT, 0};
@@ -876,7 +902,7 @@ void command(HWND hwnd, int id)
     } else if (id == pad_first_id + 2) {
         show_screen(hwndP);
     } else if (id == pad_first_id + 11) {
-        form_refuse(hwnd);  // "編" opens the editor through the tree files
+        edit_button(hwnd);
     } else if (id >= pad_first_id && id < pad_first_id + pad_button_count && pad_keys[id - pad_first_id] != 0) {
         SetFocus(hwnd);
         SendMessageA(hwnd, WM_KEYUP, pad_keys[id - pad_first_id], 0);
@@ -1233,6 +1259,7 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_CREATE:
         create_controls(hwnd);
         form_hooks.show_counter = show_counter;
+        form_bind_screen_hooks();
         break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
     case WM_SETFOCUS: fkey_accept(hwnd); return 0;

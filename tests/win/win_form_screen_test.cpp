@@ -16,12 +16,14 @@
 #include "forms/relmove.h"
 #include "forms/win/form_screen.h"
 #include "shell/dirs.h"
+#include "shell/main_layout.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/startup.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/property.h"
 
 namespace {
 
@@ -185,6 +187,22 @@ TEST_F(form_screen, ChildrenAreCreatedWithTheirIds)
     }
     EXPECT_NE(GetDlgItem(form_window(), 0x14), nullptr);
     EXPECT_NE(GetDlgItem(form_window(), 0x40), nullptr);
+    // The button rows reach the main screen's hints; the "・" key buttons stay hidden.
+    const struct {
+        int id;
+        char letter;
+        int index;
+    } rows[] = {{0x14, 'O', 0}, {0x1F, 'O', 11}, {0x28, 'f', 0}, {0x40, 'f', 24}, {1, 'X', 1}};
+    for (const auto &r : rows) {
+        char letter = 0;
+        int index = -1;
+        EXPECT_TRUE(find_button(GetDlgItem(form_window(), r.id), &letter, &index)) << r.id;
+        EXPECT_EQ(letter, r.letter) << r.id;
+        EXPECT_EQ(index, r.index) << r.id;
+    }
+    for (const int id : {0x2E, 0x33, 0x3A, 0x40})
+        EXPECT_FALSE(GetWindowLongA(GetDlgItem(form_window(), id), GWL_STYLE) & WS_VISIBLE) << id;
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(form_window(), 0x28), GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(form_screen, PrintedFormShowsFramesAndLinks)
@@ -211,6 +229,7 @@ TEST_F(form_screen, ArmedOperationFramesTheClientArea)
 {
     box(40, 40, 140, 80);
     pending_op = op_paste_once;
+    EXPECT_EQ(form_pending_mode(), op_paste_once) << "the shell asks FORM through its hook";
     shot armed;
     EXPECT_EQ(armed.at(1, 100), 0xFF00FFu);
     pending_op = op_none;
@@ -546,6 +565,32 @@ TEST_F(form_screen, ArrowKeysScrollAFormWithATopBox)
     SendMessageA(form_window(), WM_KEYUP, VK_DOWN, 0x1000000);
     EXPECT_LT(box_table[p].y, 40);
     SendMessageA(form_window(), WM_KEYUP, VK_HOME, 0x1000000);
+}
+
+// A 関連 click on a top box records the window's place in its ".P" file and
+// shows the box's field 0 on the PROPERTY screen.
+TEST_F(form_screen, RelationClickOnATopBoxWritesItsPlaceAndFillsProperty)
+{
+    const int p = box(40, 40, 140, 80);
+    set_box_kind(p, "PROJ");
+    set_para("sales", p, 0);
+    DeleteFileA("PROJ.P");
+    gen_rel_mode = 0;
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 90, 60);
+    send(WM_LBUTTONUP, 0, 90, 60);
+    EXPECT_EQ(cur_box, p);
+    RECT r;
+    GetWindowRect(form_window(), &r);
+    char expected[300];
+    snprintf(expected, sizeof expected,
+             "struct proj x1 = {\r\n\tTAVIR,\r\n\tPROJ0,\r\n\t0,\r\n\t%ld,\r\n\t%ld,\r\n\t%ld,\r\n\t%ld\r\n};\r\n",
+             static_cast<long>(r.left), static_cast<long>(r.top), static_cast<long>(r.right - r.left),
+             static_cast<long>(r.bottom - r.top));
+    EXPECT_EQ(file_bytes("PROJ.P"), expected) << "text lines, CR LF on Windows";
+    ASSERT_NE(prop_value_edit, nullptr);
+    char value[100] = "";
+    GetWindowTextA(static_cast<HWND>(prop_value_edit), value, sizeof value);
+    EXPECT_STREQ(value, "sales");
 }
 
 }  // namespace
