@@ -4,6 +4,8 @@
 #include "generators/work_regions.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "analyser/listings.h"
 #include "analyser/source_load.h"
@@ -24,12 +26,23 @@ enum carry_mark : unsigned char {
 };
 unsigned char carry_marks[line_cap];
 
+// The procedure heads of the old source (outside regions), with their
+// entries, indexed once per source so that each lookup starts at its head.
+struct head_rec {
+    std::string name;
+    int entry;
+};
+std::vector<head_rec> heads;
+bool heads_indexed;
+
 }  // namespace
 
 void work_regions_reset()
 {
     work_old_lines = 0;
     memset(carry_marks, carry_none, sizeof carry_marks);
+    heads.clear();
+    heads_indexed = false;
 }
 
 namespace {
@@ -129,10 +142,38 @@ bool follow_scope(scope_rec &s, const char *line)
     return true;
 }
 
+void index_heads()
+{
+    if (heads_indexed) return;
+    heads_indexed = true;
+    old_reader r{};
+    old_line l;
+    char name[100];
+    while (read_old(r, l)) {
+        if (l.plain && get_proc_head(l.text, name)) heads.push_back({name, r.next - 1});
+    }
+}
+
+// The reader at the procedure's head (the first of its name), or at the
+// start for the file level; false when no head has the name.
+bool reader_at(old_reader &r, const char *procedure)
+{
+    r = old_reader{};
+    if (procedure[0] == '\0') return true;
+    index_heads();
+    for (const head_rec &h : heads) {
+        if (h.name != procedure) continue;
+        r.next = h.entry;
+        return true;
+    }
+    return false;
+}
+
 int carry_region(FILE *out, const char *procedure, const char *case_name, const char *region)
 {
     scope_rec s = {procedure, case_name, procedure[0] == '\0', case_name[0] == '\0'};
     old_reader r{};
+    if (!reader_at(r, procedure)) return 0;
     old_line l;
     int carried = 0;
     while (read_old(r, l)) {
@@ -184,6 +225,7 @@ int copy_branch(FILE *out, const char *procedure, branch_kind kind, const char *
     clear_name_levels();
     scope_rec s = {procedure, "", false, true};
     old_reader r{};
+    if (!reader_at(r, procedure)) return 0;
     old_line l;
     int depth = -1;  // the copied branch's tab count; -1 before it
     while (read_old(r, l)) {
