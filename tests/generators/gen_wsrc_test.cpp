@@ -441,3 +441,31 @@ TEST_F(WorkGen, DefaultDestroyBranch)
 }
 
 }  // namespace
+
+namespace {
+
+// A filled branch whose ID box is gone is dropped and named with "★" on
+// the CODE output; carried and unfilled branches are not named.
+TEST_F(WorkGen, DroppedFilledBranchIsNamed)
+{
+    load_work();
+    generate();
+    edit("p0/work.c", "\t\tcase IDC_quit:\n\t\t\tbreak;\n", "\t\tcase IDC_quit:\n\t\t\tDestroyWindow(hwnd);\n\t\t\tbreak;\n");
+    const std::string old = bytes("p0/work.c");
+    const size_t at = old.find("\t\tcase IDC_quit:");
+    const long line = 1 + std::count(old.begin(), old.begin() + static_cast<long>(at), '\n');
+    generate({IDYES});
+    EXPECT_EQ(std::string::npos, output().find("★")) << output();
+    const int quit = find_box("ID", "quit");
+    for (int l = l_sta; l < l_num; ++l) {
+        if (link_table[l].to == quit) link_table[l].from = -1;
+    }
+    generate({IDYES});
+    EXPECT_EQ(std::string::npos, bytes("p0/work.c").find("IDC_quit:"));
+    const std::string shown = output();
+    EXPECT_NE(std::string::npos, shown.find("★")) << shown;
+    EXPECT_NE(std::string::npos, shown.find(std::to_string(line) + "行目のIDC_quit:")) << shown;
+    EXPECT_EQ(shown.find("★"), shown.rfind("★")) << "one line: " << shown;
+}
+
+}  // namespace
