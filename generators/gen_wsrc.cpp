@@ -18,6 +18,7 @@
 #include "generators/gen_support.h"
 #include "generators/work_regions.h"
 #include "generators/work_skeleton.h"
+#include "shell/codeout.h"
 #include "shell/dir_replace.h"
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
@@ -222,6 +223,24 @@ int choose_reuse(const char *file, const char *backup)
     return 1;
 }
 
+const char *dropped_file;  // the source report_dropped names
+
+// Names on the CODE output a filled branch of the old source that the new one
+// no longer has.
+void report_dropped(int line, const char *label)
+{
+    char text[600];
+    format_text(text, sizeof text, "★流用ソースファイル(%s)の%d行目の%s:の記述は対応する矩形が無いので引き継がれません\r\n",
+                dropped_file, line, label);
+    code_print(text);
+}
+
+void report_dropped_branches(const char *file)
+{
+    dropped_file = file;
+    work_branch_audit(report_dropped);
+}
+
 // Writes the new text to a temporary and puts it in place when whole and
 // every filled region of the old source was carried.
 int write_source(int source, const char *file)
@@ -234,6 +253,7 @@ int write_source(int source, const char *file)
     const int fault = work_old_lines > 0 ? work_carry_audit(&line) : 0;
     work_out = nullptr;
     if (dir_replace_close(&r, fault == 0 && !ferror(r.fp)) != 0 && fault == 0) return report_open_failure(file);
+    if (fault == 0 && work_old_lines > 0) report_dropped_branches(file);
     if (fault == carry_dropped) {
         return refuse_reuse(file, "新しいソースに無い領域(AREA～END)に記述があります、フォームを見直して下さい", line);
     }

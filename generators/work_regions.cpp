@@ -4,6 +4,8 @@
 #include "generators/work_regions.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "analyser/listings.h"
 #include "analyser/source_load.h"
@@ -23,6 +25,16 @@ enum carry_mark : unsigned char {
     carry_second,  // a later region of a carried key in the same scope
 };
 unsigned char carry_marks[line_cap];
+unsigned char branch_marks[line_cap];  // 1 at the label entry of a carried branch
+
+// The procedure heads of the old source (outside regions), with their
+// entries, indexed once per source so that each lookup starts at its head.
+struct head_rec {
+    std::string name;
+    int entry;
+};
+std::vector<head_rec> heads;
+bool heads_indexed;
 
 }  // namespace
 
@@ -30,6 +42,9 @@ void work_regions_reset()
 {
     work_old_lines = 0;
     memset(carry_marks, carry_none, sizeof carry_marks);
+    memset(branch_marks, 0, sizeof branch_marks);
+    heads.clear();
+    heads_indexed = false;
 }
 
 namespace {
@@ -129,10 +144,38 @@ bool follow_scope(scope_rec &s, const char *line)
     return true;
 }
 
+void index_heads()
+{
+    if (heads_indexed) return;
+    heads_indexed = true;
+    old_reader r{};
+    old_line l;
+    char name[100];
+    while (read_old(r, l)) {
+        if (l.plain && get_proc_head(l.text, name)) heads.push_back({name, r.next - 1});
+    }
+}
+
+// The reader at the procedure's head (the first of its name), or at the
+// start for the file level; false when no head has the name.
+bool reader_at(old_reader &r, const char *procedure)
+{
+    r = old_reader{};
+    if (procedure[0] == '\0') return true;
+    index_heads();
+    for (const head_rec &h : heads) {
+        if (h.name != procedure) continue;
+        r.next = h.entry;
+        return true;
+    }
+    return false;
+}
+
 int carry_region(FILE *out, const char *procedure, const char *case_name, const char *region)
 {
     scope_rec s = {procedure, case_name, procedure[0] == '\0', case_name[0] == '\0'};
     old_reader r{};
+    if (!reader_at(r, procedure)) return 0;
     old_line l;
     int carried = 0;
     while (read_old(r, l)) {
@@ -184,6 +227,7 @@ int copy_branch(FILE *out, const char *procedure, branch_kind kind, const char *
     clear_name_levels();
     scope_rec s = {procedure, "", false, true};
     old_reader r{};
+    if (!reader_at(r, procedure)) return 0;
     old_line l;
     int depth = -1;  // the copied branch's tab count; -1 before it
     while (read_old(r, l)) {
@@ -201,6 +245,7 @@ int copy_branch(FILE *out, const char *procedure, branch_kind kind, const char *
                                 ? get_case_label(l.text, name) && strcmp(name, label) == 0
                                 : is_default_label(l.text) && count_tabs(l.text) == default_depth;
         if (starts && case_names_match()) {
+            branch_marks[r.next - 1] = 1;
             depth = count_tabs(l.text);
             fputs(l.text, out);
         }
@@ -332,6 +377,73 @@ int work_carry_audit(int *line)
     const int fault = open_index >= 0 ? region_fault(open_index, filled) : 0;
     if (fault != 0) *line = open_line;
     return fault;
+}
+
+namespace {
+
+// A branch of the old source being read by the branch audit.
+struct branch_rec {
+    int entry;        // its label's entry
+    int line;         // and physical line
+    char label[100];  // "default" for a default label
+    bool filled;      // holds more than its generated lines
+    bool nested;      // holds labels of its own (a message's switch)
+};
+
+// A body line the generator writes itself.
+bool is_default_body(const char *t)
+{
+    return *t == '\0' || *t == '\n' || *t == '\r' || word_prefix(t, "break;") == 0 ||
+           word_prefix(t, "PostQuitMessage (0); // ") == 0;
+}
+
+void report_branch(const branch_rec &b, void (*report)(int, const char *))
+{
+    if (b.nested || !b.filled || branch_marks[b.entry] != 0) return;
+    if (strcmp(b.label, "WM_CREATE") == 0 || strcmp(b.label, "WM_INITMENU") == 0) return;
+    report(b.line, b.label);
+}
+
+}  // namespace
+
+void work_branch_audit(void (*report)(int line, const char *label))
+{
+    std::vector<std::pair<int, branch_rec>> open;  // by tab count, innermost last
+    auto flush = [&](int depth) {
+        while (!open.empty() && open.back().first >= depth) {
+            report_branch(open.back().second, report);
+            open.pop_back();
+        }
+    };
+    old_reader r{};
+    old_line l;
+    bool in_proc = false;
+    char name[100];
+    while (read_old(r, l)) {
+        if (!l.plain) {
+            if (!open.empty() && l.line_end) open.back().second.filled = true;
+            continue;
+        }
+        if (get_proc_head(l.text, name)) {
+            flush(0);
+            in_proc = true;
+            continue;
+        }
+        if (!in_proc) continue;
+        const int tabs = count_tabs(l.text);
+        const char *t = skip_blanks(l.text);
+        const bool label = get_case_label(l.text, name) || is_default_label(l.text);
+        if (label || *t == '}') flush(tabs);
+        if (!label) {
+            if (!open.empty() && !is_default_body(t)) open.back().second.filled = true;
+            continue;
+        }
+        for (auto &o : open) o.second.nested = true;
+        branch_rec b{r.next - 1, r.line, "", false, false};
+        copy_bounded(b.label, sizeof b.label, *t == 'd' ? "default" : name);
+        open.push_back({tabs, b});
+    }
+    flush(0);
 }
 
 int copy_case_branch(FILE *out, const char *procedure, const char *label)

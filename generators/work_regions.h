@@ -38,6 +38,12 @@ enum carry_fault {
 };
 int work_carry_audit(int *line);
 
+// After the new text is written: calls report with the physical line and
+// label of every case or default branch of the old source's procedures that
+// was not carried although it holds more than the lines the generator
+// writes for it (a branch whose box is gone).
+void work_branch_audit(void (*report)(int line, const char *label));
+
 // Copies the old branch of the case label inside the procedure whose name
 // path matches the rectangle's (forms/prescan.h), up to the next case
 // label, default label or "}" at its tab count.  1 copied, 0 not found.

@@ -1,14 +1,17 @@
 // Fuzz target over the generators' file readers: the first byte chooses the
 // file the rest of the input becomes (a definition file, "wtype.dat",
 // "itype.dat", "htmlattr.dat", a kind's ".r" or ".s" file, a template, the
-// X display files, the X application template, an X widget's ".s" file, or
-// the structures "TAG.s" and text file of a page), and the reader of that
-// file runs on it from a fresh state.
+// X display files, the X application template, an X widget's ".s" file,
+// the structures "TAG.s" and text file of a page, or an old WORK source that
+// is reused), and the reader of that file runs on it from a fresh state.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "analyser/anal_reset.h"
+#include "analyser/nesting.h"
+#include "analyser/source_load.h"
 #include "forms/model.h"
 #include "forms/para.h"
 #include "generators/defs.h"
@@ -16,6 +19,7 @@
 #include "generators/gen_html.h"
 #include "generators/gen_support.h"
 #include "generators/htmlattr.h"
+#include "generators/work_regions.h"
 #include "generators/xdisplay.h"
 #include "shell/startup.h"
 #include "shell/text.h"
@@ -23,7 +27,8 @@
 namespace {
 
 const char *const file_names[] = {"fz.R",         "wtype.dat",   "itype.dat", "htmlattr.dat", "fzkind.r", "fzkind.s",
-                                  "fz.tc",        "xdisplay.dat", "xstring.dat", "xapp.dat",    "fzx.s",    "TAG.s"};
+                                  "fz.tc",        "xdisplay.dat", "xstring.dat", "xapp.dat",    "fzx.s",    "TAG.s",
+                                  "fzold.c"};
 const int file_count = sizeof file_names / sizeof file_names[0];
 
 void write_input(const char *name, const uint8_t *data, size_t size)
@@ -105,6 +110,30 @@ void x_form(bool application)
     xwin_mode = 0;
 }
 
+// The reuse of an old WORK source: its checks, the copiers of its regions
+// and branches, and the audit of what was carried.
+void reuse_old_source()
+{
+    anal_reset();
+    int count = 0;
+    if (load_source("fzold.c", &count) != 1) return;
+    work_old_lines = count;
+    int line = 0;
+    check_area_marks(&line);
+    find_plain_comment(&line);
+    check_area_pairs(&line);
+    check_switch_tabs(&line);
+    check_indent(&line, count);
+    FILE *out = tmpfile();
+    if (out == nullptr) return;
+    write_region(out, "", "", "includes", "");
+    write_region(out, "WndProc", "WM_COMMAND", "switch", "\t\t");
+    copy_case_branch(out, "WndProc", "WM_SIZE");
+    copy_default_branch(out, "WndProc");
+    work_carry_audit(&line);
+    fclose(out);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -149,6 +178,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         x_form(which == 9);
         break;
     case 11: page_form(data + 1, size - 1); break;
+    case 12:
+        reuse_old_source();
+        break;
     default: {
         gen_file out{tmpfile(), false};
         if (out.fp != nullptr) {

@@ -256,7 +256,8 @@ TEST_F(WorkGen, AppChildLinkUpwardsRefusesWithTheProcCurrent)
 {
     for (int dy : {0, -10}) {
         SCOPED_TRACE(dy);
-        std::filesystem::copy_file(samples + "wapp.f", "p0/wapp.f", std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove("p0/wapp.f");
+        std::filesystem::copy_file(samples + "wapp.f", "p0/wapp.f");
         std::string app = bytes("p0/wapp.f");
         // w_sub (y 60) becomes level with or above its parent w_main (y 10)
         const size_t at = app.find("     100\t  60\t 160\t  90\tswin2");
@@ -365,6 +366,106 @@ TEST_F(WorkGen, CutLoadRefusesReuse)
         EXPECT_NE(std::string::npos, shown.find("流用は出来ません")) << shown.substr(0, 300);
         EXPECT_EQ(*text, bytes("p0/work.c"));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The window function of the second window for a FORM box's geometry and
+// a WNDCLASS box, with and without full_off.
+TEST_F(WorkGen, GeometryAndWindowClassOfAWindow)
+{
+    struct geometry_case {
+        int full_off;
+        const char *const texts[4];
+    };
+    const geometry_case cases[] = {
+        {0,
+         {"#define W(w_x)     ((int)(((long)(w_x))*wf/wb))\n", "static int wf, wb;\n", "\twb = 300;\n\twf = rc.right - rc.left;\n",
+          "\t\twf,                     // initial x size\n"}},
+        {1, {"#define W(w_x)     (w_x)\n", "\tint w;\n", "\tw = rc.right - rc.left;\n\tw = w/2 - 300/2;\n",
+             "\t\tw,                     // initial x position\n"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.full_off);
+        std::filesystem::remove("p0/work.c");
+        edit("p0/swin2.f", "- サブ画面 - CENTERING CENTERING 300 200", "- \"サブ\" - FULL 5 300 200");
+        edit("p0/swin2.f", "#L2", "      10\t  90\t 110\t 100\tWNDCLASS  \t          \n#L2");
+        edit("p0/swin2.f", "メモ WS_CHILD|WS_VISIBLE|WS_BORDER\n", "メモ WS_CHILD|WS_VISIBLE|WS_BORDER\n\"CS_OWNDC\" omit 8 \"\" omit omit omit\n");
+        load_work();
+        full_off = c.full_off;
+        generate();
+        const std::string text = bytes("p0/work.c");
+        const std::string part = text.substr(text.find("HWND swin2(HWND"));
+        for (const char *t : c.texts) EXPECT_NE(std::string::npos, text.find(t)) << t;
+        for (const char *t : {"\t\twndclass.style         = CS_OWNDC;\n", "\t\twndclass.cbClsExtra    = 0;\n",
+                              "\t\twndclass.cbWndExtra    = 8;\n", "\t\twndclass.hIcon         = LoadIcon(NULL,IDI_APPLICATION);\n",
+                              "\t\t\"サブ\",                  // window caption\n", "\t\t5,                     // initial y position\n"}) {
+            EXPECT_NE(std::string::npos, part.find(t)) << t;
+        }
+        std::filesystem::remove("p0/swin2.f");
+        std::filesystem::copy_file(samples + "swin2.f", "p0/swin2.f");
+        full_off = 0;
+    }
+}
+
+// Text that would not compile as the literal rules have it: a user-kind
+// box's line, WM_SYSCOMMAND without a wtype line.
+TEST_F(WorkGen, MendedTextCompiles)
+{
+    edit("p0/swin2.f", "#L2", "      10\t  90\t 110\t 100\tmykind    \tu1        \n#L2");
+    std::filesystem::remove("p0/wtype.dat");
+    load_work();
+    generate();
+    const std::string text = bytes("p0/work.c");
+    EXPECT_NE(std::string::npos, text.find("\ttbl_swin2[m].hwnd = mykind(hwnd, &workc[u1]")) << "no stray *";
+    EXPECT_NE(std::string::npos, text.find("\tcase WM_SYSCOMMAND:\n\t\tswitch (wParam) {\n\t\tcase IDM_m_open:\n"));
+    EXPECT_EQ(std::string::npos, text.find("static long FAR PASCAL\n\tControlProc"));
+    EXPECT_NE(std::string::npos, text.find("\tcase WM_COMMAND:\n\t\t/*AREA:switch*/\n")) << "no wtype line: the region";
+}
+
+// Without a WM_DESTROY box the old WM_DESTROY branch is carried, or the
+// default one written when the old source has none.
+TEST_F(WorkGen, DefaultDestroyBranch)
+{
+    load_work();
+    generate();
+    const std::string branch = "\tcase WM_DESTROY:\n\t\tPostQuitMessage (0); // 暫定\n\t\tbreak;\n\tcase WM_PAINT:";
+    edit("p0/work.c", branch, "\tcase WM_DESTROY:\n\t\tPostQuitMessage (1);\n\t\tbreak;\n\tcase WM_PAINT:");
+    generate({IDYES});
+    EXPECT_NE(std::string::npos, bytes("p0/work.c").find("\t\tPostQuitMessage (1);\n\t\tbreak;\n\tcase WM_PAINT:"));
+    edit("p0/work.c", "\tcase WM_DESTROY:\n\t\tPostQuitMessage (1);\n\t\tbreak;\n\tcase WM_PAINT:", "\tcase WM_PAINT:");
+    generate({IDYES});
+    EXPECT_NE(std::string::npos, bytes("p0/work.c").find(branch));
+}
+
+}  // namespace
+
+namespace {
+
+// A filled branch whose ID box is gone is dropped and named with "★" on
+// the CODE output; carried and unfilled branches are not named.
+TEST_F(WorkGen, DroppedFilledBranchIsNamed)
+{
+    load_work();
+    generate();
+    edit("p0/work.c", "\t\tcase IDC_quit:\n\t\t\tbreak;\n", "\t\tcase IDC_quit:\n\t\t\tDestroyWindow(hwnd);\n\t\t\tbreak;\n");
+    const std::string old = bytes("p0/work.c");
+    const size_t at = old.find("\t\tcase IDC_quit:");
+    const long line = 1 + std::count(old.begin(), old.begin() + static_cast<long>(at), '\n');
+    generate({IDYES});
+    EXPECT_EQ(std::string::npos, output().find("★")) << output();
+    const int quit = find_box("ID", "quit");
+    for (int l = l_sta; l < l_num; ++l) {
+        if (link_table[l].to == quit) link_table[l].from = -1;
+    }
+    generate({IDYES});
+    EXPECT_EQ(std::string::npos, bytes("p0/work.c").find("IDC_quit:"));
+    const std::string shown = output();
+    EXPECT_NE(std::string::npos, shown.find("★")) << shown;
+    EXPECT_NE(std::string::npos, shown.find(std::to_string(line) + "行目のIDC_quit:")) << shown;
+    EXPECT_EQ(shown.find("★"), shown.rfind("★")) << "one line: " << shown;
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ MENU_LOG = (
     "\t\t\tfor (k = n - 3; k < n; k++) {\n"
     "\t\t\t\ttext[0] = 0;\n"
     "\t\t\t\tGetMenuString(hMenu, k, text, sizeof text, MF_BYPOSITION);\n"
-    "\t\t\t\tfprintf(log, \"menu %d %u %s\\n\", (int)GetMenuItemID(hMenu, k),\n"
-    "\t\t\t\t\tGetMenuState(hMenu, k, MF_BYPOSITION), text);\n"
+    "\t\t\t\tfprintf(log, \"menu %d %s\\n\", (int)GetMenuItemID(hMenu, k), text);\n"
     "\t\t\t}\n"
+    "\t\t\tfprintf(log, \"gray %u\\n\", GetMenuState(hMenu, IDM_m_save, MF_BYCOMMAND) & MF_GRAYED);\n"
     "\t\t\tfclose(log);\n"
     "\t\t}\n")
 LONG_LINE = "static const char *long_text = \"" + "x" * 2100 + "\";\n"

@@ -69,6 +69,7 @@ protected:
         write_file("p0/old.c", text);
         int count = 0;
         ASSERT_EQ(1, load_source("old.c", &count));
+        work_regions_reset();
         work_old_lines = count;
     }
 

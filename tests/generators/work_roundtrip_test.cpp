@@ -12,33 +12,10 @@
 #include "forms/formfile.h"
 #include "generators/gen_entry.h"
 #include "shell/winmsg.h"
+#include "tests/generators/form_text.h"
 #include "tests/generators/work_fixture.h"
 
 namespace {
-
-struct form_text {
-    std::string rows, links, paras;
-    int count = 0;
-    int add(const char *kind, const char *name, int x, int y, int w, int h, const std::string &para = "")
-    {
-        char row[200];
-        snprintf(row, sizeof row, "%8d\t%4d\t%4d\t%4d\t%-10s\t%-10s\n", x, y, x + w, y + h, kind, name);
-        rows += row;
-        paras += para + "\n";
-        return count++;
-    }
-    void link(int from, int to, const char *name)
-    {
-        char row[100];
-        snprintf(row, sizeof row, "%8d\t%4d\t%s\n", from, to, name);
-        links += row;
-    }
-    std::string text() const
-    {
-        return "#F2    x\t   y\tendx\tendy\tclass     \tname      \n" + rows + "#L2 from\t  to\tname      \n" + links +
-               "#P1       \n" + paras;
-    }
-};
 
 // The tricky lines a user writes, each prefixed with the place's indentation.
 std::vector<std::string> tricky_lines(int serial, bool region)

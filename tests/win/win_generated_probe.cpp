@@ -139,9 +139,10 @@ TEST_F(Generated, TheWorkProgramRuns)
     EXPECT_EQ("メモ", text_of(GetDlgItem(sub_window, 1)));
     expect_controls(main_window);
     if (work_filled) {
-        // The filled after region logs the system menu's items: the two
-        // appended items with their ids and states and the separator.
-        for (const char *line : {"menu 0 8 開く(&O)", "menu 0 2048 ", "menu 1 1 保存(&S)"}) {
+        // The filled after region logs the system menu's last items: the
+        // two appended items with their ids, the separator between them,
+        // and the second item grayed.
+        for (const char *line : {"menu 0 開く(&O)", "menu 0 ", "menu 1 保存(&S)", "gray 1"}) {
             EXPECT_TRUE(logged(line)) << line;
         }
     }
