@@ -36,7 +36,9 @@
 #include "shell/win/dialogs_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/launch.h"
 #include "trees/listings.h"
+#include "trees/tree_build.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ const char about_text[] =
     ".vok ファイルの計算言語を実行します。";
 
 // The system commands whose pieces other work has not delivered yet.
-const unsigned waiting_commands[] = {54, 55, 64, 65, 70, 71, 85, 87};
+const unsigned waiting_commands[] = {54, 55, 64, 65, 70, 71, 87};
 
 HWND small_handles[small_count];
 HWND hint_popup;
@@ -244,6 +246,29 @@ void flow_marks(HWND hwnd)
     ShowWindow(hw(hwndF), SW_SHOWNORMAL);
     SetFocus(hw(code_out_hwnd));
     SetFocus(hw(hwndF));
+}
+
+// The analysis of the category's sources for the tree build.
+int tree_analyse()
+{
+    char category[1000];
+    GetWindowTextA(hw(main_controls[ctl_category]), category, sizeof category);
+    trim_blanks(category);
+    if (format_command("vokanal %s -i", category) != 0) return 1;
+    return run_cmd_buf();
+}
+
+// Command 85: the function-call tree of the category shown on FORM.
+void tree_command()
+{
+    char category[1000], target[1000];
+    GetWindowTextA(hw(main_controls[ctl_category]), category, sizeof category);
+    trim_blanks(category);
+    read_target(target, sizeof target);
+    if (run_tree_build(category, target, tree_analyse) != tree_built) return;
+    ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+    InvalidateRect(hw(hwndO), nullptr, TRUE);
+    SetForegroundWindow(hw(hwndO));
 }
 
 // F9: the target's text searched in the files of every source pattern.
@@ -535,6 +560,10 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         default_lang = static_cast<int>(id - 67);
         lang_mode = project_kind();
         set_lang_patterns();
+        return true;
+    }
+    if (id == 85) {
+        tree_command();
         return true;
     }
     if (id == 79) {
