@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "analyser/anal_host.h"
+#include "analyser/calls.h"
 #include "analyser/define_lists.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/nesting.h"
@@ -36,7 +37,8 @@
 #include "shell/win/dialogs_win.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
-#include "trees/launch.h"
+#include "shell/runner.h"
+#include "trees/func_list.h"
 #include "trees/listings.h"
 #include "trees/tree_build.h"
 
@@ -248,14 +250,16 @@ void flow_marks(HWND hwnd)
     SetFocus(hw(hwndF));
 }
 
-// The analysis of the category's sources for the tree build.
+// The analysis of the category's sources for the tree build: the call
+// tables prepared, then the file-list command over the category.
 int tree_analyse()
 {
-    char category[1000];
+    char category[1000], command[1100];
     GetWindowTextA(hw(main_controls[ctl_category]), category, sizeof category);
     trim_blanks(category);
-    if (format_command("vokanal %s -i", category) != 0) return 1;
-    return run_cmd_buf();
+    if (write_ftree_t() != 0) return 1;
+    format_text(command, sizeof command, "select %s", category);
+    return run_command(command, select_main);
 }
 
 // Command 85: the function-call tree of the category shown on FORM.
@@ -267,6 +271,7 @@ void tree_command()
     read_target(target, sizeof target);
     if (run_tree_build(category, target, tree_analyse) != tree_built) return;
     ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+    SetWindowPos(hw(hwndO), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     InvalidateRect(hw(hwndO), nullptr, TRUE);
     SetForegroundWindow(hw(hwndO));
 }

@@ -1,5 +1,5 @@
-// The CODE screen with a marked listing for a screenshot: VOKTAVIR's screens
-// are created in-process, the function list is made from a source file of
+// The CODE screen with a marked listing for a screenshot: VOKTAVIR's start-up
+// steps run in-process (the current folder as home), the function list is made from a source file of
 // the current folder ("select"), its header is selected and the file listed
 // with the hits of a key marked; the CODE screen then stays up for the given
 // seconds.  Arguments: the source file, the key, the seconds.  0 when the
@@ -9,16 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "analyser/wordattr.h"
 #include "shell/main_keys.h"
-#include "shell/main_state.h"
 #include "shell/runner.h"
 #include "shell/screens.h"
-#include "shell/sjis.h"
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
-#include "shell/wsize.h"
 #include "trees/func_list.h"
 #include "trees/listings.h"
 
@@ -26,15 +22,14 @@ int main(int argc, char **argv)
 {
     if (argc < 4) return 2;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    init_sjis_table();
-    init_wsize();
-    main_state_reset();
+    char no_arguments[] = "";
+    startup_read_settings(no_arguments);
+    load_bitmaps(instance);
+    startup_read_data();
     app_instance = instance;
     code_font_size = 14;
     create_main_font();
     if (register_classes(instance) != 0 || create_windows(instance) != 0) return 1;
-    int limit = 0;
-    load_wordattr(&limit);
     char command[600];
     format_text(command, sizeof command, "select %s", argv[1]);
     run_command(command, select_main);
