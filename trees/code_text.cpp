@@ -177,3 +177,9 @@ int parse_editor_ref(const char *selection, char *dir, size_t dir_size, char *na
     *line = atoi(open + 1);
     return 0;
 }
+
+int code_text_reset()
+{
+    shown_state = -1;
+    return 0;
+}

@@ -52,4 +52,7 @@ int parse_line_ref(const char *selection, char *file, size_t size, int *line);
 // to ")": 0 with folder, name and line; 1 refused or not found.
 int parse_editor_ref(const char *selection, char *dir, size_t dir_size, char *name, size_t name_size, int *line);
 
+// Back to the start values; 0.
+int code_text_reset();
+
 #endif

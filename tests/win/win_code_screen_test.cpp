@@ -2,8 +2,9 @@
 // without the bars, the font keys at their limits, Insert through the real
 // clipboard with the user's text put back, the memo commands, the save of
 // menu 4 (refused for a partial file, answered from a timer), the output's
-// subclass forwarding keys, the editor started from a selection, and the
-// function's first line painted into a memory device context.
+// subclass forwarding keys, the editor started from a selection, F10 on a
+// built tree (extract, then the whole tree again), and the function's first
+// line painted into a memory device context.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,16 +12,24 @@
 #include <cstdio>
 #include <string>
 
+#include "analyser/calls.h"
+#include "analyser/startup_tables.h"
+#include "forms/model.h"
+#include "forms/multi_cur.h"
 #include "shell/main_state.h"
+#include "shell/runner.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/screens.h"
+#include "shell/sjis.h"
 #include "shell/stacks.h"
 #include "shell/text.h"
 #include "shell/startup.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
 #include "trees/code_text.h"
+#include "trees/func_list.h"
+#include "trees/tree_build.h"
 #include "trees/listings.h"
 #include "trees/win/code_screen.h"
 #include "test_window.h"
@@ -77,6 +86,8 @@ protected:
         HINSTANCE instance = GetModuleHandleA(nullptr);
         init_wsize();
         main_state_reset();
+        init_sjis_table();
+        init_char_class();  // the analyser's character classes, as at start-up
         app_instance = instance;
         code_font_size = 99;  // unchecked at start-up: the creation makes it 16
         create_main_font();
@@ -239,6 +250,47 @@ TEST_F(code_screen, EditorStartedFromTheSelection)
     const std::string line = first_line("cmdline.txt");
     EXPECT_NE(line.find("/j15 \"" + std::string(cwd) + "\\src.c\""), std::string::npos) << line;
     EXPECT_EQ(clipboard(), "kept");
+}
+
+int analyse_a()
+{
+    if (write_ftree_t() != 0) return 1;
+    char command[] = "select a.c";
+    return run_command(command, select_main);
+}
+
+// F10 on a selected "file(line)": the first press extracts the function's
+// subtree, the second brings every box and link of "ftree.f" back.
+TEST_F(code_screen, F10ExtractsAndRestoresTheTree)
+{
+    FILE *fp = fopen("a.c", "w");
+    fputs("int leaf(int x) { return x; }\n"
+          "int mid(int x) { return leaf(x); }\n"
+          "int other(void) { return 1; }\n"
+          "int main(void) { return mid(1) + other(); }\n", fp);
+    fclose(fp);
+    box_texts.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, press_ok);  // "No" to the externals: OK closes it as No
+    const int built = run_tree_build("a.c", "", analyse_a);
+    KillTimer(nullptr, timer);
+    ASSERT_EQ(built, tree_built) << box_texts;
+    const int boxes = form_num - form_sta, links = l_num - l_sta;
+    ASSERT_GT(boxes, 4);
+    ASSERT_GT(links, 2);
+    select_text("a.c(2):int mid(int x)", 0, 6);
+    box_texts.clear();
+    timer = SetTimer(nullptr, 0, 50, press_ok);
+    SendMessageA(code(), WM_KEYUP, VK_F10, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(box_texts, "");
+    EXPECT_EQ(tree_view_flag, 1);
+    EXPECT_LT(l_num - l_sta, links);  // the links outside mid's subtree are left out
+    EXPECT_GT(l_num - l_sta, 0);
+    select_text("a.c(2):int mid(int x)", 0, 6);
+    SendMessageA(code(), WM_KEYUP, VK_F10, 0);
+    EXPECT_EQ(tree_view_flag, 0);
+    EXPECT_EQ(form_num - form_sta, boxes);
+    EXPECT_EQ(l_num - l_sta, links);
 }
 
 TEST_F(code_screen, FirstLinePaintedInTheTopBand)
