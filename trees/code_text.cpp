@@ -7,12 +7,13 @@
 #include "shell/dir_replace.h"
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
-#include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/sjis.h"
 #include "shell/stacks.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
+
+int shown_state = -1;
 
 namespace {
 
@@ -177,9 +178,8 @@ int parse_editor_ref(const char *selection, char *dir, size_t dir_size, char *na
     return 0;
 }
 
-int editor_command(char *out, size_t size, const char *dir, const char *name, int line)
+int code_text_reset()
 {
-    char filled[param_size];
-    fill_editor_option(filled, sizeof filled, option, line, name);
-    return format_text(out, size, "\"%s\" %s \"%s\\%s\"", editor, filled, dir, name);
+    shown_state = -1;
+    return 0;
 }

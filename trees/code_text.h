@@ -12,6 +12,10 @@
 
 const int selection_size = 100;   // the selection taken through the clipboard (99 bytes)
 
+// What the output holds: -1 nothing special, positive after the head of a
+// longer file was shown (saving is then refused).
+extern int shown_state;
+
 // The memo commands (system menu ids of the CODE screen).
 enum memo_command_id {
     memo_set = 46,      // the selection replaces the memo
@@ -47,8 +51,8 @@ int parse_line_ref(const char *selection, char *file, size_t size, int *line);
 // folder, else the current directory), the name up to "(" and the line up
 // to ")": 0 with folder, name and line; 1 refused or not found.
 int parse_editor_ref(const char *selection, char *dir, size_t dir_size, char *name, size_t name_size, int *line);
-// The editor's command text: "editor" blank, the option filled with the
-// line, blank, "folder\name" in double quotes: 0, 1 when it does not fit.
-int editor_command(char *out, size_t size, const char *dir, const char *name, int line);
+
+// Back to the start values; 0.
+int code_text_reset();
 
 #endif

@@ -241,6 +241,17 @@ void walk_file_scope(void *)
     }
 }
 
+// The file-scope walk under the analyser's guard, read as a range run so
+// that the function heads make no flow nodes: 0, else the guard stopped it.
+int guarded_walk()
+{
+    const int saved_start = range_start;
+    range_start = 1;
+    const int r = anal_guard(walk_file_scope, nullptr);
+    range_start = saved_start;
+    return r;
+}
+
 // The hits of the whole loaded file, marked "●" as step 4 of the listing.
 void mark_file_hits()
 {
@@ -372,7 +383,7 @@ int fill_list_with_parse(win_handle edit, char *file, int mode)
     if (!load_for_walk(entry_file)) return 1;
     clear_range_labels();
     walk = walk_state{};
-    if (anal_guard(walk_file_scope, nullptr) != 0 && walk.result == 0) walk.result = -1;
+    if (guarded_walk() != 0 && walk.result == 0) walk.result = -1;
     clear_cb_num();
     if (walk.result == -1) return -1;
     mark_file_hits();
@@ -391,7 +402,7 @@ int find_function_at_line(const char *file, int *line, char *name)
     }
     walk = walk_state{};
     walk.line = *line < 1 ? -1 : *line;
-    anal_guard(walk_file_scope, nullptr);
+    guarded_walk();
     clear_cb_num();
     if (walk.result == 1) {
         copy_bounded(name, top_name_size, func_name[0]);

@@ -221,6 +221,10 @@ int tree_view_toggle(int r)
 
 int tree_view_toggle_at(const char *file, const char *name, int line)
 {
+    if (!is_tree_form_name(cur_form_name)) {
+        say(not_tree_text, MB_OK | MB_ICONHAND);
+        return toggle_not_tree;
+    }
     const bool extracted = reload_tree();
     if (extracted) return toggle_loaded(-1, true);
     const int r = ftree_check_s(file, name, line);

@@ -13,6 +13,7 @@
 #include "trees/graph.h"
 #include "trees/tree_box.h"
 #include "trees/tree_build.h"
+#include "trees/code_text.h"
 
 int trees_reset_all()
 {
@@ -28,5 +29,6 @@ int trees_reset_all()
     tree_box_calls_clear();
     graph_reset();
     property_reset();
+    code_text_reset();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "analyser/anal_host.h"
+#include "analyser/calls.h"
 #include "analyser/define_lists.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/nesting.h"
@@ -31,6 +32,7 @@
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/project_switch.h"
+#include "shell/runner.h"
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
@@ -41,7 +43,9 @@
 #include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
 #include "shell/wsize.h"
+#include "trees/func_list.h"
 #include "trees/listings.h"
+#include "trees/tree_build.h"
 #include "trees/win/chart_screens.h"
 
 namespace {
@@ -87,9 +91,6 @@ const char about_text[] =
     "関数ツリー、フロー、ステップ数を表示する作業台です。\r\n"
     "フォームから Win32、X/Motif、HTML/ASP のソースを生成し、\r\n"
     ".vok ファイルの計算言語を実行します。";
-
-// The system commands whose pieces other work has not delivered yet.
-const unsigned waiting_commands[] = {85};
 
 HWND small_handles[small_count];
 HWND hint_popup;
@@ -224,14 +225,6 @@ void refuse_waiting(HWND owner)
     msg_box(owner, "本機能は未サポートです", "TAVIR警告画面", MB_ICONINFORMATION);
 }
 
-bool is_waiting(unsigned id)
-{
-    for (unsigned w : waiting_commands) {
-        if (w == id) return true;
-    }
-    return false;
-}
-
 void read_target(char *buf, size_t size) { target_get_text(buf, size); }
 
 // Command 6: the lines of the chart shown that match the target's key.
@@ -250,6 +243,32 @@ void flow_marks(HWND hwnd)
     ShowWindow(hw(hwndF), SW_SHOWNORMAL);
     SetFocus(hw(code_out_hwnd));
     SetFocus(hw(hwndF));
+}
+
+// The analysis of the category's sources for the tree build: the call
+// tables prepared, then the file-list command over the category.
+int tree_analyse()
+{
+    char category[1000], command[1100];
+    GetWindowTextA(hw(main_controls[ctl_category]), category, sizeof category);
+    trim_blanks(category);
+    if (write_ftree_t() != 0) return 1;
+    format_text(command, sizeof command, "select %s", category);
+    return run_command(command, select_main);
+}
+
+// Command 85: the function-call tree of the category shown on FORM.
+void tree_command()
+{
+    char category[1000], target[1000];
+    GetWindowTextA(hw(main_controls[ctl_category]), category, sizeof category);
+    trim_blanks(category);
+    read_target(target, sizeof target);
+    if (run_tree_build(category, target, tree_analyse) != tree_built) return;
+    ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+    SetWindowPos(hw(hwndO), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    InvalidateRect(hw(hwndO), nullptr, TRUE);
+    SetForegroundWindow(hw(hwndO));
 }
 
 // F9: the target's text searched in the files of every source pattern.
@@ -593,6 +612,10 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         set_lang_patterns();
         return true;
     }
+    if (id == 85) {
+        tree_command();
+        return true;
+    }
     if (id == 79) {
         startup_form_flag = startup_form_flag ? 0 : 1;
         check_item(hwnd, 79, startup_form_flag != 0);
@@ -624,10 +647,6 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
     }
     if (id == 9 || (id & 0xFFF0) == SC_MINIMIZE) {
         ShowWindow(hw(hwndM), SW_MINIMIZE);
-        return true;
-    }
-    if (is_waiting(id)) {
-        refuse_waiting(lparam == 0 ? hw(hwndO) : hwnd);
         return true;
     }
     return false;

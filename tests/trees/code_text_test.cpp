@@ -136,7 +136,7 @@ TEST_F(CodeText, F10SelectionParser)
     }
 }
 
-TEST_F(CodeText, EditorSelectionParserAndCommand)
+TEST_F(CodeText, EditorSelectionParser)
 {
     proj_selected = 1;
     copy_bounded(proj_dirs, sizeof proj_dirs, "c:\\base,c:\\two,c:\\src");
@@ -165,12 +165,6 @@ TEST_F(CodeText, EditorSelectionParserAndCommand)
         EXPECT_STREQ(name, r.name) << r.selection;
         EXPECT_EQ(line, r.line) << r.selection;
     }
-    copy_bounded(editor, sizeof editor, "C:\\ed\\ed.exe");
-    copy_bounded(option, sizeof option, "/j%d");
-    char command[600];
-    EXPECT_EQ(editor_command(command, sizeof command, "c:\\src", "src.c", 15), 0);
-    EXPECT_STREQ(command, "\"C:\\ed\\ed.exe\" /j15 \"c:\\src\\src.c\"");
-    EXPECT_EQ(editor_command(command, 20, "c:\\src", "src.c", 15), 1);
 }
 
 }  // namespace

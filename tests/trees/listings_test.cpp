@@ -18,6 +18,8 @@
 #include "analyser/source_load.h"
 #include "analyser/wordattr.h"
 #include "list_support.h"
+#include "shell/runner.h"
+#include "shell/sjis.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
 #include "trees/listings.h"
@@ -342,6 +344,32 @@ TEST_F(Listings, FirstLineAcrossTheList)
         flow_zoom = z.zoom;
         EXPECT_EQ(function_top_x(), z.x) << z.zoom;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A sample source of the project after the file-list command, no flow grid
+// allocated: its functions fold into separators, the key's hits mark them.
+TEST_F(Listings, SampleSourceListing)
+{
+    list_test::write_file("sales.c", list_test::read_file(VOK_SAMPLES "/sales.c"));
+    list_test::write_file("sales.h", list_test::read_file(VOK_SAMPLES "/sales.h"));
+    list_test::write_file("wordattr.dat", list_test::read_file(VOK_SAMPLES "/wordattr.dat"));
+    int limit = 0;
+    load_wordattr(&limit);
+    init_sjis_table();
+    free_flow_grid();
+    anal_runner = anal_main;
+    char command[] = "select sales.c";
+    run_command(command, select_main);
+    cur_index = 0;
+    capture::edit_text(out) = "";
+    copy_bounded(search_text, sizeof search_text, "total_of");
+    char file[list_file_size];
+    EXPECT_EQ(fill_list_with_parse(out, file, filter_collect), 1);
+    EXPECT_EQ(shown(), "　    1:/* 売上データの解析と合計 */\r\n　      ----関数{1}----\r\n●      ----関数{2～3}----\r\n");
 }
 
 }  // namespace

@@ -711,18 +711,6 @@ TEST_F(MainProbe, AnEditorSetOpensFilesAndListings)
     }
 }
 
-// Every command whose pieces are not delivered yet refuses with the same box:
-// the tree build, the text search (F9) and the flow marks.
-TEST_F(MainProbe, WaitingCommandsAndKeysShowTheUnsupportedBox)
-{
-    PostMessageA(run.screen, WM_SYSCOMMAND, 85, 1);
-    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "command 85";
-    key(VK_F9);
-    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "F9";
-    PostMessageA(run.screen, WM_COMMAND, 6, 0);
-    EXPECT_EQ(answer_box(run.screen, IDOK), warning_text) << "button 6";
-}
-
 // E, H and 1 open the category file in CODE; L and F check the category and
 // the target before they look for a rectangle.
 TEST_F(MainProbe, CategoryFileLineAndBoxKeys)

@@ -1,24 +1,56 @@
-// The CODE screen as an output edit alone, until its own window code
-// replaces it.  Its close only hides it; MAIN destroys the screens.
+// The CODE screen's window procedure: each message goes to its step in
+// code_screen.cpp.  Its close only hides it; MAIN destroys the screens.
 #include <windows.h>
 
+#include "shell/keypad.h"
 #include "shell/screens.h"
-#include "shell/win/startup_win.h"
+#include "shell/startup.h"
+#include "trees/win/code_screen.h"
 
-// VOK-PLACEHOLDER: the CODE screen; its output edit covers the client area.
+namespace {
+
+bool hidden() { return hidden_flags[hidden_code] != 0; }
+
+}  // namespace
+
 LRESULT CALLBACK code_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
-    if (msg == WM_CREATE) {
-        RECT r;
-        GetClientRect(hwnd, &r);
-        code_out_hwnd = CreateWindowExA(0, "EDIT", "",
-                                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                                        r.right, r.bottom, hwnd, nullptr, app_instance, nullptr);
+    if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
+    switch (msg) {
+    case WM_CREATE: code_create(hwnd); return 0;
+    case WM_DESTROY: code_destroy(); return 0;
+    case WM_SIZE: code_size(hwnd, LOWORD(lparam), HIWORD(lparam)); return 0;
+    case WM_SYSKEYDOWN:
+        if (wparam == VK_F10) return 0;
+        break;
+    case WM_SYSKEYUP:
+        if (wparam != VK_F10) break;
+        msg = WM_KEYUP;
+        [[fallthrough]];
+    case WM_KEYUP:
+        if (is_keypad_nav_key(msg, static_cast<unsigned>(wparam), lparam)) return 0;
+        if (code_key(hwnd, wparam, lparam)) return 0;
+        break;
+    case WM_KEYDOWN:
+        if (fkey_handler(hwnd, static_cast<unsigned>(wparam)) != 0) return 0;
+        break;
+    case WM_COMMAND:
+        if (code_command(hwnd, wparam, lparam)) return 0;
+        break;
+    case WM_SYSCOMMAND:
+        if (code_sys_command(hwnd, wparam)) return 0;
+        break;
+    case WM_CLOSE:
+        hidden_flags[hidden_code] = 1;
+        ShowWindow(hwnd, SW_HIDE);
         return 0;
+    case WM_SHOWWINDOW:
+        if (wparam && lparam == SW_PARENTOPENING && hidden()) return 0;
+        if (wparam && lparam == 0) hidden_flags[hidden_code] = 0;
+        break;
+    case WM_SETFOCUS: fkey_accept(hwnd); return 0;
+    case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(code_static_color(reinterpret_cast<HDC>(wparam)));
+    default: break;
     }
-    if (msg == WM_SIZE && code_out_hwnd != nullptr) {
-        MoveWindow(static_cast<HWND>(code_out_hwnd), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
-        return 0;
-    }
-    return hide_screen_on_close(hwnd, msg, wparam, lparam);
+    return DefWindowProcA(hwnd, msg, wparam, lparam);
 }
