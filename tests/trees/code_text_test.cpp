@@ -45,7 +45,7 @@ TEST_F(CodeText, SaveDropsNoticesOnEveryLineEnd)
     for (const row &r : rows) {
         win_handle edit = capture::new_edit(r.text);
         EXPECT_EQ(save_code_text(edit, "saved.c"), 0) << r.text;
-        EXPECT_EQ(list_test::read_file("saved.c"), r.saved) << r.text;
+        EXPECT_EQ(list_test::read_file("saved.c", true), r.saved) << r.text;
     }
     EXPECT_TRUE(capture::boxes.empty());
 }

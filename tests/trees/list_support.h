@@ -39,10 +39,12 @@ inline void fresh_folder(const char *name)
     std::filesystem::create_directory(name, ec);
 }
 
-inline std::string read_file(const std::string &name)
+// The bytes of a file; with text true, read as text, so that a file the
+// program wrote with the host's line ends reads the same on every host.
+inline std::string read_file(const std::string &name, bool text = false)
 {
     std::string s;
-    FILE *fp = fopen(name.c_str(), "rb");
+    FILE *fp = fopen(name.c_str(), text ? "r" : "rb");
     if (fp == nullptr) return "<missing>";
     int c;
     while ((c = fgetc(fp)) != EOF) s += (char)c;

@@ -16,7 +16,6 @@ std::string program;  // VOKTAVIR.exe
 std::string samples;  // the sample project's folder
 std::string echo;     // a program that writes its command line to "cmdline.txt"
 
-const char warning_text[] = "本機能は未サポートです";
 const char first_caption[] = "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]";
 
 // A started VOKTAVIR on a fresh home folder holding the sample files.
@@ -253,8 +252,8 @@ TEST_F(MainProbe, KeypadKeysReachTheSmallButtonCommands)
         const char *box_start;  // null: no box
     };
     const keypad_case cases[] = {
-        {VK_NUMLOCK, 0, nullptr},    {VK_NUMLOCK, ext, warning_text},   // 32: the tree build
-        {VK_DIVIDE, 0, nullptr},     {VK_DIVIDE, ext, warning_text},    // 33: F9
+        {VK_NUMLOCK, 0, nullptr},    {VK_NUMLOCK, ext, "外部関数を含めて関数ツリーを作成しますか？"},  // 32: the tree build
+        {VK_DIVIDE, 0, nullptr},     {VK_DIVIDE, ext, "対象欄に検索キイが指定されていません"},  // 33: F9
         {VK_MULTIPLY, ext, nullptr}, {VK_MULTIPLY, 0, nullptr},         // 34: the step count, no box
         {VK_SUBTRACT, ext, nullptr}, {VK_SUBTRACT, 0, "ディレクティブの階層を表示しますか？"},  // 35: key 2
         {VK_RETURN, ext, nullptr},                                       // 36: key 1 shows the file
