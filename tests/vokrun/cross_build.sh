@@ -103,7 +103,7 @@ for vok in "$root"/samples/*.vok; do
     for build in native windows; do
         dir="$scratch/sample-$name.$build"
         mkdir -p "$dir"
-        cp "$root"/samples/* "$dir"
+        find "$root"/samples -maxdepth 1 -type f -exec cp {} "$dir" \;
         if [ "$build" = native ]; then
             (cd "$dir" && "$native" "$name.vok" </dev/null >console.out 2>/dev/null)
         else
