@@ -173,8 +173,11 @@ protected:
         }
     }
     std::string home_file(const char *name) { return file_text(run.home + "\\" + name); }
+    // A field's new text, once the keys posted before it were handled (a sent
+    // message would overtake them).
     void set_field(int id, const char *text)
     {
+        settle(run.screen);
         SendMessageA(field(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
     void key(UINT vk, LPARAM lparam = 0) { PostMessageA(run.screen, WM_KEYUP, vk, lparam); }
