@@ -24,6 +24,7 @@
 #include "forms/undo.h"
 #include "forms/win/form_screen_parts.h"
 #include "generators/defs.h"
+#include "generators/gen_entry.h"
 #include "generators/gen_support.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
@@ -1058,14 +1059,51 @@ void open_in_browser(HWND hwnd)
     if (browser_page_name(name, page, sizeof page) == 0) open_file_url(hwnd, page);
 }
 
+// Sources generated from the form shown, named after its base name: the
+// definitions read, the question asked (taken as OK when another screen sends
+// the command with -1), then the generators run.
+void generate_sources(HWND hwnd, LPARAM lparam)
+{
+    char base[300];
+    GetWindowTextA(form_name_edit, base, sizeof base);
+    char *dot = strrchr(base, '.');
+    if (dot != nullptr) *dot = '\0';
+    scroll_form(hwnd, 0x777);
+    char name[320];
+    format_text(name, sizeof name, "%s%s", base, xwin_mode ? ".X" : ".R");
+    read_defs(name);
+    bool go = lparam == -1;
+    if (!go) {
+        MessageBeep(0);
+        char question[1400];
+        if (has_work_box()) {
+            format_text(question, sizeof question, "フォームファィル(%s.f)に関してソースファイルを生成します、よろしいですか？", base);
+        } else {
+            format_text(question, sizeof question, "ファィル(%s.c,%s.h,%s.html,%s.asp)を生成します、よろしいですか？", base, base,
+                        base, base);
+        }
+        go = ask(hwnd, question);
+    }
+    if (go) {
+        prop_value_commit();
+        get_kind_ids(-1);
+        note_file_exists(nullptr);
+        char c_name[320], h_name[320];
+        format_text(c_name, sizeof c_name, "%s.c", base);
+        format_text(h_name, sizeof h_name, "%s.h", base);
+        gen_source(c_name, h_name);
+    }
+    scroll_form(hwnd, 0x888);
+}
+
 // The file and view commands of the system menu; false for another id.
-bool file_sys_command(HWND hwnd, unsigned id)
+bool file_sys_command(HWND hwnd, unsigned id, LPARAM lparam)
 {
     switch (id) {
     case 1: SendMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 1, 1); return true;
     case 2: open_homepage(hwnd); return true;
     case 4: save_current(hwnd); return true;
-    case 5: form_refuse(hwnd); return true;  // source generation waits for its entry point
+    case 5: generate_sources(hwnd, lparam); return true;
     case 57: resize_all_boxes(hwnd); return true;
     case 58: toggle_xwindow(hwnd); return true;
     case 59:
@@ -1080,9 +1118,9 @@ bool file_sys_command(HWND hwnd, unsigned id)
 }
 
 // The designed-form and toggle commands; false for an id not handled here.
-bool form_sys_command(HWND hwnd, unsigned id)
+bool form_sys_command(HWND hwnd, unsigned id, LPARAM lparam)
 {
-    if (file_sys_command(hwnd, id)) return true;
+    if (file_sys_command(hwnd, id, lparam)) return true;
     switch (id) {
     case 11: empty_form(hwnd); return true;
     case 12: clear_links(); form_repaint(hwnd); return true;
@@ -1103,7 +1141,7 @@ bool form_sys_command(HWND hwnd, unsigned id)
     }
 }
 
-void sys_command(HWND hwnd, WPARAM wparam)
+void sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
 {
     const unsigned id = static_cast<unsigned>(wparam);
     if ((id & 0xFFF0) == SC_MINIMIZE) {
@@ -1114,7 +1152,7 @@ void sys_command(HWND hwnd, WPARAM wparam)
     if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == 9) return;
     undo_clear();
     SetFocus(hwnd);
-    if (!form_sys_command(hwnd, id)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);
+    if (!form_sys_command(hwnd, id, lparam)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);
 }
 
 void left_dblclk(HWND hwnd, int keys, int x, int y)
@@ -1297,7 +1335,7 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_SETCURSOR: child_hint(hwnd, reinterpret_cast<HWND>(wparam), HIWORD(lparam)); break;
     case WM_KEYUP: form_key_up(hwnd, static_cast<unsigned>(wparam), lparam); return 0;
     case WM_COMMAND: command(hwnd, LOWORD(wparam)); return 0;
-    case WM_SYSCOMMAND: sys_command(hwnd, wparam); return 0;
+    case WM_SYSCOMMAND: sys_command(hwnd, wparam, lparam); return 0;
     default: break;
     }
     return DefWindowProcA(hwnd, msg, wparam, lparam);

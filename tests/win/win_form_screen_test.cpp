@@ -524,7 +524,6 @@ TEST_F(form_screen, RefusalsAndWrongModeBoxes)
         {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです|"},
         {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです|"},
         {"F1 without a box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません|"},
-        {"generation", WM_SYSCOMMAND, 5, 0, "本機能は未サポートです|"},
         {"right double-click in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, at_point(150, 120), "モードが違います|"},
         {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)|"},
     };
@@ -534,6 +533,22 @@ TEST_F(form_screen, RefusalsAndWrongModeBoxes)
         EXPECT_EQ(boxes_of(c.msg, c.wparam, c.lparam), c.texts) << c.name;
         EXPECT_EQ(get_box_count(), 1) << c.name;
     }
+}
+
+// Generation (5) asks about the files named after the form, unless another
+// screen sends it with -1; a WORK form is asked about as a whole.
+TEST_F(form_screen, GenerationAsksAboutTheFilesOfTheFormName)
+{
+    box(100, 100, 200, 140);
+    SetWindowTextA(form_name_edit, "gen.f");
+    const std::string asked = boxes_of(WM_SYSCOMMAND, 5, 0);
+    EXPECT_EQ(asked.rfind("ファィル(gen.c,gen.h,gen.html,gen.asp)を生成します、よろしいですか？|", 0), 0u) << asked;
+    const std::string sent = boxes_of(WM_SYSCOMMAND, 5, -1);
+    EXPECT_EQ(sent.find("よろしいですか"), std::string::npos) << sent;
+    set_box_kind(form_sta, "WORK");
+    const std::string work = boxes_of(WM_SYSCOMMAND, 5, 0);
+    EXPECT_EQ(work.rfind("フォームファィル(gen.f)に関してソースファイルを生成します、よろしいですか？|", 0), 0u) << work;
+    EXPECT_EQ(get_box_count(), 1);
 }
 
 TEST_F(form_screen, SystemMenuEditsTheForm)
