@@ -1,0 +1,213 @@
+// VOKTAVIR's FORM screen driven from outside by posted messages on a fresh
+// home holding the samples: a form built, linked, moved, pasted and undone
+// saves to the expected file and reloads to the same bytes; the sample form
+// is shot in both modes, with a current box and an armed paste, into shots/
+// (scripts/test turns them into PNG).  Arguments: VOKTAVIR.exe, the samples
+// folder, then the folder of the expected files.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/win/program_probe.h"
+
+namespace {
+
+std::string program;
+std::string samples;
+std::string fixtures;
+
+std::string text_of(HWND hwnd)
+{
+    char text[1000] = "";
+    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void set_text(HWND hwnd, const char *text) { SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
+
+std::string without_cr(const std::string &s)
+{
+    std::string out;
+    for (const char c : s)
+        if (c != '\r') out += c;
+    return out;
+}
+
+// The colour the screen shows at a point of the window's client area.
+COLORREF pixel(HWND hwnd, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(hwnd, &p);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// VOKTAVIR started on a home holding every sample file, the sample form
+// opened on the FORM screen through the category field and command 11.
+class FormProbe : public ::testing::Test {
+protected:
+    std::string home;
+    PROCESS_INFORMATION pi = {};
+    HWND screen = nullptr, form = nullptr, form_name = nullptr;
+
+    void SetUp() override
+    {
+        home = make_home(::testing::UnitTest::GetInstance()->current_test_info()->name(), samples);
+
+        pi = start(program, home.c_str());
+        ASSERT_NE(nullptr, pi.hProcess);
+        screen = wait_for_window(pi.dwProcessId, "TAVIR");
+        ASSERT_NE(nullptr, screen);
+        ASSERT_EQ(0u, wait_for_caption(screen, "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]").rfind("[TAVIR]", 0));
+        form = wait_for_window(pi.dwProcessId, "FORM");
+        ASSERT_NE(nullptr, form);
+        form_name = GetDlgItem(form, 1);
+        open_form("sample.f");
+        ASSERT_EQ("sample.f", text_of(form_name));
+        ASSERT_TRUE(IsWindowVisible(form));
+    }
+
+    void TearDown() override
+    {
+        if (pi.hProcess == nullptr) return;
+        PostMessageA(screen, WM_CLOSE, 0, 0);
+        answer_box(screen, IDNO);  // the backup question
+        EXPECT_EQ(0u, wait_exit(pi));
+    }
+
+    void open_form(const char *name)
+    {
+        set_text(GetDlgItem(screen, 0), name);
+        PostMessageA(screen, WM_COMMAND, 11, 0);
+        settle(screen);
+    }
+
+    std::string mode_text() { return text_of(GetDlgItem(screen, 8)); }
+    void mode_button()
+    {
+        PostMessageA(screen, WM_COMMAND, 8, 0);
+        settle(screen);
+    }
+
+    void post(UINT msg, WPARAM keys, int x, int y) { PostMessageA(form, msg, keys, MAKELPARAM(x, y)); }
+    void key(unsigned vk, LPARAM lparam = 0)
+    {
+        PostMessageA(form, WM_KEYUP, vk, lparam);
+        settle(form);
+    }
+    // A gesture of one button from (x0, y0) to (x1, y1).
+    void drag(UINT down, WPARAM keys, int x0, int y0, int x1, int y1)
+    {
+        post(down, keys, x0, y0);
+        post(WM_MOUSEMOVE, keys, x1, y1);
+        post(down + 1, 0, x1, y1);
+        settle(form);
+    }
+    void click(int x, int y, WPARAM keys = MK_LBUTTON) { drag(WM_LBUTTONDOWN, keys, x, y, x, y); }
+
+    // Saves the form under name through system command 4, the question
+    // answered OK; the file's text with CR LF made LF.
+    std::string save_as(const char *name)
+    {
+        set_text(form_name, name);
+        PostMessageA(form, WM_SYSCOMMAND, 4, 0);
+        EXPECT_EQ(std::string("ファィル(") + name + ")を保存します、よろしいですか？", answer_box(form, IDOK));
+        settle(form);
+        return without_cr(file_text(home + "\\" + name));
+    }
+};
+
+TEST_F(FormProbe, BuiltLinkedMovedPastedUndoneSavesTheExpectedFile)
+{
+    PostMessageA(form, WM_SYSCOMMAND, 11, 0);  // an empty form
+    settle(form);
+    EXPECT_EQ("", text_of(form_name));
+    ASSERT_EQ("関連", mode_text()) << "the mode a start shows";
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+
+    drag(WM_RBUTTONDOWN, MK_RBUTTON, 40, 40, 140, 80);    // box 0
+    drag(WM_RBUTTONDOWN, MK_RBUTTON, 300, 40, 400, 100);  // box 1
+    drag(WM_RBUTTONDOWN, MK_RBUTTON, 40, 200, 140, 240);  // box 2
+    // Shift makes this right drag a 関連 one, which creates nothing; the
+    // mode button shows the swap while the gesture lasts.
+    post(WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 500, 200);
+    settle(form);
+    EXPECT_EQ("関連", mode_text());
+    post(WM_MOUSEMOVE, MK_RBUTTON | MK_SHIFT, 600, 260);
+    post(WM_RBUTTONUP, 0, 600, 260);
+    settle(form);
+    EXPECT_EQ("生成", mode_text());
+
+    // In 関連 mode a left drag from box 0 to box 1 links them under the target field's name.
+    mode_button();
+    ASSERT_EQ("関連", mode_text());
+    set_text(GetDlgItem(screen, 104), "call");
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 90, 60, 350, 60);
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 350, 60, 370, 90);  // box 1 moves by (20, 30)
+
+    // Box 2 current, copied (F1) and pasted twice; F11 takes the second paste back.
+    click(90, 220);
+    for (const int x : {300, 460}) {
+        key(VK_F1);
+        click(x, 300);
+    }
+    key(VK_F11);
+
+    const std::string saved = save_as("built.f");
+    EXPECT_EQ(file_text(windows_path(fixtures) + "\\form_probe_built.f"), saved);
+
+    // Read back through the main screen, the form saves to the same bytes.
+    open_form("built.f");
+    ASSERT_EQ("built.f", text_of(form_name));
+    EXPECT_EQ(saved, save_as("again.f"));
+}
+
+// The sample form on the screen in both modes, with a current box and with
+// an armed paste; the shots are checked at the places the Parts name.
+TEST_F(FormProbe, ShotsOfTheSampleForm)
+{
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    settle(form);
+    Sleep(500);
+    const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), magenta = RGB(255, 0, 255);
+    ASSERT_EQ("関連", mode_text());
+    EXPECT_EQ(blue, pixel(form, 190, 62)) << "the top edge of read_data";
+    EXPECT_TRUE(save_shot(form, "form_relation"));
+
+    click(190, 72);  // read_data becomes current
+    Sleep(500);
+    EXPECT_EQ(red, pixel(form, 190, 62));
+    EXPECT_EQ(blue, pixel(form, 190, 102)) << "report stays blue";
+    EXPECT_TRUE(save_shot(form, "form_current"));
+
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    Sleep(500);
+    EXPECT_EQ(red, pixel(form, 190, 62)) << "read_data stays current";
+    EXPECT_EQ(RGB(255, 255, 255), pixel(form, 1, 100));
+    EXPECT_TRUE(save_shot(form, "form_generate"));
+
+    key(VK_F1);
+    Sleep(500);
+    EXPECT_EQ(magenta, pixel(form, 1, 100)) << "the armed paste frames the client area";
+    EXPECT_TRUE(save_shot(form, "form_paste"));
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc > 1) program = argv[1];
+    if (argc > 2) samples = argv[2];
+    if (argc > 3) fixtures = argv[3];
+    return RUN_ALL_TESTS();
+}
