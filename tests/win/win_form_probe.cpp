@@ -1,7 +1,8 @@
 // VOKTAVIR's FORM screen driven from outside by posted messages on a fresh
 // home holding the samples: a form built, linked, moved, pasted and undone
-// saves to the expected file and reloads to the same bytes; the sample form
-// is shot in both modes, with a current box and an armed paste, into shots/
+// saves to the expected file and reloads to the same bytes; Delete asks its
+// questions, F11 takes a move back, a UNION box opens its sub-form and a
+// right double-click comes back; the sample form is shot in both modes, with a current box and an armed paste, into shots/
 // (scripts/test turns them into PNG).  Arguments: VOKTAVIR.exe, the samples
 // folder, then the folder of the expected files.
 #include <windows.h>
@@ -199,6 +200,71 @@ TEST_F(FormProbe, ShotsOfTheSampleForm)
     Sleep(500);
     EXPECT_EQ(magenta, pixel(form, 1, 100)) << "the armed paste frames the client area";
     EXPECT_TRUE(save_shot(form, "form_paste"));
+}
+
+// Delete asks about the current box and, for a linked one, about the
+// links too; F11 takes a move back.  The saves show what each step left.
+TEST_F(FormProbe, DeleteAndUndoOnTheSampleForm)
+{
+    const LPARAM extended = 0x01000000;  // the Delete key of the editing block, not the keypad's
+    PostMessageA(form, WM_KEYUP, VK_DELETE, extended);
+    EXPECT_EQ("カレント矩形が有りません", answer_box(form, IDOK));
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    const std::string before = save_as("before.f");
+    ASSERT_NE(std::string::npos, before.find("STRING"));
+
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 375, 72, 375, 200);  // table moves down, then back
+    key(VK_F11);
+    EXPECT_EQ(before, save_as("undone.f"));
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 375, 72, 375, 200);
+    const std::string moved = save_as("moved.f");
+    EXPECT_NE(std::string::npos, moved.find("     330\t 190\t 420\t 210\tBOX       \ttable     \n")) << moved;
+
+    click(530, 32);  // the STRING box, linked from table
+    PostMessageA(form, WM_KEYUP, VK_DELETE, extended);
+    EXPECT_EQ("カレントの矩形を削除をしますか？", answer_box(form, IDOK));
+    EXPECT_EQ("関係も含めて強制削除をしますか？", answer_box(form, IDCANCEL));
+    settle(form);
+    EXPECT_EQ(moved, save_as("kept.f")) << "the linked box stays when the second question is cancelled";
+
+    PostMessageA(form, WM_KEYUP, VK_DELETE, extended);
+    EXPECT_EQ("カレントの矩形を削除をしますか？", answer_box(form, IDOK));
+    EXPECT_EQ("関係も含めて強制削除をしますか？", answer_box(form, IDOK));
+    settle(form);
+    const std::string deleted = save_as("deleted.f");
+    EXPECT_EQ(std::string::npos, deleted.find("STRING")) << deleted;
+    EXPECT_EQ(std::string::npos, deleted.find("to_right_arrow")) << deleted;
+    EXPECT_NE(std::string::npos, deleted.find("under_pos")) << deleted;
+}
+
+// A 関連 double-click on a UNION box opens the form its field 0 names; a
+// right double-click on an empty place comes back, the parent unchanged.
+TEST_F(FormProbe, UnionOpensItsSubFormAndTheRightDoubleClickReturns)
+{
+    write_text(home + "\\sub.f",
+               "#F2    x\t   y\tendx\tendy\tclass     \tname      \r\n"
+               "      10\t  10\t  60\t  40\t?         \t          \r\n"
+               "#L2 from\t  to\tname      \r\n#P1       \r\n\r\n");
+    write_text(home + "\\parent.f",
+               "#F2    x\t   y\tendx\tendy\tclass     \tname      \r\n"
+               "     100\t  40\t 200\t  80\tUNION     \t          \r\n"
+               "#L2 from\t  to\tname      \r\n#P1       \r\nsub.f\r\n");
+    open_form("parent.f");
+    ASSERT_EQ("parent.f", text_of(form_name));
+    ASSERT_EQ("関連", mode_text());
+    const std::string before = save_as("parent.f");
+
+    click(150, 60);
+    post(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 60);
+    post(WM_LBUTTONUP, 0, 150, 60);
+    settle(form);
+    EXPECT_EQ("sub.f", text_of(form_name));
+
+    post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 120);
+    settle(form);
+    EXPECT_EQ("parent.f", text_of(form_name));
+    EXPECT_EQ(before, save_as("parent.f"));
 }
 
 }  // namespace
