@@ -2,7 +2,8 @@
 // home holding the samples: a form built, linked, moved, pasted and undone
 // saves to the expected file and reloads to the same bytes; Delete asks its
 // questions, F11 takes a move back, a UNION box opens its sub-form and a
-// right double-click comes back; the sample form is shot in both modes, with a current box and an armed paste, into shots/
+// right double-click comes back; refusals show their texts; the sample form
+// is shot in both modes, with a current box and an armed paste, into shots/
 // (scripts/test turns them into PNG).  Arguments: VOKTAVIR.exe, the samples
 // folder, then the folder of the expected files.
 #include <windows.h>
@@ -265,6 +266,41 @@ TEST_F(FormProbe, UnionOpensItsSubFormAndTheRightDoubleClickReturns)
     settle(form);
     EXPECT_EQ("parent.f", text_of(form_name));
     EXPECT_EQ(before, save_as("parent.f"));
+}
+
+// What the FORM screen refuses, each with its box; the form stays as it was.
+TEST_F(FormProbe, RefusalsShowTheirTexts)
+{
+    const std::string before = save_as("before.f");
+    struct refusal_case {
+        const char *name;
+        UINT msg;
+        WPARAM wparam;
+        LPARAM lparam;
+        const char *text;
+    };
+    const refusal_case cases[] = {
+        {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです"},
+        {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです"},
+        {"F1 without a current box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません"},
+        {"generation", WM_SYSCOMMAND, 5, 0, "本機能は未サポートです"},
+        {"right double-click on a box in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(190, 72), "モードが違います"},
+        {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)"},
+        {"save without a name", WM_SYSCOMMAND, 4, 0, "保存するファイル名を入れてください"},
+    };
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    for (const refusal_case &c : cases) {
+        if (c.msg == WM_SYSCOMMAND) set_text(form_name, "");
+        PostMessageA(form, c.msg, c.wparam, c.lparam);
+        EXPECT_EQ(c.text, answer_box(form, IDOK)) << c.name;
+    }
+
+    click(190, 72);  // read_data current, copied, pasted onto report
+    key(VK_F1);
+    click(190, 112);
+    EXPECT_EQ("既存の矩形の上に重ねて貼り付け出来ません", answer_box(form, IDOK));
+    EXPECT_EQ(before, save_as("after.f"));
 }
 
 }  // namespace
