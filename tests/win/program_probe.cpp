@@ -147,3 +147,82 @@ void write_text(const std::string &path, const char *text)
     fputs(text, fp);
     fclose(fp);
 }
+
+std::string make_home(const char *name, const std::string &samples)
+{
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    std::string home = std::string(folder) + "\\" + name;
+    CreateDirectoryA(home.c_str(), nullptr);
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((home + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA((home + "\\" + fd.cFileName).c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    const std::string from = windows_path(samples);
+    h = FindFirstFileA((from + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                CopyFileA((from + "\\" + fd.cFileName).c_str(), (home + "\\" + fd.cFileName).c_str(), FALSE);
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    return home;
+}
+
+// Lets the program work through what was posted.  A thread takes a sent
+// message before its posted ones, so the send waits until the posted
+// messages were picked up first.
+void settle(HWND hwnd)
+{
+    Sleep(100);
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, probe_wait_ms, &ignored);
+}
+
+// Saves what the screen shows of the window as a 24-bit bitmap file.
+bool save_shot(HWND hwnd, const std::string &name)
+{
+    CreateDirectoryA("shots", nullptr);
+    RECT r;
+    if (!GetWindowRect(hwnd, &r)) return false;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    SelectObject(mem, old);
+    const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u);
+    const DWORD size = stride * static_cast<DWORD>(h);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + size;
+    bool ok = false;
+    FILE *fp = fopen(("shots\\" + name + ".bmp").c_str(), "wb");
+    if (fp != nullptr) {
+        ok = fwrite(&fh, sizeof fh, 1, fp) == 1 && fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, fp) == 1 &&
+             fwrite(bits, 1, size, fp) == size;
+        ok = fclose(fp) == 0 && ok;
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}

@@ -40,4 +40,16 @@ std::string file_text(const std::string &path);
 // Writes text to a file as it is.
 void write_text(const std::string &path, const char *text);
 
+// A folder of that name under the current one, emptied, then holding a copy
+// of every file of the samples folder; its Windows path.
+std::string make_home(const char *name, const std::string &samples);
+
+// Lets the program work through what was posted.  A thread takes a sent
+// message before its posted ones, so the send waits until the posted
+// messages were picked up first.
+void settle(HWND hwnd);
+
+// Saves what the screen shows of the window as a 24-bit bitmap file in shots/.
+bool save_shot(HWND hwnd, const std::string &name);
+
 #endif
