@@ -1059,8 +1059,8 @@ void open_in_browser(HWND hwnd)
     if (browser_page_name(name, page, sizeof page) == 0) open_file_url(hwnd, page);
 }
 
-// Sources generated from the form shown, named after its base name: the
-// definitions read, the question asked (taken as OK when another screen sends
+// Sources generated from the form shown, named after its base name (refused
+// without one): the definitions read, the question asked (taken as OK when another screen sends
 // the command with -1), then the generators run.
 void generate_sources(HWND hwnd, LPARAM lparam)
 {
@@ -1068,6 +1068,11 @@ void generate_sources(HWND hwnd, LPARAM lparam)
     GetWindowTextA(form_name_edit, base, sizeof base);
     char *dot = strrchr(base, '.');
     if (dot != nullptr) *dot = '\0';
+    if (base[0] == '\0') {  // sources named ".c" and ".h" would help no one
+        MessageBeep(0);
+        msg_box(hwnd, "ソースを生成するフォーム名を入れてください", msg_caption_text, MB_ICONHAND);
+        return;
+    }
     scroll_form(hwnd, 0x777);
     char name[320];
     format_text(name, sizeof name, "%s%s", base, xwin_mode ? ".X" : ".R");

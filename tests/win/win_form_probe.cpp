@@ -286,7 +286,7 @@ TEST_F(FormProbe, RefusalsShowTheirTexts)
         {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです"},
         {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです"},
         {"F1 without a current box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません"},
-        {"generation", WM_SYSCOMMAND, 5, 0, "本機能は未サポートです"},
+        {"generation without a name", WM_SYSCOMMAND, 5, 0, "ソースを生成するフォーム名を入れてください"},
         {"right double-click on a box in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(190, 72), "モードが違います"},
         {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)"},
         {"save without a name", WM_SYSCOMMAND, 4, 0, "保存するファイル名を入れてください"},
