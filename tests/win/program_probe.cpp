@@ -147,3 +147,23 @@ void write_text(const std::string &path, const char *text)
     fputs(text, fp);
     fclose(fp);
 }
+
+void fill_folder(const std::string &folder, const std::string &from)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA((folder + "\\" + fd.cFileName).c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    h = FindFirstFileA((from + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            CopyFileA((from + "\\" + fd.cFileName).c_str(), (folder + "\\" + fd.cFileName).c_str(), FALSE);
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
