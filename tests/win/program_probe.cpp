@@ -148,30 +148,33 @@ void write_text(const std::string &path, const char *text)
     fclose(fp);
 }
 
+void fill_folder(const std::string &folder, const std::string &from)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA((folder + "\\" + fd.cFileName).c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    h = FindFirstFileA((from + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            CopyFileA((from + "\\" + fd.cFileName).c_str(), (folder + "\\" + fd.cFileName).c_str(), FALSE);
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
+
 std::string make_home(const char *name, const std::string &samples)
 {
     char folder[MAX_PATH];
     GetCurrentDirectoryA(sizeof folder, folder);
     std::string home = std::string(folder) + "\\" + name;
     CreateDirectoryA(home.c_str(), nullptr);
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((home + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) DeleteFileA((home + "\\" + fd.cFileName).c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    const std::string from = windows_path(samples);
-    h = FindFirstFileA((from + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                CopyFileA((from + "\\" + fd.cFileName).c_str(), (home + "\\" + fd.cFileName).c_str(), FALSE);
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
+    fill_folder(home, windows_path(samples));
     return home;
 }
 

@@ -37,6 +37,9 @@ std::string answer_box(HWND owner, int button);
 // A file's bytes as they are, or "<none>" when it does not open.
 std::string file_text(const std::string &path);
 
+// Empties folder of files and copies the files (not the folders) of from into it.
+void fill_folder(const std::string &folder, const std::string &from);
+
 // Writes text to a file as it is.
 void write_text(const std::string &path, const char *text);
 
