@@ -18,25 +18,6 @@ std::string samples;  // the sample project's folder
 const char first_caption[] = "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]";
 const char externals_question[] = "外部関数を含めて関数ツリーを作成しますか？";
 
-// A folder named after the case holding the sample files only.
-std::string make_home(const char *name)
-{
-    char folder[MAX_PATH];
-    GetCurrentDirectoryA(sizeof folder, folder);
-    const std::string home = std::string(folder) + "\\" + name;
-    CreateDirectoryA(home.c_str(), nullptr);
-    fill_folder(home, windows_path(samples));
-    return home;
-}
-
-// Waits until the window has handled what was posted before.
-void settle(HWND hwnd)
-{
-    Sleep(100);
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, probe_wait_ms, &ignored);
-}
-
 class TreeProbe : public ::testing::Test {
 protected:
     std::string home;
@@ -44,7 +25,7 @@ protected:
     HWND screen = nullptr, form = nullptr;
     void SetUp() override
     {
-        home = make_home(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        home = make_home(::testing::UnitTest::GetInstance()->current_test_info()->name(), samples);
         pi = start(program, home.c_str());
         ASSERT_NE(pi.hProcess, nullptr);
         screen = wait_for_window(pi.dwProcessId, "TAVIR");
