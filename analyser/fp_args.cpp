@@ -263,18 +263,7 @@ scan_result read_file_scope()
 scan_result read_source()
 {
     copy_bounded(source_file, sizeof source_file, ftree_f_name(records[run_begin].source));
-    extern_depth = 0;
-    class_depth = 0;
-    begin_line = -1;
-    reset_begin_end();
-    func_line[0] = -1;
-    prev_class_depth = -1;
-    int count = 0;
-    if (load_source(source_file, &count) == 0) return scan_done;
-    restore_defines();
-    set_source_lines(count);
-    clear_line_class();
-    cur_line = last_token_line = prev_token_line = 1;
+    if (load_for_walk(source_file) == 0) return scan_done;
     return read_file_scope();
 }
 

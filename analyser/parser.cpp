@@ -874,3 +874,20 @@ int find_extends(int line, char *name, size_t size)
     copy_bounded(name, size, base);
     return 0;
 }
+
+int load_for_walk(const char *file)
+{
+    extern_depth = 0;
+    class_depth = 0;
+    begin_line = -1;
+    reset_begin_end();
+    func_line[0] = -1;
+    prev_class_depth = -1;
+    int count = 0;
+    if (load_source(file, &count) == 0) return 0;
+    restore_defines();
+    set_source_lines(count);
+    clear_line_class();
+    cur_line = last_token_line = prev_token_line = 1;
+    return 1;
+}

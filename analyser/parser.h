@@ -37,6 +37,9 @@ int parse_declaration();
 int parse_func_head(int *head, int slot);
 int check_begin_end(const char *token);
 int reset_begin_end();
+// Loads a file and sets up the parser for a walk of its file scope: 1, or
+// 0 when it cannot be loaded.
+int load_for_walk(const char *file);
 int begin_count();
 int is_decl_list();
 // True when an open class level is an anonymous class.

@@ -700,11 +700,8 @@ void write_grid_window(gen_file *f, int i)
     const int rep = repeat_of[i];
     int nx = 1, ny = 1;
     repeat_size(rep, &nx, &ny);
-    char field[100];
-    get_para(field, rep, 2);
-    const int gx = atoi(field) < 0 ? 0 : atoi(field);
-    get_para(field, rep, 3);
-    const int gy = atoi(field) < 0 ? 0 : atoi(field);
+    int gx = 0, gy = 0;
+    repeat_gaps(rep, &gx, &gy);
     const int w = b.endx - b.x, h = b.endy - b.y;
     const int sx = w + gx - 1, sy = h + gy - 1;
     const char *n = b.name;
@@ -842,20 +839,7 @@ void write_proc(gen_file *f, const form_plan &p, const char *base)
 
 void write_posi(gen_file *f, const form_plan &p, const char *base)
 {
-    std::vector<int> cases;
-    std::vector<char> taken(static_cast<size_t>(form_num - form_sta), 0);
-    auto take = [&](int b) {
-        if (!in_form(b) || id_count[b] == 0 || taken[static_cast<size_t>(b - form_sta)] != 0) return;
-        taken[static_cast<size_t>(b - form_sta)] = 1;
-        cases.push_back(b);
-    };
-    for (int i = form_sta; i < form_num; ++i) {
-        if (!is_kind(i, "POSI")) continue;
-        if (named(i)) take(i);
-        for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
-            if (rel_is(l, "SET") && in_form(link_table[l].to) && named(link_table[l].to)) take(link_table[l].to);
-        }
-    }
+    const std::vector<int> cases = posi_cases();
     if (cases.empty()) return;
     gen_put(f, p.top, "int %s_POSI(int id, int *x, int *y, int *w, int *h)\n", skip_dir_prefix(base));
     gen_put(f, p.top, "{\n");

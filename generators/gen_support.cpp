@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "forms/kinds.h"
 #include "forms/matcher.h"
@@ -531,6 +532,15 @@ void repeat_size(int rep, int *nx, int *ny)
     *ny = atoi(f) < 1 ? 1 : atoi(f);
 }
 
+void repeat_gaps(int rep, int *gx, int *gy)
+{
+    char f[100];
+    get_para(f, rep, 2);
+    *gx = atoi(f) < 0 ? 0 : atoi(f);
+    get_para(f, rep, 3);
+    *gy = atoi(f) < 0 ? 0 : atoi(f);
+}
+
 int first_link_from(int box)
 {
     if (links_indexed) return box_ok(box) ? link_from_head[box] : -1;
@@ -604,4 +614,26 @@ void gen_support_reset()
         id_count[i] = 0;
     }
     gen_cut_box = -1;
+}
+
+std::vector<int> posi_cases()
+{
+    const auto named = [](int b) { return box_table[b].name[0] != '\0'; };
+    std::vector<int> cases;
+    std::vector<char> taken(static_cast<size_t>(form_num - form_sta), 0);
+    auto take = [&](int b) {
+        if (!in_form(b) || id_count[b] == 0 || taken[static_cast<size_t>(b - form_sta)] != 0) return;
+        taken[static_cast<size_t>(b - form_sta)] = 1;
+        cases.push_back(b);
+    };
+    for (int i = form_sta; i < form_num; ++i) {
+        if (strcmp(box_table[i].kind, "POSI") != 0) continue;
+        if (named(i)) take(i);
+        for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
+            if (strcmp(link_table[l].name, "SET") == 0 && in_form(link_table[l].to) && named(link_table[l].to)) {
+                take(link_table[l].to);
+            }
+        }
+    }
+    return cases;
 }

@@ -6,6 +6,7 @@
 #define VOK_GENERATORS_GEN_SUPPORT_H
 
 #include <cstdio>
+#include <vector>
 
 #include "forms/model.h"
 #include "shell/dir_replace.h"
@@ -120,6 +121,8 @@ int kind_signature(const char *kind, char *out, int size);
 int arg_casts(const char *sig, int i, char *out, int size);
 // The grid of a REPEAT box: its fields 0 and 1, each at least 1.
 void repeat_size(int rep, int *nx, int *ny);
+// The gaps between a REPEAT box's cells: its fields 2 and 3, each at least 0.
+void repeat_gaps(int rep, int *gx, int *gy);
 
 // The links of the form by parent and by child, in link order: while a
 // generation runs they come from an index, otherwise from a scan; -1 ends.
@@ -127,6 +130,9 @@ int first_link_from(int box);
 int next_link_from(int l);
 int first_link_to(int box);
 int next_link_to(int l);
+// The boxes a POSI function positions, once each in order: every named POSI
+// box and the named boxes its SET links reach, those with an id.
+std::vector<int> posi_cases();
 // Builds the index over the current form's links; 0.
 int index_links();
 // Drops the index (the lookups scan again).

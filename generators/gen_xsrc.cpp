@@ -768,20 +768,7 @@ void write_procedure(gen_file *out, const xform &p)
 
 void write_position(gen_file *out, const xform &p)
 {
-    std::vector<int> cases;
-    std::vector<char> taken(static_cast<size_t>(form_num - form_sta), 0);
-    auto take = [&](int b) {
-        if (!in_form(b) || id_count[b] == 0 || taken[static_cast<size_t>(b - form_sta)] != 0) return;
-        taken[static_cast<size_t>(b - form_sta)] = 1;
-        cases.push_back(b);
-    };
-    for (int i = form_sta; i < form_num; ++i) {
-        if (!is_kind(i, "POSI")) continue;
-        if (named(i)) take(i);
-        for (int l = first_link_from(i); l >= 0; l = next_link_from(l)) {
-            if (rel_is(l, "SET") && in_form(link_table[l].to) && named(link_table[l].to)) take(link_table[l].to);
-        }
-    }
+    const std::vector<int> cases = posi_cases();
     if (cases.empty()) return;
     const int top = p.info.top;
     gen_put(out, top, "int %s_POSI(id, x, y, w, h)\n", p.info.base);

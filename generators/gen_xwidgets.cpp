@@ -219,11 +219,8 @@ void write_box(gen_file *out, const xform_info &f, int i, const char *parent)
     const int rep = repeat_of[i];
     int nx = 1, ny = 1;
     repeat_size(rep, &nx, &ny);
-    char field[100];
-    get_para(field, rep, 2);
-    const int gx = atoi(field) < 0 ? 0 : atoi(field);
-    get_para(field, rep, 3);
-    const int gy = atoi(field) < 0 ? 0 : atoi(field);
+    int gx = 0, gy = 0;
+    repeat_gaps(rep, &gx, &gy);
     format_text(geo[0], sizeof geo[0], "W(%d+%d*_x)", x, w - 1 + gx);
     format_text(geo[1], sizeof geo[1], "H(%d+%d*_y)", y, h - 1 + gy);
     format_text(geo[2], sizeof geo[2], "W(%d)", w);

@@ -118,25 +118,6 @@ void rewind_reader()
     cur_line = last_token_line = prev_token_line = 1;
 }
 
-// Loads a file and sets up the parser for a walk of its file scope: 1, or
-// 0 when it cannot be loaded.
-int load_for_walk(const char *file)
-{
-    extern_depth = 0;
-    class_depth = 0;
-    begin_line = -1;
-    reset_begin_end();
-    func_line[0] = -1;
-    prev_class_depth = -1;
-    int count = 0;
-    if (load_source(file, &count) == 0) return 0;
-    restore_defines();
-    set_source_lines(count);
-    clear_line_class();
-    cur_line = last_token_line = prev_token_line = 1;
-    return 1;
-}
-
 void clear_marks_and_selection()
 {
     for (int n = 0; n <= line_count && n <= line_cap; ++n) {
