@@ -305,7 +305,6 @@ int ftree_alloc()
         ftree_free();
         return 1;
     }
-    for (int i = 0; i < tlink_cap; ++i) tlink_tbl[i] = tlink{0, 0, ""};
     tparam_pool[0] = '\0';
     return 0;
 }
