@@ -95,7 +95,14 @@ int locate(int n, int k, int *pos, int *skipped)
 void shift_rest(int at, int len)
 {
     memmove(para_buf + at + len, para_buf + at, text_len() - at + 1);
-    para_changed();
+}
+
+// The same inside line n, where a field grows or shrinks: the later lines
+// move with the text and the index stays good.
+void shift_in_line(int n, int at, int len)
+{
+    shift_rest(at, len);
+    for (int i = n + 1; i <= indexed_lines; ++i) line_start[i] += len;
 }
 
 }  // namespace
@@ -226,7 +233,7 @@ int set_para(const char *value, int n, int k)
     if (where == 0) {
         const int old = static_cast<int>(field_end(para_buf + pos) - (para_buf + pos));
         if (total - old + vlen >= para_cap) return 5;
-        shift_rest(pos + old, vlen - old);
+        shift_in_line(n, pos + old, vlen - old);
         memcpy(para_buf + pos, value, vlen);
         return 0;
     }
@@ -234,7 +241,7 @@ int set_para(const char *value, int n, int k)
     const int front = skipped > 0 ? 1 : 0;
     const int len = front + 5 * missing + vlen;
     if (total + len >= para_cap) return 5;
-    shift_rest(pos, len);
+    shift_in_line(n, pos, len);
     char *w = para_buf + pos;
     if (front) *w++ = ' ';
     for (int i = 0; i < missing; ++i, w += 5) memcpy(w, "omit ", 5);
@@ -282,6 +289,7 @@ int para_clear_line(int n)
     if (para_line_span(n, &start, &end) != 0) return 1;
     const int content = para_buf[end - 1] == '\n' ? end - 1 : end;
     shift_rest(content, -(content - start));
+    para_changed();
     return 0;
 }
 
@@ -290,6 +298,7 @@ int para_delete_line(int n)
     int start = 0, end = 0;
     if (para_line_span(n, &start, &end) != 0) return 1;
     shift_rest(end, -(end - start));
+    para_changed();
     return 0;
 }
 

@@ -250,6 +250,11 @@ void paste_and_undo()
     paste_saved(50, 50);
     undo_paste();
 }
+void drop_last_newline()
+{
+    para_buf[strlen(para_buf) - 1] = '\0';
+    para_changed();
+}
 void split_current()
 {
     cur_box = 1;
@@ -269,6 +274,8 @@ TEST_F(Para, LineLookupsFollowEveryKindOfEdit)
         {"a longer field", nullptr, [] { set_para("longer_value", 0, 0); }},
         {"a field of the current box", nullptr, [] { cur_box = 3, set_cur_field("\"p q\"", 1); }},
         {"a newline appended", nullptr, [] { para_add_nl(); }},
+        {"a field of a last line without its newline", drop_last_newline, [] { set_para("longer", 3, 1); }},
+        {"the last line's newline appended", drop_last_newline, [] { para_add_nl(); }},
         {"a box added", nullptr, [] { add_box_rect(100, 100, 150, 150, 0); }},
         {"a line cleared", nullptr, [] { para_clear_line(1); }},
         {"a line deleted", nullptr, [] { para_delete_line(0); }},
