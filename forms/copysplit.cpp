@@ -266,6 +266,7 @@ int paste_saved(int x, int y)
     form_num = base + nb;
     l_num += nl;
     memcpy(para_buf + len, f.text.c_str(), f.text.size() + 1);
+    para_changed();
     if (nb > 0 && kind_is(base, "z")) {
         delete_box(base, 1);
         undo_clear_paste();

@@ -42,6 +42,7 @@ void form_reset()
     fnum = form_sta = form_num = l_sta = l_num = form_changed = 0;
     cur_box = cur_link = -1;
     para_buf[0] = '\0';
+    para_changed();
 }
 
 void form_clear()

@@ -43,6 +43,7 @@ int form_file_load(const char *name, char *text)
 {
     if (!form_storage) form_alloc();
     const int r = form_read(name, box_cap, box_table, link_cap, link_table, &l_num, text, &form_num);
+    para_changed();
     cur_box = cur_link = -1;
     read_xwindow();
     scroll_org = {0, 0};

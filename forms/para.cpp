@@ -1,5 +1,6 @@
 // The parameter text: locating, reading, replacing, inserting, moving and
-// deleting fields and lines of para_buf.
+// deleting fields and lines of para_buf.  Lines are found through an index
+// of their starts, built on the first lookup after para_buf changed.
 #include "forms/para.h"
 
 #include <algorithm>
@@ -11,6 +12,28 @@
 char para_buf[para_cap];
 
 namespace {
+
+// Where each line of para_buf starts, and after the last one the text's
+// length; a line holds one byte at least, so para_cap entries cover them all.
+int line_start[para_cap];
+int indexed_lines = -1;  // lines in line_start; -1 when para_buf changed since
+
+void build_line_index()
+{
+    int n = 0;
+    const char *p = para_buf;
+    while (*p != '\0') {
+        line_start[n++] = static_cast<int>(p - para_buf);
+        const char *nl = strchr(p, '\n');
+        if (nl == nullptr) {
+            p += strlen(p);
+            break;
+        }
+        p = nl + 1;
+    }
+    line_start[n] = static_cast<int>(p - para_buf);
+    indexed_lines = n;
+}
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 bool line_end(char c) { return c == '\n' || c == '\0'; }
@@ -74,35 +97,31 @@ void shift_rest(int at, int len)
     memmove(para_buf + at + len, para_buf + at, text_len() - at + 1);
 }
 
+// The same inside line n, where a field grows or shrinks: the later lines
+// move with the text and the index stays good.
+void shift_in_line(int n, int at, int len)
+{
+    shift_rest(at, len);
+    for (int i = n + 1; i <= indexed_lines; ++i) line_start[i] += len;
+}
+
 }  // namespace
+
+void para_changed() { indexed_lines = -1; }
 
 int para_line_span(int n, int *start, int *end)
 {
-    if (n < 0) return 1;
-    const char *p = para_buf;
-    for (int i = 0; i < n; ++i) {
-        p = strchr(p, '\n');
-        if (p == nullptr) return 1;
-        ++p;
-    }
-    if (*p == '\0') return 1;
-    const char *nl = strchr(p, '\n');
-    *start = static_cast<int>(p - para_buf);
-    *end = nl != nullptr ? static_cast<int>(nl - para_buf) + 1 : static_cast<int>(p - para_buf) + static_cast<int>(strlen(p));
+    if (indexed_lines < 0) build_line_index();
+    if (n < 0 || n >= indexed_lines) return 1;
+    *start = line_start[n];
+    *end = line_start[n + 1];
     return 0;
 }
 
 int para_lines()
 {
-    int lines = 0;
-    const char *p = para_buf;
-    while (*p != '\0') {
-        ++lines;
-        p = strchr(p, '\n');
-        if (p == nullptr) break;
-        ++p;
-    }
-    return lines;
+    if (indexed_lines < 0) build_line_index();
+    return indexed_lines;
 }
 
 void get_para(char *out, int size, int n, int k)
@@ -214,7 +233,7 @@ int set_para(const char *value, int n, int k)
     if (where == 0) {
         const int old = static_cast<int>(field_end(para_buf + pos) - (para_buf + pos));
         if (total - old + vlen >= para_cap) return 5;
-        shift_rest(pos + old, vlen - old);
+        shift_in_line(n, pos + old, vlen - old);
         memcpy(para_buf + pos, value, vlen);
         return 0;
     }
@@ -222,7 +241,7 @@ int set_para(const char *value, int n, int k)
     const int front = skipped > 0 ? 1 : 0;
     const int len = front + 5 * missing + vlen;
     if (total + len >= para_cap) return 5;
-    shift_rest(pos, len);
+    shift_in_line(n, pos, len);
     char *w = para_buf + pos;
     if (front) *w++ = ' ';
     for (int i = 0; i < missing; ++i, w += 5) memcpy(w, "omit ", 5);
@@ -260,6 +279,7 @@ int para_add_nl()
     if (total + 1 >= para_cap) return 1;
     para_buf[total] = '\n';
     para_buf[total + 1] = '\0';
+    para_changed();
     return 0;
 }
 
@@ -269,6 +289,7 @@ int para_clear_line(int n)
     if (para_line_span(n, &start, &end) != 0) return 1;
     const int content = para_buf[end - 1] == '\n' ? end - 1 : end;
     shift_rest(content, -(content - start));
+    para_changed();
     return 0;
 }
 
@@ -277,6 +298,7 @@ int para_delete_line(int n)
     int start = 0, end = 0;
     if (para_line_span(n, &start, &end) != 0) return 1;
     shift_rest(end, -(end - start));
+    para_changed();
     return 0;
 }
 
@@ -291,22 +313,17 @@ int para_move_line(int t, int j)
     if (para_line_span(t, &ts, &te) != 0 || para_line_span(j, &js, &je) != 0) return 1;
     if (t > j) std::rotate(para_buf + js, para_buf + je, para_buf + te);
     else std::rotate(para_buf + ts, para_buf + js, para_buf + je);
+    para_changed();
     return 0;
 }
 
 void para_truncate(int n)
 {
-    if (n <= 0) {
-        para_buf[0] = '\0';
-        return;
-    }
-    char *p = para_buf;
-    for (int i = 0; i < n; ++i) {
-        p = strchr(p, '\n');
-        if (p == nullptr) return;
-        ++p;
-    }
-    *p = '\0';
+    int start = 0, end = 0;
+    if (n <= 0) para_buf[0] = '\0';
+    else if (para_line_span(n, &start, &end) == 0) para_buf[start] = '\0';
+    else return;
+    para_changed();
 }
 
 void para_resize(int want, int have)

@@ -50,4 +50,8 @@ int para_reset_cb(int n, char **names);
 int para_lines();
 int para_line_span(int n, int *start, int *end);
 
+// Code that writes para_buf itself, not through the functions above, calls
+// this afterwards so that the next line lookup counts the lines afresh.
+void para_changed();
+
 #endif

@@ -101,6 +101,7 @@ int undo_paste()
         para_buf[p.text_len] = static_cast<char>(p.saved);
         p.saved = 255;
     }
+    para_changed();
     if (cur_box >= form_num) cur_box = -1;
     if (cur_link >= l_num) cur_link = -1;
     return 0;

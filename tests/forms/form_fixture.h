@@ -47,6 +47,7 @@ protected:
         ++form_num;
         const size_t len = strlen(para_buf);
         format_text(para_buf + len, para_cap - len, "%s\n", para);
+        para_changed();
         return i;
     }
 

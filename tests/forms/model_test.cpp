@@ -283,6 +283,7 @@ TEST_F(Model, AddBoxRectMinimumAndFullTable)
     form_num = 1;
     std::string full(para_cap - 1, '\n');
     copy_bounded(para_buf, para_cap, full.c_str());
+    para_changed();
     EXPECT_EQ(0, add_box_rect(10, 10, 50, 50, 6));
     EXPECT_EQ(2, capture::beeps);
 }

@@ -1,14 +1,23 @@
-// The parameter text: the field rule, replacing and extending fields, and
-// the line operations, with the buffer's edge.
+// The parameter text: the field rule, replacing and extending fields, the
+// line operations, with the buffer's edge, and line lookups after each edit.
 #include "forms/para.h"
 
+#include <utility>
+
+#include "forms/copysplit.h"
+#include "forms/formfile.h"
+#include "forms/undo.h"
 #include "tests/forms/form_fixture.h"
 
 namespace {
 
 class Para : public FormTest {
 protected:
-    static void set_text(const char *t) { copy_bounded(para_buf, para_cap, t); }
+    static void set_text(const char *t)
+    {
+        copy_bounded(para_buf, para_cap, t);
+        para_changed();
+    }
 };
 
 TEST_F(Para, FieldRuleKeepsQuotesEscapesAndShiftJisPairs)
@@ -192,6 +201,117 @@ TEST_F(Para, TrailingBackslashAndUnclosedQuoteStayOnTheirLine)
     EXPECT_EQ(3, set_para("x", 1, 1));
     EXPECT_EQ("\"open b x\n", para_line(1));
     EXPECT_EQ("c d\n", para_line(2));
+}
+
+// Line n of para_buf found by counting newlines from the start: what every
+// lookup must give whatever edits came before it.  False when there is none.
+bool counted_span(int n, int *start, int *end)
+{
+    const std::string t = para_buf;
+    if (n < 0) return false;
+    size_t p = 0;
+    for (int i = 0; i < n; ++i) {
+        const size_t nl = t.find('\n', p);
+        if (nl == std::string::npos) return false;
+        p = nl + 1;
+    }
+    if (p >= t.size()) return false;
+    const size_t nl = t.find('\n', p);
+    *start = static_cast<int>(p);
+    *end = nl == std::string::npos ? static_cast<int>(t.size()) : static_cast<int>(nl) + 1;
+    return true;
+}
+
+int counted_lines()
+{
+    int n = 0, s = 0, e = 0;
+    while (counted_span(n, &s, &e)) ++n;
+    return n;
+}
+
+// Every line's span and the line count against the counted ones.
+void expect_counted_lines(const char *edit)
+{
+    const int lines = counted_lines();
+    EXPECT_EQ(lines, para_lines()) << edit;
+    for (int n = -1; n <= lines + 1; ++n) {
+        int s = -1, e = -1, cs = -1, ce = -1;
+        const bool there = counted_span(n, &cs, &ce);
+        EXPECT_EQ(there ? 0 : 1, para_line_span(n, &s, &e)) << edit << ", line " << n;
+        if (there) {
+            EXPECT_EQ(std::make_pair(cs, ce), std::make_pair(s, e)) << edit << ", line " << n;
+        }
+    }
+}
+
+void paste_two() { paste_saved(50, 50); }
+void paste_and_undo()
+{
+    paste_saved(50, 50);
+    undo_paste();
+}
+void drop_last_newline()
+{
+    para_buf[strlen(para_buf) - 1] = '\0';
+    para_changed();
+}
+void split_current()
+{
+    cur_box = 1;
+    split_form("cur.f", "ITEMBOX.f");
+}
+
+TEST_F(Para, LineLookupsFollowEveryKindOfEdit)
+{
+    // prepare runs before the lines are looked up, edit after.
+    const struct {
+        const char *name;
+        void (*prepare)();
+        void (*edit)();
+    } cases[] = {
+        {"a field extending its line", nullptr, [] { set_para("new", 2, 3); }},
+        {"a shorter field", nullptr, [] { set_para("z", 1, 0); }},
+        {"a longer field", nullptr, [] { set_para("longer_value", 0, 0); }},
+        {"a field of the current box", nullptr, [] { cur_box = 3, set_cur_field("\"p q\"", 1); }},
+        {"a newline appended", nullptr, [] { para_add_nl(); }},
+        {"a field of a last line without its newline", drop_last_newline, [] { set_para("longer", 3, 1); }},
+        {"the last line's newline appended", drop_last_newline, [] { para_add_nl(); }},
+        {"a box added", nullptr, [] { add_box_rect(100, 100, 150, 150, 0); }},
+        {"a line cleared", nullptr, [] { para_clear_line(1); }},
+        {"a line deleted", nullptr, [] { para_delete_line(0); }},
+        {"the last line deleted", nullptr, [] { para_delete_line(3); }},
+        {"a box deleted", nullptr, [] { delete_box(3, 1); }},
+        {"a subtree deleted", nullptr, [] { delete_subtree(1); }},
+        {"a line moved down", nullptr, [] { para_move_line(0, 3); }},
+        {"a line moved up", nullptr, [] { para_move_line(3, 0); }},
+        {"lines cut off", nullptr, [] { para_truncate(2); }},
+        {"lines added", nullptr, [] { para_resize(6, 4); }},
+        {"the form cleared", nullptr, [] { form_clear(); }},
+        {"the model reset", nullptr, [] { form_reset(); }},
+        {"a paste", nullptr, paste_two},
+        {"a paste undone", paste_two, [] { undo_paste(); }},
+        {"an undone paste redone", paste_and_undo, [] { undo_paste(); }},
+        {"a split file loaded", split_current, [] { load_form("ITEMBOX.f"); }},
+        {"a CR LF file loaded", nullptr, [] { load_form("crlf.f"); }},
+        {"a file loaded through the form reader", nullptr, [] { form_file_load("crlf.f", para_buf); }},
+    };
+    for (const auto &c : cases) {
+        forms_reset_all();
+        form_alloc();
+        const int top = box("WORK", "top", 0, 0, 10, 10, "w a");
+        const int item = box("ITEMBOX", "one", 0, 20, 10, 30, "\"i 1\" b");
+        box("K", "", 0, 40, 10, 50);
+        box("K", "kid", 0, 60, 10, 70, "c2 x y");
+        link(top, item, "on_set");
+        link(item, 2, "on_set");
+        write_file("saveform.txt", "#F2\n00 0 0 10 10 A a\n00 0 20 10 30 B b\n#L2\n0 1 on_set\n#P1\npa\n\npb q\n");
+        write_file("crlf.f", "#F2\r\n0 0 10 10 A a\r\n0 20 10 30 B b\r\n0 40 10 50 C c\r\n#L2\r\n#P1\r\n"
+                             "x y\r\n\r\nlonger line\r\n");
+        if (c.prepare != nullptr) c.prepare();
+        expect_counted_lines(c.name);
+        c.edit();
+        expect_counted_lines(c.name);
+    }
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ void one_box_form()
     copy_bounded(box_table[1].kind, sizeof box_table[1].kind, "EDIT");
     form_num = 2;
     copy_bounded(para_buf, para_cap, "1 \"two\" three four\n\n");
+    para_changed();
     link_table[0] = link_rec{0, 1, "a"};
     l_num = 1;
 }
@@ -73,6 +74,7 @@ void page_form(const uint8_t *data, size_t size)
         b.y = form_num++;
         const size_t len = strlen(para_buf);
         format_text(para_buf + len, para_cap - len, "%s\n", r[2]);
+        para_changed();
     }
     for (int c = 2; c < 6; ++c) link_table[l_num++] = link_rec{c == 5 ? 4 : 1, c, "on_set"};
     gen_html("fz.c", form_sta, form_num, l_sta, l_num);
@@ -97,6 +99,7 @@ void x_form(bool application)
     copy_bounded(box_table[1].name, sizeof box_table[1].name, "one");
     form_num = 3;
     copy_bounded(para_buf, para_cap, "- t - 0 0 100 100\n\"a b\" omit 7 x y\n\n");
+    para_changed();
     link_table[0] = application ? link_rec{0, 1, "FORM"} : link_rec{0, 1, "on_set"};
     link_table[1] = application ? link_rec{0, 1, "SW_SHOW"} : link_rec{1, 2, "XmNactivateCallback"};
     l_num = 2;

@@ -35,6 +35,7 @@ int add_box(const char *kind, const std::string &name, int x, int y, const std::
     b.endy = y + 20;
     const size_t len = strlen(para_buf);
     format_text(para_buf + len, para_cap - len, "%s\n", para.c_str());
+    para_changed();
     return i;
 }
 
