@@ -837,6 +837,270 @@ TEST_F(MainProbe, ProjectFilesRestoredExchangedAndAddedAnsweredNoAndYes)
     }
 }
 
+// Sets the parameter dialog's field (F1) and closes the dialog with OK.
+void set_parameter(HWND screen, int id, const std::string &text)
+{
+    PostMessageA(screen, WM_KEYUP, VK_F1, 0);
+    HWND dialog = wait_for_box(screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, id, text.c_str());
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// A left click on the first row of the LIST screen, which selects its entry.
+void click_first_list_row(HWND list)
+{
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 25));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 25));
+    settle(list);
+}
+
+// LIST's F9 gives the four function buttons the work-folder commands. In the
+// project "home" they are refused; in a project, the selected file header's
+// file is copied in and the target-named file back, each asking first when a
+// file would be overwritten (Cancel keeps it), a copy that cannot be made is
+// reported, the list is cut down to the files the folder holds and the
+// folder is emptied.
+TEST_F(MainProbe, WorkFolderButtonsCopyListAndEmpty)
+{
+    const std::string proj = make_folder(run.home, "proj");
+    const std::string work = make_folder(run.home, "work");
+    const char source[] = "int one(void) { return 1; }\r\n";
+    write_text(proj + "\\one.c", source);
+    write_text(run.home + "\\vokdir.dat", ("home\r\nproj\t" + proj + ",home\r\n").c_str());
+    set_parameter(run.screen, 1020, work);
+    HWND list = wait_for_window(run.pi.dwProcessId, "LIST");
+    ASSERT_NE(nullptr, list);
+    PostMessageA(list, WM_KEYUP, VK_F9, 0);
+    settle(list);
+    EXPECT_TRUE(IsWindowVisible(field(1000)));
+    EXPECT_EQ(text_of(field(1000)), "ワークフォルダを表示");
+    EXPECT_EQ(text_of(field(1003)), "ワークフォルダを空にする");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "homeプロジェクトでは無効です");
+
+    left_click();
+    settle(run.screen);
+    EXPECT_EQ(switch_to("proj"), "ディレクトリ(" + proj + ")に移動しました");
+    set_field(0, "one.c");
+    PostMessageA(run.screen, WM_COMMAND, 11, 0);
+    settle(run.screen);
+    ShowWindow(list, SW_SHOWNORMAL);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);  // nothing selected
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル()のコピーに失敗しました");
+    click_first_list_row(list);  // the file header of one.c
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\one.c"), source);
+
+    const char edited[] = "int one(void) { return 11; }\r\n";
+    write_text(work + "\\one.c", edited);
+    struct copy_case {
+        int button;
+        const char *target;  // the target field's text
+        const char *question;
+        int answer;
+        const char *slot_text;  // proj\one.c afterwards
+        const char *work_text;  // work\one.c afterwards
+    };
+    const copy_case cases[] = {
+        {1002, "", "ファイルを上書きしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "", "ファイルを上書きしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "0:one.c", "ファイルをコピーしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "0:one.c", "ファイルをコピーしますが、よろしいですか？\r\n", IDOK, edited, edited},
+    };
+    for (const copy_case &c : cases) {
+        set_field(104, c.target);
+        PostMessageA(run.screen, WM_COMMAND, c.button, 0);
+        const std::string question = answer_box(run.screen, c.answer);
+        EXPECT_TRUE(starts_with(question, c.question)) << c.button << " " << c.target << ": " << question;
+        EXPECT_NE(question.find("one.c"), std::string::npos) << question;
+        settle(run.screen);
+        EXPECT_EQ(file_text(proj + "\\one.c"), c.slot_text) << c.button << " " << c.target << " " << c.answer;
+        EXPECT_EQ(file_text(work + "\\one.c"), c.work_text) << c.button << " " << c.target << " " << c.answer;
+    }
+    set_field(104, "0:gone.c");  // not in the work folder
+    PostMessageA(run.screen, WM_COMMAND, 1001, 0);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDOK), "ファイルをコピーしますが"));
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル(0:gone.c)のコピーに失敗しました");
+    EXPECT_EQ(file_text(proj + "\\gone.c"), "<none>");
+
+    // The list keeps one.c, which the folder holds; the target names the
+    // folder's first file that the list does not show.
+    write_text(work + "\\extra.txt", "x");
+    PostMessageA(run.screen, WM_COMMAND, 1000, 0);
+    settle(run.screen);
+    EXPECT_EQ(text_of(field(104)), "0:extra.txt");
+    click_first_list_row(list);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDCANCEL), "ファイルを上書きしますが"));
+
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    EXPECT_EQ(answer_box(run.screen, IDCANCEL), "ワークフォルダ中のファイルを全て削除しますが、よろしいですか？\r\n" + work);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\extra.txt"), "x");
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    answer_box(run.screen, IDOK);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\one.c"), "<none>");
+    EXPECT_EQ(file_text(work + "\\extra.txt"), "<none>");
+
+    // Now the folder holds no listed file: the list is empty, nothing to select.
+    PostMessageA(run.screen, WM_COMMAND, 1000, 0);
+    settle(run.screen);
+    EXPECT_EQ(text_of(field(104)), "");
+    click_first_list_row(list);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル()のコピーに失敗しました");
+    PostMessageA(list, WM_KEYUP, VK_F9, 0);
+    settle(list);
+    EXPECT_FALSE(IsWindowVisible(field(1000)));
+}
+
+// End puts the target text on the clipboard; command 9 minimises the owner
+// of the screens, which takes every screen out of sight until restored.
+TEST_F(MainProbe, EndCopiesTheTargetToTheClipboardAndCommand9Minimises)
+{
+    set_field(104, "対象のキイ key");
+    key(VK_END);
+    settle(run.screen);
+    std::string clip = "<no clipboard>";
+    for (int i = 0; i < 50 && clip == "<no clipboard>"; ++i) {
+        if (OpenClipboard(nullptr)) {
+            HANDLE data = GetClipboardData(CF_TEXT);
+            const char *text = data == nullptr ? nullptr : static_cast<const char *>(GlobalLock(data));
+            if (text != nullptr) {
+                clip = text;
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        if (clip == "<no clipboard>") Sleep(100);
+    }
+    EXPECT_EQ(clip, "対象のキイ key");
+
+    HWND main_window = GetWindow(run.screen, GW_OWNER);
+    ASSERT_NE(nullptr, main_window);
+    PostMessageA(run.screen, WM_SYSCOMMAND, 9, 1);
+    settle(run.screen);
+    for (int i = 0; i < 50 && !IsIconic(main_window); ++i) Sleep(100);
+    EXPECT_TRUE(IsIconic(main_window));
+    EXPECT_FALSE(IsWindowVisible(run.screen));
+    PostMessageA(main_window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    for (int i = 0; i < 50 && !IsWindowVisible(run.screen); ++i) Sleep(100);
+    EXPECT_TRUE(IsWindowVisible(run.screen));
+}
+
+// The project dialog's refusals, its slot rows (insert and delete move the
+// folders, the pages show the other slots), Open and Cancel, and Delete, with
+// "vokdir.dat" and the definitions' stacks file after each.
+TEST_F(MainProbe, ProjectDialogSlotsPagesOpenCancelAndDelete)
+{
+    const std::string a = make_folder(run.home, "fa");
+    const std::string b = make_folder(run.home, "fb");
+    const std::string list = home_file("vokdir.dat");
+    key(VK_F1 + 1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    auto item = [dialog](int id) { return text_of(GetDlgItem(dialog, id)); };
+    struct refusal_case {
+        const char *name;
+        int button;
+        const char *box;
+    };
+    const refusal_case refusals[] = {
+        {"", 1011, "作成するプロジェクト名が指定されていません"},
+        {"two words", 1011, "作成するプロジェクト名に空白は許されません"},
+        {"home", 1011, "プロジェクト名が重複しています(0)"},
+        {"nosuch", 1056, "指定されたプロジェクト名が見つかりません"},
+        {"nosuch", 1058, "削除すべきプロジェクト名が見つかりません"},
+    };
+    for (const refusal_case &c : refusals) {
+        set_item(dialog, 1055, c.name);
+        click_item(dialog, c.button);
+        EXPECT_EQ(answer_box(dialog, IDOK), c.box) << c.name;
+    }
+
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1011);  // Create
+    click_item(dialog, 1053);  // Save without a folder
+    EXPECT_EQ(answer_box(dialog, IDOK), "プロジェクトにディレクトリの指定が見つかりません");
+    set_item(dialog, 1013, a.c_str());
+    set_item(dialog, 1002, b.c_str());
+    click_item(dialog, 1059);  // insert a slot at row 0
+    settle(dialog);
+    EXPECT_EQ(item(1013), "");
+    EXPECT_EQ(item(1002), a);
+    EXPECT_EQ(item(1005), b);
+    struct page_case {
+        int button;
+        const char *label;
+    };
+    const page_case pages[] = {{1089, "フォルダ(a～j)"}, {1089, "フォルダ(k～t)"}, {1089, "フォルダ(u～z)"},
+                               {1089, "フォルダ(u～z)"}, {1090, "フォルダ(k～t)"}, {1088, "フォルダ(0～9)"}};
+    for (const page_case &c : pages) {
+        click_item(dialog, c.button);
+        settle(dialog);
+        EXPECT_EQ(item(1012), c.label);
+        const bool first = c.label == pages[5].label;
+        EXPECT_EQ(item(1002), first ? a : "") << c.label;
+        if (c.label == pages[2].label) {  // slots 36 to 39 do not exist
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1019)));
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1018)));
+        }
+    }
+    click_item(dialog, 1024);  // delete the slot of row 0
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(item(1002), b);
+    EXPECT_EQ(item(1005), "");
+    set_item(dialog, 1025, "PAGEDDEF");
+    click_item(dialog, 1053);
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), list + "paged " + a + ";" + b + ";HOME\r\n");
+    EXPECT_NE(home_file("vstacks.dat").find("paged\tPAGEDDEF"), std::string::npos) << home_file("vstacks.dat");
+
+    // Open shows the slots; what is typed after it goes with Cancel.
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1056);
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(item(1002), b);
+    set_item(dialog, 1013, "C:\\elsewhere");
+    click_item(dialog, 2);
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(home_file("vokdir.dat"), list + "paged " + a + ";" + b + ";HOME\r\n");
+
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1058);  // Delete asks nothing
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), list);
+    EXPECT_EQ(home_file("vstacks.dat").find("paged"), std::string::npos) << home_file("vstacks.dat");
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// A cancelled folder browse in the parameter dialog leaves the work folder's
+// field as it was (its beep cannot be heard from here).
+TEST_F(MainProbe, CancelledFolderBrowseChangesNothing)
+{
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1020, "C:\\kept");
+    click_item(dialog, 1076);
+    HWND browse = wait_for_box(dialog);
+    ASSERT_NE(nullptr, browse);
+    PostMessageA(browse, WM_COMMAND, IDCANCEL, 0);
+    for (DWORD i = 0; i < probe_wait_ms / 100 && IsWindow(browse); ++i) Sleep(100);
+    settle(dialog);
+    EXPECT_EQ(text_of(GetDlgItem(dialog, 1020)), "C:\\kept");
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
 // F1 and F2 open the parameter and project dialogs over the screen; a close
 // (Cancel of the one, Close of the other) leaves the parameter file as it was.
 TEST_F(MainProbe, DialogsOpenedByF1AndF2AndClosed)
