@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "tests/win/program_probe.h"
 
@@ -1080,6 +1081,72 @@ TEST_F(MainProbe, ProjectDialogSlotsPagesOpenCancelAndDelete)
     EXPECT_EQ(home_file("vstacks.dat").find("paged"), std::string::npos) << home_file("vstacks.dat");
     click_item(dialog, 1);
     ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// The parameter dialog with an editor's uninstall key seeded in the registry:
+// the look-up fills the empty editor row at the start, and Cancel writes
+// nothing; the sets and presets fill their rows, the restore button brings
+// the start values back (no looked-up editor among them), the look-up button
+// finds the editor again, and OK writes every row in order.
+TEST_F(MainProbe, EditorLookupSetsAndPresetsInTheParameterDialog)
+{
+    const char key_path[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hidemaru";
+    const char uninstall[] = "C:\\Tools\\Edit\\Uninst.exe";
+    const std::string found = "C:\\Tools\\Edit\\Hidemaru.exe";
+    HKEY opened;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE *>(uninstall), sizeof uninstall);
+    RegCloseKey(opened);
+    const std::string before = home_file("vokparameter.dat");
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    auto item = [&dialog](int id) { return text_of(GetDlgItem(dialog, id)); };
+    EXPECT_EQ(item(1017), found);
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+    EXPECT_EQ(home_file("vokparameter.dat"), before);
+
+    key(VK_F1);
+    dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    const std::string start_width = item(1002);
+    struct fill_case {
+        int button, field;
+        const char *text;
+    };
+    const fill_case fills[] = {
+        {1074, 1002, "150"}, {1074, 1005, "245"}, {1074, 1016, "14"},  {1074, 1018, "/j%d"},
+        {1071, 1002, "231"}, {1071, 1005, "296"}, {1071, 1016, "12"},  {1071, 1022, "/j%d"},
+        {1098, 1018, "/j%d"}, {1095, 1022, "/j%d"}, {1096, 1022, "/scwI \"%s\""},
+        {1097, 1022, "/scwI \"%s\" /j%d"},
+    };
+    for (const fill_case &c : fills) {
+        set_item(dialog, c.field, "x");
+        click_item(dialog, c.button);
+        settle(dialog);
+        EXPECT_EQ(item(c.field), c.text) << c.button;
+    }
+    click_item(dialog, 1072);  // the start values again
+    settle(dialog);
+    EXPECT_EQ(item(1002), start_width);
+    EXPECT_EQ(item(1017), "");
+    click_item(dialog, 1071);
+    click_item(dialog, 1084);
+    settle(dialog);
+    EXPECT_EQ(item(1017), found);
+    const std::pair<const char *, int> rows[] = {
+        {"category_wide", 1002}, {"object_wide", 1005}, {"category_font", 1016}, {"editor", 1017}, {"option", 1018},
+        {"option2", 1022},       {"explorer", 1019},    {"excel", 1021},         {"folder", 1020},
+    };
+    std::string expected;
+    for (const auto &r : rows) expected += std::string(r.first) + "\t=\t" + item(r.second) + "\r\n";
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokparameter.dat"), expected);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_path);
 }
 
 // A cancelled folder browse in the parameter dialog leaves the work folder's
