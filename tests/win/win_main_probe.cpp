@@ -1168,6 +1168,41 @@ TEST_F(MainProbe, CancelledFolderBrowseChangesNothing)
     ASSERT_TRUE(dialog_closed(dialog));
 }
 
+// Adding (83) puts the backup's projects that the current files lack after
+// the current ones and takes "beginBK.f" as "begin.f"; adding back (84) does
+// the same the other way round.
+TEST_F(MainProbe, AddedProjectFilesBothWaysAnsweredYes)
+{
+    write_text(run.home + "\\vokdir.dat", "home\r\nnow\tZ:\\now\r\n");
+    write_text(run.home + "\\vokdirBK.dat", "home\r\nold\tZ:\\old\r\n");
+    write_text(run.home + "\\ostacks.dat", "now\tnow_key\r\n");
+    write_text(run.home + "\\ostackBK.dat", "old\told_key\r\n");
+    write_text(run.home + "\\begin.f", "");
+    write_text(run.home + "\\beginBK.f", "");
+    CopyFileA((run.home + "\\sample.f").c_str(), (run.home + "\\beginBK.f").c_str(), FALSE);
+    const std::string form = home_file("sample.f");
+
+    PostMessageA(run.screen, WM_SYSCOMMAND, 83, 1);
+    const std::string question = answer_box(run.screen, IDYES);
+    EXPECT_TRUE(starts_with(question, "プロジェクトを加算しますが、よろしいですか？\r\nvokdir.dat＋vokdirBK.dat→vokdir.dat\r\n"))
+        << question;
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nnow\tZ:\\now\r\nold\tZ:\\old\r\n");
+    EXPECT_EQ(home_file("vokdirBK.dat"), "home\r\nold\tZ:\\old\r\n");
+    EXPECT_NE(home_file("ostacks.dat").find("old\told_key"), std::string::npos) << home_file("ostacks.dat");
+    EXPECT_EQ(home_file("begin.f"), form);
+
+    write_text(run.home + "\\vokdir.dat", "home\r\nnew\tZ:\\new\r\n");
+    write_text(run.home + "\\begin.f", "");
+    PostMessageA(run.screen, WM_SYSCOMMAND, 84, 1);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDYES), "プロジェクトを逆加算しますが、よろしいですか？\r\n"));
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokdirBK.dat"), "home\r\nold\tZ:\\old\r\nnew\tZ:\\new\r\n");
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nnew\tZ:\\new\r\n");
+    EXPECT_NE(home_file("ostackBK.dat").find("now\tnow_key"), std::string::npos) << home_file("ostackBK.dat");
+    EXPECT_EQ(home_file("beginBK.f"), "");
+}
+
 // F1 and F2 open the parameter and project dialogs over the screen; a close
 // (Cancel of the one, Close of the other) leaves the parameter file as it was.
 TEST_F(MainProbe, DialogsOpenedByF1AndF2AndClosed)
