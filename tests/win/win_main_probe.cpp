@@ -921,6 +921,18 @@ TEST_F(MainProbe, WorkFolderButtonsCopyListAndEmpty)
         EXPECT_EQ(file_text(proj + "\\one.c"), c.slot_text) << c.button << " " << c.target << " " << c.answer;
         EXPECT_EQ(file_text(work + "\\one.c"), c.work_text) << c.button << " " << c.target << " " << c.answer;
     }
+    // A folder in the work copy's place cannot be written: the retry question,
+    // OK, the retry question again, whose Cancel reports the failed copy.
+    DeleteFileA((work + "\\one.c").c_str());
+    CreateDirectoryA((work + "\\one.c").c_str(), nullptr);
+    set_field(104, "");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    const char retry[] = "ファイルの書き込みに失敗しました、リトライしますか？";
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDOK), retry));
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDCANCEL), retry));
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル(0:one.c)のコピーに失敗しました");
+    RemoveDirectoryA((work + "\\one.c").c_str());
+    write_text(work + "\\one.c", edited);
     set_field(104, "0:gone.c");  // not in the work folder
     PostMessageA(run.screen, WM_COMMAND, 1001, 0);
     EXPECT_TRUE(starts_with(answer_box(run.screen, IDOK), "ファイルをコピーしますが"));
