@@ -478,9 +478,10 @@ void copy_failed(HWND hwnd, const char *name)
     msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
 }
 
-// 0: the list cut down to the files the work folder holds, the target given
-// the first work file that no shown header names, under the selected
-// header's slot (the first slot when none is selected).
+// Button 0: the whole function list loaded again and cut down to the files
+// the work folder holds; the target gets the first work file that no shown
+// header names, under the selected header's slot (the first slot when none
+// is selected).
 void show_work_files(HWND hwnd)
 {
     const int slot = cur_entry_slot();
