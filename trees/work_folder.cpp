@@ -5,11 +5,13 @@
 #include <cstdio>
 
 #include "shell/dirs.h"
+#include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
+#include "trees/func_list.h"
 
 namespace {
 
@@ -45,6 +47,18 @@ bool ask(win_handle owner, const char *format, const char *from, const char *to)
     char text[path_size * 2 + 200];
     format_text(text, sizeof text, format, from, to);
     return msg_box(owner, text, caption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+// The selected entry's file text when it is a file header: 0, or
+// work_no_selection or work_not_header.
+int selected_header(const char **file_text)
+{
+    int sub_line = 0;
+    const int e = sel_entry(&sub_line);
+    if (e < 0) return work_no_selection;
+    if (!is_header(e)) return work_not_header;
+    *file_text = fl_file[e];
+    return 0;
 }
 
 const char overwrite_text[] = "ファイルを上書きしますが、よろしいですか？\r\n%s→\r\n%s";
@@ -98,4 +112,39 @@ int clear_work_folder(win_handle owner)
     if (msg_box(owner, text, caption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return work_cancelled;
     remove_all_files(folder);
     return 0;
+}
+
+int list_work_files(win_handle owner, char *out, size_t size, int slot)
+{
+    out[0] = '\0';
+    if (work_folder_check(owner) != 0) return work_no_folder;
+    if (state == 2) {
+        msg_box(owner, "検索状態では使えません", caption, MB_OK | MB_ICONHAND);
+        return work_no_selection;
+    }
+    cur_index = -1;
+    i_num = 0;
+    for (int e = 0; e < fl_count; ++e) {
+        if (is_header(e) && work_holds(fl_file[e])) fl_order[i_num++] = e;
+    }
+    shift = 0;
+    first_work_file(out, size, slot);
+    return 0;
+}
+
+int copy_to_work(win_handle owner)
+{
+    if (work_folder_check(owner) != 0) return work_no_folder;
+    const char *file_text = nullptr;
+    const int rc = selected_header(&file_text);
+    return rc != 0 ? rc : work_copy_in(owner, file_text);
+}
+
+int copy_back_from_work(win_handle owner, const char *name)
+{
+    if (work_folder_check(owner) != 0) return work_no_folder;
+    if (name[0] != '\0') return work_copy_back(owner, name, true);
+    const char *file_text = nullptr;
+    const int rc = selected_header(&file_text);
+    return rc != 0 ? rc : work_copy_back(owner, file_text, false);
 }

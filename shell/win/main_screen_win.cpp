@@ -47,6 +47,8 @@
 #include "trees/listings.h"
 #include "trees/tree_build.h"
 #include "trees/win/chart_screens.h"
+#include "trees/win/code_screen.h"
+#include "trees/work_folder.h"
 
 namespace {
 
@@ -220,11 +222,6 @@ void draw_text_area(HDC dc)
     DeleteObject(font);
 }
 
-void refuse_waiting(HWND owner)
-{
-    msg_box(owner, "本機能は未サポートです", "TAVIR警告画面", MB_ICONINFORMATION);
-}
-
 void read_target(char *buf, size_t size) { target_get_text(buf, size); }
 
 // Command 6: the lines of the chart shown that match the target's key.
@@ -357,6 +354,12 @@ bool edit_key(HWND hwnd, WPARAM key)
         SetFocus(hw(target_field.edit));
         return true;
     case VK_HOME: define_key(); return true;
+    case VK_END: {
+        char text[1000];
+        read_target(text, sizeof text);
+        set_clipboard_text(hwnd, text);
+        return true;
+    }
     case VK_PRIOR: category_file_key(); return true;
     case VK_NEXT:
         if (stack_delete(target_field_handle()) != 0) host_beep();
@@ -365,7 +368,7 @@ bool edit_key(HWND hwnd, WPARAM key)
     case VK_LEFT: normalize_target_key(target_field_handle()); return true;
     case VK_BACK: SetFocus(hw(main_controls[ctl_category])); return true;
     case VK_INSERT: SetFocus(hw(target_field.edit)); return true;
-    default: (void)hwnd; return false;
+    default: return false;
     }
 }
 
@@ -468,11 +471,66 @@ void multi_extract_button(HWND hwnd, int n)
     }
 }
 
+void copy_failed(HWND hwnd, const char *name)
+{
+    char text[1200];
+    format_text(text, sizeof text, "ファイル(%s)のコピーに失敗しました", name);
+    msg_box(hwnd, text, msg_caption_text, MB_ICONHAND);
+}
+
+// Button 0: the whole function list loaded again and cut down to the files
+// the work folder holds; the target gets the first work file that no shown
+// header names, under the selected header's slot (the first slot when none
+// is selected).
+void show_work_files(HWND hwnd)
+{
+    const int slot = cur_entry_slot();
+    state = 1;
+    char command[] = "select ";
+    run_command(command, select_main);
+    char first[1000];
+    if (list_work_files(hwnd, first, sizeof first, slot == '?' ? '0' : slot) != 0) first[0] = '\0';
+    SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(first));
+}
+
+// The four work-folder commands: show the listed files the folder holds,
+// copy the target-named file back, copy the selected file in, empty it.
+void work_folder_button(HWND hwnd, int n)
+{
+    if (strcmp(proj_name(), "home") == 0) {
+        msg_box(hwnd, "homeプロジェクトでは無効です", msg_caption_text, MB_ICONHAND);
+        return;
+    }
+    char name[1000];
+    int rc = 0;
+    switch (n) {
+    case 0: show_work_files(hwnd); break;
+    case 1:
+        read_target(name, sizeof name);
+        trim_blanks(name);
+        rc = copy_back_from_work(hwnd, name);
+        if (name[0] == '\0') sel_file(name, sizeof name);
+        break;
+    case 2:
+        sel_file(name, sizeof name);
+        rc = copy_to_work(hwnd);
+        break;
+    default:
+        if (clear_work_folder(hwnd) < 0) MessageBeep(0);
+        break;
+    }
+    if ((n == 1 || n == 2) && rc < 0 && rc != work_no_folder) copy_failed(hwnd, name);
+    InvalidateRect(hw(hwndL), nullptr, TRUE);
+    flow_reset();
+    InvalidateRect(hw(hwndF), nullptr, TRUE);
+    SetFocus(hw(hwndL));
+}
+
 void function_button(HWND hwnd, int n)
 {
     if (press_button(hwnd, n) != 0) return;
     if (multi_extract_mode) multi_extract_button(hwnd, n);
-    else if (work_mode) refuse_waiting(hwnd);
+    else if (work_mode) work_folder_button(hwnd, n);
 }
 
 // Opens a trimmed entry by its kind (command 11 on the category text, the
@@ -646,7 +704,8 @@ bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         return true;
     }
     if (id == 9 || (id & 0xFFF0) == SC_MINIMIZE) {
-        ShowWindow(hw(hwndM), SW_MINIMIZE);
+        // The system's own minimising hides the screens the owner owns.
+        SendMessageA(hw(hwndM), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return true;
     }
     return false;

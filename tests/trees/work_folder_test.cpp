@@ -10,8 +10,11 @@
 #include "shell/params.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
+#include "shell/main_state.h"
 #include "tests/analyser/anal_support.h"
 #include "tests/support/capture_shell.h"
+#include "tests/trees/list_support.h"
+#include "trees/func_list.h"
 #include "trees/work_folder.h"
 
 namespace {
@@ -35,6 +38,7 @@ protected:
         proj_selected = 0;
         proj_dirs[0] = '\0';
         folder[0] = '\0';
+        state = 0;
     }
     static std::vector<std::string> questions()
     {
@@ -139,6 +143,50 @@ TEST_F(WorkFolder, NoFolderNoPrefixAndClearing)
     EXPECT_EQ(capture::boxes.size(), 3u);
     EXPECT_EQ(capture::boxes[0].text, "ワークフォルダが指定されていません、パラメータの設定画面で指定して下さい");
     EXPECT_FALSE(work_holds("0:a.c"));
+}
+
+// The commands over the function list: the list cut down to the headers of
+// the files the work folder holds (a reference list refused), and the
+// copies of the selected entry by its kind.
+TEST_F(WorkFolder, ListCommandsWorkOnTheShownHeadersAndTheSelection)
+{
+    const char tag[] = "-- 0:a.c --\n0:a.c 3 f()\n-- 0:b.c --\n0:b.c 1 g()\n-- c.c --\n";
+    list_test::load_list(tag);
+    anal_test::write_file("work/b.c", "b\n");
+    anal_test::write_file("work/new.c", "n\n");
+    char out[100];
+    state = 2;
+    EXPECT_EQ(list_work_files(nullptr, out, sizeof out, '0'), work_no_selection);
+    ASSERT_EQ(capture::boxes.size(), 1u);
+    EXPECT_EQ(capture::boxes[0].text, "検索状態では使えません");
+    EXPECT_EQ(i_num, 5);
+    state = 1;
+    cur_index = 1;
+    shift = 3;
+    EXPECT_EQ(list_work_files(nullptr, out, sizeof out, '0'), 0);
+    EXPECT_EQ(list_test::shown_order(), std::vector<int>{2});
+    EXPECT_EQ(cur_index, -1);
+    EXPECT_EQ(shift, 0);
+    EXPECT_STREQ(out, "0:new.c");  // b.c is shown
+
+    list_test::load_list(tag);
+    const struct {
+        int position, result;
+    } cases[] = {{-1, work_no_selection}, {1, work_not_header}, {4, work_no_prefix}};
+    for (const auto &c : cases) {
+        cur_index = c.position;
+        EXPECT_EQ(copy_to_work(nullptr), c.result) << c.position;
+        EXPECT_EQ(copy_back_from_work(nullptr, ""), c.result) << c.position;
+    }
+    capture::boxes.clear();
+    cur_index = 0;
+    EXPECT_EQ(copy_to_work(nullptr), 0);
+    EXPECT_EQ(anal_test::read_file("work/a.c"), "new text\n");
+    capture::answers = {IDCANCEL, IDOK};
+    EXPECT_EQ(copy_back_from_work(nullptr, ""), work_cancelled);
+    EXPECT_EQ(copy_back_from_work(nullptr, "0:new.c"), 0);
+    EXPECT_EQ(questions(), (std::vector<std::string>{overwrite, "ファイルをコピーしますが、よろしいですか？"}));
+    EXPECT_EQ(anal_test::read_file("slot0/new.c"), "n\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "tests/win/program_probe.h"
 
@@ -835,6 +836,383 @@ TEST_F(MainProbe, ProjectFilesRestoredExchangedAndAddedAnsweredNoAndYes)
         EXPECT_EQ(home_file("vokdir.dat"), c.list) << c.id << " " << c.answer;
         EXPECT_EQ(home_file("vokdirBK.dat"), c.list_backup) << c.id << " " << c.answer;
     }
+}
+
+// Sets the parameter dialog's field (F1) and closes the dialog with OK.
+void set_parameter(HWND screen, int id, const std::string &text)
+{
+    PostMessageA(screen, WM_KEYUP, VK_F1, 0);
+    HWND dialog = wait_for_box(screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, id, text.c_str());
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// A left click on the first row of the LIST screen, which selects its entry.
+void click_first_list_row(HWND list)
+{
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 25));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 25));
+    settle(list);
+}
+
+// LIST's F9 gives the four function buttons the work-folder commands. In the
+// project "home" they are refused; in a project, the selected file header's
+// file is copied in and the target-named file back, each asking first when a
+// file would be overwritten (Cancel keeps it), a copy that cannot be made is
+// reported, the list is cut down to the files the folder holds and the
+// folder is emptied.
+TEST_F(MainProbe, WorkFolderButtonsCopyListAndEmpty)
+{
+    const std::string proj = make_folder(run.home, "proj");
+    const std::string work = make_folder(run.home, "work");
+    const char source[] = "int one(void) { return 1; }\r\n";
+    write_text(proj + "\\one.c", source);
+    write_text(run.home + "\\vokdir.dat", ("home\r\nproj\t" + proj + ",home\r\n").c_str());
+    set_parameter(run.screen, 1020, work);
+    HWND list = wait_for_window(run.pi.dwProcessId, "LIST");
+    ASSERT_NE(nullptr, list);
+    PostMessageA(list, WM_KEYUP, VK_F9, 0);
+    settle(list);
+    EXPECT_TRUE(IsWindowVisible(field(1000)));
+    EXPECT_EQ(text_of(field(1000)), "ワークフォルダを表示");
+    EXPECT_EQ(text_of(field(1003)), "ワークフォルダを空にする");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "homeプロジェクトでは無効です");
+
+    left_click();
+    settle(run.screen);
+    EXPECT_EQ(switch_to("proj"), "ディレクトリ(" + proj + ")に移動しました");
+    set_field(0, "one.c");
+    PostMessageA(run.screen, WM_COMMAND, 11, 0);
+    settle(run.screen);
+    ShowWindow(list, SW_SHOWNORMAL);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);  // nothing selected
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル()のコピーに失敗しました");
+    click_first_list_row(list);  // the file header of one.c
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\one.c"), source);
+
+    const char edited[] = "int one(void) { return 11; }\r\n";
+    write_text(work + "\\one.c", edited);
+    struct copy_case {
+        int button;
+        const char *target;  // the target field's text
+        const char *question;
+        int answer;
+        const char *slot_text;  // proj\one.c afterwards
+        const char *work_text;  // work\one.c afterwards
+    };
+    const copy_case cases[] = {
+        {1002, "", "ファイルを上書きしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "", "ファイルを上書きしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "0:one.c", "ファイルをコピーしますが、よろしいですか？\r\n", IDCANCEL, source, edited},
+        {1001, "0:one.c", "ファイルをコピーしますが、よろしいですか？\r\n", IDOK, edited, edited},
+    };
+    for (const copy_case &c : cases) {
+        set_field(104, c.target);
+        PostMessageA(run.screen, WM_COMMAND, c.button, 0);
+        const std::string question = answer_box(run.screen, c.answer);
+        EXPECT_TRUE(starts_with(question, c.question)) << c.button << " " << c.target << ": " << question;
+        EXPECT_NE(question.find("one.c"), std::string::npos) << question;
+        settle(run.screen);
+        EXPECT_EQ(file_text(proj + "\\one.c"), c.slot_text) << c.button << " " << c.target << " " << c.answer;
+        EXPECT_EQ(file_text(work + "\\one.c"), c.work_text) << c.button << " " << c.target << " " << c.answer;
+    }
+    // A folder in the work copy's place cannot be written: the retry question,
+    // OK, the retry question again, whose Cancel reports the failed copy.
+    DeleteFileA((work + "\\one.c").c_str());
+    CreateDirectoryA((work + "\\one.c").c_str(), nullptr);
+    set_field(104, "");
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    const char retry[] = "ファイルの書き込みに失敗しました、リトライしますか？";
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDOK), retry));
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDCANCEL), retry));
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル(0:one.c)のコピーに失敗しました");
+    RemoveDirectoryA((work + "\\one.c").c_str());
+    write_text(work + "\\one.c", edited);
+    set_field(104, "0:gone.c");  // not in the work folder
+    PostMessageA(run.screen, WM_COMMAND, 1001, 0);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDOK), "ファイルをコピーしますが"));
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル(0:gone.c)のコピーに失敗しました");
+    EXPECT_EQ(file_text(proj + "\\gone.c"), "<none>");
+
+    // The list keeps one.c, which the folder holds; the target names the
+    // folder's first file that the list does not show.
+    write_text(work + "\\extra.txt", "x");
+    PostMessageA(run.screen, WM_COMMAND, 1000, 0);
+    settle(run.screen);
+    EXPECT_EQ(text_of(field(104)), "0:extra.txt");
+    click_first_list_row(list);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDCANCEL), "ファイルを上書きしますが"));
+
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    EXPECT_EQ(answer_box(run.screen, IDCANCEL), "ワークフォルダ中のファイルを全て削除しますが、よろしいですか？\r\n" + work);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\extra.txt"), "x");
+    PostMessageA(run.screen, WM_COMMAND, 1003, 0);
+    answer_box(run.screen, IDOK);
+    settle(run.screen);
+    EXPECT_EQ(file_text(work + "\\one.c"), "<none>");
+    EXPECT_EQ(file_text(work + "\\extra.txt"), "<none>");
+
+    // Now the folder holds no listed file: the list is empty, nothing to select.
+    PostMessageA(run.screen, WM_COMMAND, 1000, 0);
+    settle(run.screen);
+    EXPECT_EQ(text_of(field(104)), "");
+    click_first_list_row(list);
+    PostMessageA(run.screen, WM_COMMAND, 1002, 0);
+    EXPECT_EQ(answer_box(run.screen, IDOK), "ファイル()のコピーに失敗しました");
+    PostMessageA(list, WM_KEYUP, VK_F9, 0);
+    settle(list);
+    EXPECT_FALSE(IsWindowVisible(field(1000)));
+}
+
+// End puts the target text on the clipboard; command 9 minimises the owner
+// of the screens, which takes every screen out of sight until restored.
+TEST_F(MainProbe, EndCopiesTheTargetToTheClipboardAndCommand9Minimises)
+{
+    set_field(104, "対象のキイ key");
+    key(VK_END);
+    settle(run.screen);
+    std::string clip = "<no clipboard>";
+    for (int i = 0; i < 50 && clip == "<no clipboard>"; ++i) {
+        if (OpenClipboard(nullptr)) {
+            HANDLE data = GetClipboardData(CF_TEXT);
+            const char *text = data == nullptr ? nullptr : static_cast<const char *>(GlobalLock(data));
+            if (text != nullptr) {
+                clip = text;
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        if (clip == "<no clipboard>") Sleep(100);
+    }
+    EXPECT_EQ(clip, "対象のキイ key");
+
+    HWND main_window = GetWindow(run.screen, GW_OWNER);
+    ASSERT_NE(nullptr, main_window);
+    PostMessageA(run.screen, WM_SYSCOMMAND, 9, 1);
+    settle(run.screen);
+    for (int i = 0; i < 50 && !IsIconic(main_window); ++i) Sleep(100);
+    EXPECT_TRUE(IsIconic(main_window));
+    EXPECT_FALSE(IsWindowVisible(run.screen));
+    PostMessageA(main_window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    for (int i = 0; i < 50 && !IsWindowVisible(run.screen); ++i) Sleep(100);
+    EXPECT_TRUE(IsWindowVisible(run.screen));
+}
+
+// The project dialog's refusals, its slot rows (insert and delete move the
+// folders, the pages show the other slots), Open and Cancel, and Delete, with
+// "vokdir.dat" and the definitions' stacks file after each.
+TEST_F(MainProbe, ProjectDialogSlotsPagesOpenCancelAndDelete)
+{
+    const std::string a = make_folder(run.home, "fa");
+    const std::string b = make_folder(run.home, "fb");
+    const std::string list = home_file("vokdir.dat");
+    key(VK_F1 + 1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    auto item = [dialog](int id) { return text_of(GetDlgItem(dialog, id)); };
+    struct refusal_case {
+        const char *name;
+        int button;
+        const char *box;
+    };
+    const refusal_case refusals[] = {
+        {"", 1011, "作成するプロジェクト名が指定されていません"},
+        {"two words", 1011, "作成するプロジェクト名に空白は許されません"},
+        {"home", 1011, "プロジェクト名が重複しています(0)"},
+        {"nosuch", 1056, "指定されたプロジェクト名が見つかりません"},
+        {"nosuch", 1058, "削除すべきプロジェクト名が見つかりません"},
+    };
+    for (const refusal_case &c : refusals) {
+        set_item(dialog, 1055, c.name);
+        click_item(dialog, c.button);
+        EXPECT_EQ(answer_box(dialog, IDOK), c.box) << c.name;
+    }
+
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1011);  // Create
+    click_item(dialog, 1053);  // Save without a folder
+    EXPECT_EQ(answer_box(dialog, IDOK), "プロジェクトにディレクトリの指定が見つかりません");
+    set_item(dialog, 1013, a.c_str());
+    set_item(dialog, 1002, b.c_str());
+    click_item(dialog, 1059);  // insert a slot at row 0
+    settle(dialog);
+    EXPECT_EQ(item(1013), "");
+    EXPECT_EQ(item(1002), a);
+    EXPECT_EQ(item(1005), b);
+    struct page_case {
+        int button;
+        const char *label;
+    };
+    const page_case pages[] = {{1089, "フォルダ(a～j)"}, {1089, "フォルダ(k～t)"}, {1089, "フォルダ(u～z)"},
+                               {1089, "フォルダ(u～z)"}, {1090, "フォルダ(k～t)"}, {1088, "フォルダ(0～9)"}};
+    for (const page_case &c : pages) {
+        click_item(dialog, c.button);
+        settle(dialog);
+        EXPECT_EQ(item(1012), c.label);
+        const bool first = c.label == pages[5].label;
+        EXPECT_EQ(item(1002), first ? a : "") << c.label;
+        if (c.label == pages[2].label) {  // slots 36 to 39 do not exist
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1019)));
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1018)));
+        }
+    }
+    click_item(dialog, 1024);  // delete the slot of row 0
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(item(1002), b);
+    EXPECT_EQ(item(1005), "");
+    set_item(dialog, 1025, "PAGEDDEF");
+    click_item(dialog, 1053);
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), list + "paged " + a + ";" + b + ";HOME\r\n");
+    EXPECT_NE(home_file("vstacks.dat").find("paged\tPAGEDDEF"), std::string::npos) << home_file("vstacks.dat");
+
+    // Open shows the slots; what is typed after it goes with Cancel.
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1056);
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(item(1002), b);
+    set_item(dialog, 1013, "C:\\elsewhere");
+    click_item(dialog, 2);
+    settle(dialog);
+    EXPECT_EQ(item(1013), a);
+    EXPECT_EQ(home_file("vokdir.dat"), list + "paged " + a + ";" + b + ";HOME\r\n");
+
+    set_item(dialog, 1055, "paged");
+    click_item(dialog, 1058);  // Delete asks nothing
+    settle(dialog);
+    EXPECT_EQ(home_file("vokdir.dat"), list);
+    EXPECT_EQ(home_file("vstacks.dat").find("paged"), std::string::npos) << home_file("vstacks.dat");
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// The parameter dialog with an editor's uninstall key seeded in the registry:
+// the look-up fills the empty editor row at the start, and Cancel writes
+// nothing; the sets and presets fill their rows, the restore button brings
+// the start values back (no looked-up editor among them), the look-up button
+// finds the editor again, and OK writes every row in order.
+TEST_F(MainProbe, EditorLookupSetsAndPresetsInTheParameterDialog)
+{
+    const char key_path[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hidemaru";
+    const char uninstall[] = "C:\\Tools\\Edit\\Uninst.exe";
+    const std::string found = "C:\\Tools\\Edit\\Hidemaru.exe";
+    HKEY opened;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, "UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE *>(uninstall), sizeof uninstall);
+    RegCloseKey(opened);
+    const std::string before = home_file("vokparameter.dat");
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    auto item = [&dialog](int id) { return text_of(GetDlgItem(dialog, id)); };
+    EXPECT_EQ(item(1017), found);
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+    EXPECT_EQ(home_file("vokparameter.dat"), before);
+
+    key(VK_F1);
+    dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    const std::string start_width = item(1002);
+    struct fill_case {
+        int button, field;
+        const char *text;
+    };
+    const fill_case fills[] = {
+        {1074, 1002, "150"}, {1074, 1005, "245"}, {1074, 1016, "14"},  {1074, 1018, "/j%d"},
+        {1071, 1002, "231"}, {1071, 1005, "296"}, {1071, 1016, "12"},  {1071, 1022, "/j%d"},
+        {1098, 1018, "/j%d"}, {1095, 1022, "/j%d"}, {1096, 1022, "/scwI \"%s\""},
+        {1097, 1022, "/scwI \"%s\" /j%d"},
+    };
+    for (const fill_case &c : fills) {
+        set_item(dialog, c.field, "x");
+        click_item(dialog, c.button);
+        settle(dialog);
+        EXPECT_EQ(item(c.field), c.text) << c.button;
+    }
+    click_item(dialog, 1072);  // the start values again
+    settle(dialog);
+    EXPECT_EQ(item(1002), start_width);
+    EXPECT_EQ(item(1017), "");
+    click_item(dialog, 1071);
+    click_item(dialog, 1084);
+    settle(dialog);
+    EXPECT_EQ(item(1017), found);
+    const std::pair<const char *, int> rows[] = {
+        {"category_wide", 1002}, {"object_wide", 1005}, {"category_font", 1016}, {"editor", 1017}, {"option", 1018},
+        {"option2", 1022},       {"explorer", 1019},    {"excel", 1021},         {"folder", 1020},
+    };
+    std::string expected;
+    for (const auto &r : rows) expected += std::string(r.first) + "\t=\t" + item(r.second) + "\r\n";
+    click_item(dialog, 1);
+    ASSERT_TRUE(dialog_closed(dialog));
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokparameter.dat"), expected);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_path);
+}
+
+// A cancelled folder browse in the parameter dialog leaves the work folder's
+// field as it was (its beep cannot be heard from here).
+TEST_F(MainProbe, CancelledFolderBrowseChangesNothing)
+{
+    key(VK_F1);
+    HWND dialog = wait_for_box(run.screen);
+    ASSERT_NE(nullptr, dialog);
+    set_item(dialog, 1020, "C:\\kept");
+    click_item(dialog, 1076);
+    HWND browse = wait_for_box(dialog);
+    ASSERT_NE(nullptr, browse);
+    PostMessageA(browse, WM_COMMAND, IDCANCEL, 0);
+    for (DWORD i = 0; i < probe_wait_ms / 100 && IsWindow(browse); ++i) Sleep(100);
+    settle(dialog);
+    EXPECT_EQ(text_of(GetDlgItem(dialog, 1020)), "C:\\kept");
+    click_item(dialog, 2);
+    ASSERT_TRUE(dialog_closed(dialog));
+}
+
+// Adding (83) puts the backup's projects that the current files lack after
+// the current ones and takes "beginBK.f" as "begin.f"; adding back (84) does
+// the same the other way round.
+TEST_F(MainProbe, AddedProjectFilesBothWaysAnsweredYes)
+{
+    write_text(run.home + "\\vokdir.dat", "home\r\nnow\tZ:\\now\r\n");
+    write_text(run.home + "\\vokdirBK.dat", "home\r\nold\tZ:\\old\r\n");
+    write_text(run.home + "\\ostacks.dat", "now\tnow_key\r\n");
+    write_text(run.home + "\\ostackBK.dat", "old\told_key\r\n");
+    write_text(run.home + "\\begin.f", "");
+    write_text(run.home + "\\beginBK.f", "");
+    CopyFileA((run.home + "\\sample.f").c_str(), (run.home + "\\beginBK.f").c_str(), FALSE);
+    const std::string form = home_file("sample.f");
+
+    PostMessageA(run.screen, WM_SYSCOMMAND, 83, 1);
+    const std::string question = answer_box(run.screen, IDYES);
+    EXPECT_TRUE(starts_with(question, "プロジェクトを加算しますが、よろしいですか？\r\nvokdir.dat＋vokdirBK.dat→vokdir.dat\r\n"))
+        << question;
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nnow\tZ:\\now\r\nold\tZ:\\old\r\n");
+    EXPECT_EQ(home_file("vokdirBK.dat"), "home\r\nold\tZ:\\old\r\n");
+    EXPECT_NE(home_file("ostacks.dat").find("old\told_key"), std::string::npos) << home_file("ostacks.dat");
+    EXPECT_EQ(home_file("begin.f"), form);
+
+    write_text(run.home + "\\vokdir.dat", "home\r\nnew\tZ:\\new\r\n");
+    write_text(run.home + "\\begin.f", "");
+    PostMessageA(run.screen, WM_SYSCOMMAND, 84, 1);
+    EXPECT_TRUE(starts_with(answer_box(run.screen, IDYES), "プロジェクトを逆加算しますが、よろしいですか？\r\n"));
+    settle(run.screen);
+    EXPECT_EQ(home_file("vokdirBK.dat"), "home\r\nold\tZ:\\old\r\nnew\tZ:\\new\r\n");
+    EXPECT_EQ(home_file("vokdir.dat"), "home\r\nnew\tZ:\\new\r\n");
+    EXPECT_NE(home_file("ostackBK.dat").find("now\tnow_key"), std::string::npos) << home_file("ostackBK.dat");
+    EXPECT_EQ(home_file("beginBK.f"), "");
 }
 
 // F1 and F2 open the parameter and project dialogs over the screen; a close
