@@ -23,6 +23,7 @@
 #include "analyser/startup_tables.h"
 #include "forms/model.h"
 #include "forms/multi_cur.h"
+#include "forms/queries.h"
 #include "shell/main_state.h"
 #include "shell/runner.h"
 #include "shell/msgbox.h"
@@ -52,6 +53,7 @@ const LPARAM extended = 0x1000000;
 
 std::string box_texts;  // texts of the boxes the timer answered
 std::string box_captions;  // and their captions
+HWND box_owner;            // the owner of the last one
 std::string echo_path;  // the echo program standing in for the editor
 
 void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
@@ -64,6 +66,7 @@ void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
     box_texts += std::string(buf) + "|";
     GetWindowTextA(box, buf, sizeof buf);
     box_captions += std::string(buf) + "|";
+    box_owner = GetWindow(box, GW_OWNER);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -319,10 +322,31 @@ TEST_F(code_screen, F10ExtractsAndRestoresTheTree)
     EXPECT_LT(l_num - l_sta, links);  // the links outside mid's subtree are left out
     EXPECT_GT(l_num - l_sta, 0);
     select_text("a.c(2):int mid(int x)", 0, 6);
+    SetWindowTextA(hw(hwndO), "moved away");
     SendMessageA(code(), WM_KEYUP, VK_F10, 0);
     EXPECT_EQ(tree_view_flag, 0);
     EXPECT_EQ(form_num - form_sta, boxes);
     EXPECT_EQ(l_num - l_sta, links);
+    form_geometry_rec g;  // the whole tree's window is placed by the form
+    ASSERT_EQ(form_geometry(&g), 0);
+    EXPECT_EQ(window_text(hw(hwndO)), g.caption);
+
+    // Another form: refused, the box owned by CODE, or by the main screen
+    // for a button press (the extended-key bit alone).
+    char tree_form[sizeof cur_form_name];
+    copy_bounded(tree_form, sizeof tree_form, cur_form_name);
+    copy_bounded(cur_form_name, sizeof cur_form_name, "other.f");
+    for (LPARAM lparam : {LPARAM(0), extended}) {
+        select_text("a.c(2):int mid(int x)", 0, 6);
+        box_texts.clear();
+        box_owner = nullptr;
+        timer = SetTimer(nullptr, 0, 50, press_ok);
+        SendMessageA(code(), WM_KEYUP, VK_F10, lparam);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(box_texts, "関数ツリーでないので抽出できません|");
+        EXPECT_EQ(box_owner, lparam == 0 ? code() : hw(hwndE));
+    }
+    copy_bounded(cur_form_name, sizeof cur_form_name, tree_form);
 }
 
 TEST_F(code_screen, FirstLinePaintedInTheTopBand)

@@ -9,6 +9,8 @@
 #include "analyser/anal_host.h"
 #include "calc/calc_host.h"
 #include "forms/model.h"
+#include "forms/multi_cur.h"
+#include "forms/win/form_screen_parts.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
@@ -31,6 +33,7 @@
 #include "trees/func_list.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
+#include "trees/list_rules.h"
 #include "trees/listings.h"
 #include "trees/tree_build.h"
 #include "trees/win/chart_screens.h"
@@ -173,10 +176,15 @@ void tree_from_selection(HWND hwnd, LPARAM lparam)
         msg_box(owner, message, nullptr, MB_ICONSTOP);
         return;
     }
-    if (tree_view_toggle_at(file, name, head) == 0) {
-        ShowWindow(hw(hwndO), SW_SHOWNORMAL);
-        InvalidateRect(hw(hwndO), nullptr, TRUE);
+    if (!is_ftree_form(cur_form_name)) {
+        msg_box(owner, "関数ツリーでないので抽出できません", nullptr, MB_ICONHAND);
+        return;
     }
+    if (tree_view_toggle_at(file, name, head) != 0) return;
+    HWND form = hw(hwndO);
+    if (tree_view_flag == 0) place_form_window(form);  // the whole tree again
+    ShowWindow(form, SW_SHOWNORMAL);
+    form_repaint(form);
 }
 
 void open_in_editor(HWND hwnd)
