@@ -19,6 +19,7 @@
 #include "analyser/calls.h"
 #include "shell/codeout.h"
 #include "shell/main_keys.h"
+#include "shell/main_layout.h"
 #include "trees/launch.h"
 #include "analyser/startup_tables.h"
 #include "forms/model.h"
@@ -144,7 +145,11 @@ TEST_F(code_screen, ButtonRowWithAndWithoutBars)
     GetWindowRect(out(), &e);
     EXPECT_EQ(e.bottom - e.top, 300);
     EXPECT_FALSE(GetWindowLongA(GetDlgItem(code(), 20), GWL_STYLE) & WS_VISIBLE);
-    buttons_shown = bars_shown;
+    // The shell's switch reaches the row, which CODE registered.
+    for (int shown : {bars_shown, bars_hidden, bars_shown}) {
+        show_buttons(shown);
+        EXPECT_EQ((GetWindowLongA(GetDlgItem(code(), 29), GWL_STYLE) & WS_VISIBLE) != 0, shown == bars_shown);
+    }
     EXPECT_EQ(SendMessageA(out(), EM_GETLIMITTEXT, 0, 0), 500000);
 }
 

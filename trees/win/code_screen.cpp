@@ -374,6 +374,8 @@ void code_create(HWND hwnd)
     register_buttons('C', handles, button_count);
     hint_popup = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | WS_BORDER, 0, 0, 10, 10, hwnd,
                                  reinterpret_cast<HMENU>(hint_id), app_instance, nullptr);
+    // The popup is sized by its text in the main font.
+    SendMessageA(hint_popup, WM_SETFONT, reinterpret_cast<WPARAM>(main_font), FALSE);
     paint_top_text = paint_top;
 }
 
