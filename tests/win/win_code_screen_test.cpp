@@ -7,7 +7,8 @@
 // tree again), the function's first line painted into a memory device
 // context, the button hints, the definition and reference lists of a
 // selected name, the head of a file shown by menu 3 and cleared by "消",
-// the menu commands that answer with a box, the bracket check mark and Shift.
+// the menu commands that answer with a box, the bracket check mark and
+// Shift, the screens brought forward, and the hiding on close and minimise.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -208,6 +209,12 @@ TEST_F(code_screen, MemoCommands)
     EXPECT_STREQ(memo_buf, "");
     SendMessageA(code(), WM_SYSCOMMAND, memo_builtin, 0);
     EXPECT_STREQ(memo_buf, builtin_memo);
+    // Without a selection replace and add change nothing.
+    for (int id : {int(memo_set), int(memo_append)}) {
+        select_text("first line", 3, 3);
+        SendMessageA(code(), WM_SYSCOMMAND, id, 0);
+        EXPECT_STREQ(memo_buf, builtin_memo) << id;
+    }
 }
 
 TEST_F(code_screen, SaveAsksAndRefusesAPartialFile)
@@ -575,6 +582,50 @@ TEST_F(code_screen, BracketMenuAndShiftKey)
     EXPECT_EQ(shift_down, 1);
     SendMessageA(code(), WM_KEYUP, VK_SHIFT, 0);
     EXPECT_EQ(shift_down, 0);
+}
+
+// The buttons, keys and menu items that bring another screen forward, and
+// the "助" list printed on the output.
+TEST_F(code_screen, ScreensBroughtForward)
+{
+    const struct {
+        UINT msg;
+        WPARAM wparam;
+        LPARAM lparam;
+        win_handle *focused;
+    } cases[] = {
+        {WM_COMMAND, 20, 0, &hwndE},         {WM_COMMAND, 23, 0, &hwndL},    {WM_COMMAND, 24, 0, &hwndF},
+        {WM_SYSCOMMAND, 6, 0, &hwndE},       {WM_KEYUP, VK_TAB, 0, &hwndL},  {WM_KEYUP, VK_ESCAPE, 0, &hwndE},
+        {WM_COMMAND, 0, 0, &hwndC},
+    };
+    for (const auto &c : cases) {
+        ShowWindow(code(), SW_SHOWNORMAL);
+        SetForegroundWindow(code());
+        SetFocus(out());
+        SendMessageA(code(), c.msg, c.wparam, c.lparam);
+        EXPECT_EQ(GetFocus(), hw(*c.focused)) << c.msg << " " << c.wparam;
+    }
+    SetWindowTextA(out(), "");
+    SendMessageA(code(), WM_COMMAND, 22, 0);
+    EXPECT_NE(window_text(out()).find("Ornak.C言語作図ソフト"), std::string::npos);
+    EXPECT_EQ(GetFocus(), code());
+}
+
+// Closing and minimising hide CODE; the owner's opening does not show it
+// again until it is shown on purpose.
+TEST_F(code_screen, HiddenUntilShownOnPurpose)
+{
+    for (UINT msg : {UINT(WM_CLOSE), UINT(WM_SYSCOMMAND)}) {
+        ShowWindow(code(), SW_SHOWNORMAL);
+        SendMessageA(code(), msg, msg == WM_SYSCOMMAND ? SC_MINIMIZE : 0, 0);
+        EXPECT_FALSE(IsWindowVisible(code())) << msg;
+        EXPECT_EQ(hidden_flags[hidden_code], 1) << msg;
+        EXPECT_EQ(SendMessageA(code(), WM_SHOWWINDOW, TRUE, SW_PARENTOPENING), 0);
+        EXPECT_FALSE(IsWindowVisible(code())) << msg;
+    }
+    ShowWindow(code(), SW_SHOWNORMAL);
+    EXPECT_EQ(hidden_flags[hidden_code], 0);
+    EXPECT_TRUE(IsWindowVisible(code()));
 }
 
 }  // namespace
