@@ -237,6 +237,10 @@ TEST_F(code_screen, SaveAsksAndRefusesAPartialFile)
     SendMessageA(code(), WM_SYSCOMMAND, 4, 0);  // now it exists
     EXPECT_EQ(box_texts, "ファィル(saved_code.txt)を保存します、よろしいですか？|"
                          "このファイル(saved_code.txt)は既に存在しています、壊れますがそれでもいいですか？|");
+    box_texts.clear();
+    SendMessageA(out(), EM_SETMODIFY, TRUE, 0);  // an edited text is named so
+    SendMessageA(code(), WM_SYSCOMMAND, 4, 0);
+    EXPECT_EQ(box_texts.rfind("修正有りファィル(saved_code.txt)を保存します、よろしいですか？|", 0), 0u) << box_texts;
     KillTimer(nullptr, timer);
 }
 
@@ -333,6 +337,15 @@ TEST_F(code_screen, F10ExtractsAndRestoresTheTree)
     EXPECT_EQ(tree_view_flag, 1);
     EXPECT_LT(l_num - l_sta, links);  // the links outside mid's subtree are left out
     EXPECT_GT(l_num - l_sta, 0);
+    select_text("a.c(2):int mid(int x)", 0, 6);
+    // A line outside every function is refused before the toggle.
+    select_text("a.c(99)", 0, 7);
+    box_texts.clear();
+    timer = SetTimer(nullptr, 0, 50, press_ok);
+    SendMessageA(code(), WM_KEYUP, VK_F10, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(box_texts.rfind("指定の行番号(99)は、関数に含まれていません(", 0), 0u) << box_texts;
+    EXPECT_EQ(tree_view_flag, 1);
     select_text("a.c(2):int mid(int x)", 0, 6);
     SetWindowTextA(hw(hwndO), "moved away");
     SendMessageA(code(), WM_KEYUP, VK_F10, 0);
