@@ -270,6 +270,16 @@ TEST_F(code_screen, SubclassForwardsKeys)
     SendMessageA(out(), WM_KEYUP, VK_TAB, 0);
     pump();
     EXPECT_EQ(GetFocus(), hw(hwndL));
+    // Enter on the output focuses CODE; Insert reaches CODE as the main
+    // block's key even when the edit saw it without the extended bit.
+    SetFocus(out());
+    SendMessageA(out(), WM_KEYUP, VK_RETURN, 0);
+    EXPECT_EQ(GetFocus(), code());
+    SetWindowTextA(hw(target_field.edit), "");
+    select_text("abc main.c(3) xyz", 4, 13);
+    SendMessageA(out(), WM_KEYUP, VK_INSERT, 0);
+    pump();
+    EXPECT_EQ(window_text(hw(target_field.edit)), "main.c(3)");
 }
 
 TEST_F(code_screen, EditorStartedFromTheSelection)
