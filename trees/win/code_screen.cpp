@@ -9,6 +9,8 @@
 #include "analyser/anal_host.h"
 #include "calc/calc_host.h"
 #include "forms/model.h"
+#include "forms/multi_cur.h"
+#include "forms/win/form_screen_parts.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
@@ -16,6 +18,7 @@
 #include "shell/main_keys.h"
 #include "shell/main_commands.h"
 #include "shell/main_fields.h"
+#include "shell/main_layout.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
@@ -25,12 +28,15 @@
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
+#include "shell/win/syskey.h"
 #include "trees/code_text.h"
 #include "trees/func_list.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
+#include "trees/list_rules.h"
 #include "trees/listings.h"
 #include "trees/tree_build.h"
+#include "trees/win/chart_screens.h"
 
 namespace {
 
@@ -54,6 +60,8 @@ HFONT output_font;
 HBRUSH white_brush;
 WNDPROC edit_proc;
 HWND buttons[button_count];
+HWND hint_popup;
+POINT hint_point;  // where the right button went down on a button
 
 HWND out() { return hw(code_out_hwnd); }
 
@@ -168,10 +176,15 @@ void tree_from_selection(HWND hwnd, LPARAM lparam)
         msg_box(owner, message, nullptr, MB_ICONSTOP);
         return;
     }
-    if (tree_view_toggle_at(file, name, head) == 0) {
-        ShowWindow(hw(hwndO), SW_SHOWNORMAL);
-        InvalidateRect(hw(hwndO), nullptr, TRUE);
+    if (!is_ftree_form(cur_form_name)) {
+        msg_box(owner, "関数ツリーでないので抽出できません", nullptr, MB_ICONHAND);
+        return;
     }
+    if (tree_view_toggle_at(file, name, head) != 0) return;
+    HWND form = hw(hwndO);
+    if (tree_view_flag == 0) place_form_window(form);  // the whole tree again
+    ShowWindow(form, SW_SHOWNORMAL);
+    form_repaint(form);
 }
 
 void open_in_editor(HWND hwnd)
@@ -202,6 +215,7 @@ void list_of_selection(HWND hwnd, int id)
     stack_push(text);
     SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     reset_select();
+    state = id == 55 ? state_references : state_functions;
     if (id == 55) {
         blanks_to_at(text);
         int pos = 0;
@@ -322,11 +336,7 @@ int set_clipboard_text(HWND window, const char *text)
 LRESULT CALLBACK code_child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
     HWND code = hw(hwndC);
-    if (msg == WM_SYSKEYDOWN && wparam == VK_F10) return 0;
-    if (msg == WM_SYSKEYUP && wparam == VK_F10) {
-        PostMessageA(code, WM_KEYUP, VK_F10, lparam);
-        return 0;
-    }
+    if (f10_as_key_up(&msg, wparam)) return 0;  // its key-up is posted below
     if (is_keypad_key(msg, static_cast<unsigned>(wparam), lparam)) PostMessageA(code, msg, wparam, lparam);
     if (msg == WM_KEYUP) {
         switch (wparam) {
@@ -347,20 +357,25 @@ void code_create(HWND hwnd)
     if (code_font_size < font_min || code_font_size > font_max) code_font_size = font_default;
     white_brush = CreateSolidBrush(RGB(255, 255, 255));
     code_out_hwnd = CreateWindowExA(0, "EDIT", "",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                        ES_AUTOHSCROLL | ES_READONLY,
+                                    WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+                                        ES_READONLY,
                                     0, 0, 0, 0, hwnd, nullptr, app_instance, nullptr);
     SendMessageA(out(), EM_LIMITTEXT, text_limit, 0);
     edit_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(out(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(code_child_proc)));
     new_output_font();
+    win_handle handles[button_count];
     for (int i = 0; i < button_count; ++i) {
         buttons[i] = CreateWindowExA(0, "BUTTON", captions[i], WS_CHILD | BS_PUSHBUTTON, 0, 0, button_size, button_size,
                                      hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(button_first + i)),
                                      app_instance, nullptr);
+        handles[i] = buttons[i];
     }
-    CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(hint_id), app_instance,
-                    nullptr);
+    register_buttons('C', handles, button_count);
+    hint_popup = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | WS_BORDER, 0, 0, 10, 10, hwnd,
+                                 reinterpret_cast<HMENU>(hint_id), app_instance, nullptr);
+    // The popup is sized by its text in the main font.
+    SendMessageA(hint_popup, WM_SETFONT, reinterpret_cast<WPARAM>(main_font), FALSE);
     paint_top_text = paint_top;
 }
 
@@ -437,7 +452,7 @@ bool code_sys_command(HWND hwnd, WPARAM wparam)
     if (id >= 0xF000) return false;
     SetFocus(hwnd);
     switch (id) {
-    case 1: msg_box(hwndC, "Ornak.C言語作図ソフト", "About", MB_ICONINFORMATION); return true;
+    case 1: SendMessageA(hw(hwndE), WM_SYSCOMMAND, 1, 1); return true;  // the common about box
     case 2: open_homepage(hwndC); return true;
     case 3: open_file_head(); return true;
     case 4: save_shown_text(); return true;
@@ -455,6 +470,11 @@ bool code_sys_command(HWND hwnd, WPARAM wparam)
     case 76: open_in_editor(hwnd); return true;
     default: return false;
     }
+}
+
+void code_hint(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
+{
+    screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
 }
 
 HBRUSH code_static_color(HDC dc)

@@ -21,5 +21,7 @@ bool code_key(HWND hwnd, WPARAM key, LPARAM lparam);
 bool code_command(HWND hwnd, WPARAM wparam, LPARAM lparam);
 bool code_sys_command(HWND hwnd, WPARAM wparam);
 HBRUSH code_static_color(HDC dc);
+// WM_PARENTNOTIFY, WM_SETCURSOR and WM_IME_SETCONTEXT: the button hints.
+void code_hint(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
 
 #endif

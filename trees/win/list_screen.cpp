@@ -29,6 +29,7 @@
 #include "shell/startup.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
+#include "shell/win/syskey.h"
 #include "trees/func_list.h"
 #include "trees/launch.h"
 #include "trees/list_filter.h"
@@ -464,6 +465,7 @@ bool sys_command(HWND hwnd, WPARAM item)
 
 LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (f10_as_key_up(&msg, wparam)) return 0;
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam)) return 0;
     if (hide_or_show_screen(hwnd, msg, wparam, lparam, &hidden_flags[hidden_list])) return 0;
     screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
@@ -519,15 +521,6 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         if (wparam == VK_SHIFT) shift_down = 0;
         if (!is_keypad_nav_key(msg, static_cast<unsigned>(wparam), lparam)) key_up(hwnd, wparam, lparam);
         return 0;
-    case WM_SYSKEYDOWN:
-        if (wparam == VK_F10) return 0;
-        break;
-    case WM_SYSKEYUP:
-        if (wparam == VK_F10) {
-            SendMessageA(hwnd, WM_KEYUP, VK_F10, lparam);
-            return 0;
-        }
-        break;
     case WM_COMMAND: return screen_command(hwnd, wparam, lparam, hwndF, extended_key);
     case WM_SYSCOMMAND:
         if (sys_command(hwnd, wparam)) return 0;
