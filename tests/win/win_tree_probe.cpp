@@ -241,7 +241,7 @@ TEST_F(TreeProbe, NextCallAndCallerRunOfATreeBox)
 
 // The editor opens a tree box's function: "編" after a left click at the
 // next call (the counter shows which), keypad Enter and the Shift+right
-// double-click at the definition.
+// double-click at the definition; both refuse without the tree listing.
 TEST_F(TreeProbe, EditorOpensAtTheCallOrTheDefinition)
 {
     ASSERT_FALSE(echo.empty());
@@ -260,8 +260,14 @@ TEST_F(TreeProbe, EditorOpensAtTheCallOrTheDefinition)
     select_box("read_sales");
     PostMessageA(form, WM_RBUTTONDBLCLK, MK_RBUTTON | MK_SHIFT, MAKELPARAM(5, 5));
     EXPECT_EQ(editor_call(), definition_call("read_sales"));
-}
 
+    // Without the tree listing neither finds the function.
+    DeleteFileA((home + "\\ftree_s.txt").c_str());
+    PostMessageA(form, WM_KEYUP, VK_RETURN, 0x1000001);
+    EXPECT_EQ(answer_box(form, IDOK), "該関数のソースが見つかりません");
+    PostMessageA(form, WM_COMMAND, edit_button, 0);
+    EXPECT_EQ(answer_box(form, IDOK), "該関数は呼ばれていません");
+}
 
 }  // namespace
 
