@@ -15,6 +15,7 @@
 #include "forms/kinds.h"
 #include "forms/model.h"
 #include "forms/multi_cur.h"
+#include "forms/queries.h"
 #include "forms/win/form_screen_parts.h"
 #include "generators/work_jumps.h"
 #include "shell/anal_owner.h"
@@ -212,6 +213,8 @@ void form_tree_toggle(HWND hwnd)
 {
     if (tree_view_toggle(cur_box < 0 ? -1 : get_cur_box_rel()) != 0) return;
     SetFocus(hwnd);
+    form_geometry_rec g;
+    if (form_geometry(&g) == 0) ShowWindow(hwnd, SW_SHOWNORMAL);  // a designed form's own place
     place_form_window(hwnd);
     form_repaint(hwnd);
 }
