@@ -376,7 +376,7 @@ void form_right_dblclk(HWND hwnd, int keys, int x, int y)
     if (gen_rel_mode == mode_create) {
         toggle_gen_rel(keys, 'e');
         const int k = keys & (MK_RBUTTON | MK_SHIFT | MK_CONTROL);
-        if (k == (MK_RBUTTON | MK_SHIFT)) form_refuse(hwnd);  // keypad Enter's editor call waits for its entry points
+        if (k == (MK_RBUTTON | MK_SHIFT)) form_keypad_nav(hwnd, VK_RETURN, 0x1000000);
         else if (k == (MK_RBUTTON | MK_SHIFT | MK_CONTROL)) SendMessageA(hwnd, WM_KEYUP, VK_DELETE, 0);
         else form_warn(hwnd, "モードが違います");
         return;

@@ -718,8 +718,8 @@ bool function_key(HWND hwnd, unsigned key)
         undo_clear_redraw(hwnd);
     } else if (key == VK_F11) {
         undo_last(hwnd);
-    } else if (key == VK_F10 || key == VK_F12) {
-        form_refuse(hwnd);
+    } else if (key == VK_F10) {
+        form_tree_toggle(hwnd);
     } else {
         return false;
     }
@@ -760,7 +760,8 @@ void name_to_target(HWND hwnd)
     focus_main();
 }
 
-// PageUp: the main screen's reference list; the tree path waits.
+// PageUp: a tree box's calling function on FLOW and CODE, else the main
+// screen's reference list.
 void references(HWND hwnd)
 {
     if (cur_box < 0) {
@@ -769,7 +770,7 @@ void references(HWND hwnd)
         return;
     }
     if (key_for_refs(target_field_handle()) != 0 && under_work_link() == 0) {
-        form_refuse(hwnd);
+        form_tree_refs(hwnd);
         return;
     }
     PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 55, 0);
@@ -796,7 +797,9 @@ void other_key(HWND hwnd, unsigned key)
         return;
     case VK_DELETE: delete_current(hwnd); return;
     case VK_END: arm_move(hwnd); return;
-    case VK_RETURN: case VK_SPACE: case 'L': form_refuse(hwnd); return;
+    case VK_SPACE: form_duplicates(hwnd); return;
+    case 'L': form_next_call(hwnd); return;
+    case VK_F12: form_refuse(hwnd); return;
     default:
         if (scroll_form(hwnd, static_cast<int>(key)) == 1) form_repaint(hwnd);
         return;
@@ -813,7 +816,7 @@ void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
             PostMessageA(hwnd, WM_COMMAND, 3, 0);
         }
     }
-    if (keypad_nav_step(hwnd, hwnd, key, lparam) != 0) return;
+    if (form_keypad_nav(hwnd, key, lparam) != 0) return;
     if (function_key(hwnd, key) || key == VK_CONTROL) return;
     undo_clear();
     switch (key) {
@@ -873,7 +876,7 @@ void key_button(HWND hwnd, int n)
 }
 
 // "編": after a right click keypad Enter; after a left click the editor at
-// the next call of the current tree box, which waits for the tree files.
+// the next call of the current tree box.
 void edit_button(HWND hwnd)
 {
     SetWindowTextA(occurrence_label, "");
@@ -882,14 +885,7 @@ void edit_button(HWND hwnd)
         SendMessageA(hwnd, WM_KEYUP, VK_RETURN, 0x1000001);
         return;
     }
-    char kind[kind_size];
-    if (cur_box < 0) {
-        MessageBeep(0);
-        return;
-    }
-    get_box_kind(cur_box, kind);
-    if (not_tree_or_top_kind(kind) != 0) msg_box(hwnd, "関数ツリー以外では使用出来ません", msg_caption_text, MB_ICONHAND);
-    else form_refuse(hwnd);
+    form_edit_call(hwnd);
 }
 
 void command(HWND hwnd, int id)
@@ -1302,6 +1298,7 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_CREATE:
         create_controls(hwnd);
         form_hooks.show_counter = show_counter;
+        form_bind_tree_hooks();
         form_bind_screen_hooks();
         break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;

@@ -10,7 +10,7 @@ const int gesture_consumed = -9;  // the press box after a designed-form button 
 
 // RedrawWindow with invalidate, erase, update-now and all children.
 void form_repaint(HWND hwnd);
-// "本機能は未サポートです" for a command still waiting for its entry point.
+// F12's box: "本機能は未サポートです".
 int form_refuse(HWND hwnd);
 // text in a hand-icon box captioned "TAVIR警告画面".
 int form_warn(HWND hwnd, const char *text);
@@ -22,6 +22,27 @@ void place_form_window(HWND hwnd);
 // field, the file loaded (a wildcard name lists the matching files), the
 // PROPERTY screen forgotten and the window placed and repainted.
 void open_form_name(HWND hwnd, const char *name);
+
+// Binds the form designer's tree hooks: a box's hexadecimal source name
+// spelt out from the source list, the occurrence cursor file removed.
+void form_bind_tree_hooks();
+// The keypad keys of the tree walk and keypad Enter (lParam with the
+// extended bit; exactly that bit defers the editor to the release of
+// Shift): 1 when the key was one of them, else 0.
+int form_keypad_nav(HWND hwnd, unsigned key, LPARAM lparam);
+// F10: the function tree extracted around the current box, or whole again.
+void form_tree_toggle(HWND hwnd);
+// Space: the duplicate functions and headers of the tree on CODE.
+void form_duplicates(HWND hwnd);
+// "L": the current link made a PROC box's only EMPTY link, else the next
+// call of the current tree box's function shown on CODE.
+void form_next_call(HWND hwnd);
+// PageUp on a tree box: the calling function's flow run with the calls
+// marked, on FLOW and CODE.
+void form_tree_refs(HWND hwnd);
+// "編" after a left click: the editor at the next call of the current tree
+// box's function.
+void form_edit_call(HWND hwnd);
 
 // The left double-click with the keys and point of the message; box is the
 // box of the click before it.  The press box the gesture keeps afterwards.

@@ -262,6 +262,7 @@ void tree_command()
     trim_blanks(category);
     read_target(target, sizeof target);
     if (run_tree_build(category, target, tree_analyse) != tree_built) return;
+    SetWindowTextA(form_name_edit, "ftree.f");
     ShowWindow(hw(hwndO), SW_SHOWNORMAL);
     SetWindowPos(hw(hwndO), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     InvalidateRect(hw(hwndO), nullptr, TRUE);

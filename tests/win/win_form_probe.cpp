@@ -284,7 +284,9 @@ TEST_F(FormProbe, RefusalsShowTheirTexts)
     };
     const refusal_case cases[] = {
         {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです"},
-        {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです"},
+        {"Space asks before the duplicate list", WM_KEYUP, VK_SPACE, 0,
+         "ﾌｫｰﾑ画面に関数ツリー(ftree.f)を表示している場合、\r\n重複関数や重複ヘッダファイルを抽出します、\r\n"
+         "クラスの場合、膨大な量出ることもありますが、出力しますか？"},
         {"F1 without a current box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません"},
         {"generation without a name", WM_SYSCOMMAND, 5, 0, "ソースを生成するフォーム名を入れてください"},
         {"right double-click on a box in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(190, 72), "モードが違います"},

@@ -522,7 +522,9 @@ TEST_F(form_screen, RefusalsAndWrongModeBoxes)
         const char *texts;
     } cases[] = {
         {"F12", WM_KEYUP, VK_F12, 0, "本機能は未サポートです|"},
-        {"Space", WM_KEYUP, VK_SPACE, 0, "本機能は未サポートです|"},
+        {"Space asks before the duplicate list", WM_KEYUP, VK_SPACE, 0,
+         "ﾌｫｰﾑ画面に関数ツリー(ftree.f)を表示している場合、\r\n重複関数や重複ヘッダファイルを抽出します、\r\n"
+         "クラスの場合、膨大な量出ることもありますが、出力しますか？|"},
         {"F1 without a box", WM_KEYUP, VK_F1, 0, "カレント矩形が有りません|"},
         {"right double-click in 生成", WM_RBUTTONDBLCLK, MK_RBUTTON, at_point(150, 120), "モードが違います|"},
         {"split without a name", WM_SYSCOMMAND, 59, 0, "今は分割が出来ない状況です(現FORM名が存在しない)|"},
