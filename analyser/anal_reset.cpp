@@ -31,8 +31,8 @@ int anal_reset()
     header_file = 0;
     load_cut = 0;
     memset(line_mark, 0, sizeof line_mark);
-    memset(entry_flag, 0, sizeof entry_flag);
-    memset(line_class, 0, sizeof line_class);
+    clear_entry_flags();
+    clear_line_class();
     memset(line_selected, 0, sizeof line_selected);
     d_num = 0;
     snapshot_num = 0;

@@ -26,6 +26,11 @@ namespace {
 
 const int source_pool = 0;
 
+// Rows of line_class and entry_flag that may be non-zero: a clear empties
+// only these, the rest being untouched since the table was last cleared.
+int class_rows;
+int entry_rows;
+
 // A loaded file read in blocks (a byte at a time through the C library
 // locks the stream for every byte).
 struct block_reader {
@@ -179,18 +184,34 @@ int set_line_class_flag(int index, int flag)
 {
     if (index < 0 || index > line_count) return 1;
     line_class[index] |= (unsigned char)flag;
+    if (index >= class_rows) class_rows = index + 1;
+    return 0;
+}
+
+int set_entry_flag(int line)
+{
+    if (line <= 0 || line > line_count) return 1;
+    entry_flag[line] = 1;
+    if (line >= entry_rows) entry_rows = line + 1;
     return 0;
 }
 
 int clear_line_class()
 {
-    memset(line_class, 0, sizeof line_class);
+    memset(line_class, 0, (size_t)class_rows);
+    class_rows = 0;
+    return 0;
+}
+
+int clear_entry_flags()
+{
+    memset(entry_flag, 0, (size_t)entry_rows);
+    entry_rows = 0;
     return 0;
 }
 
 int clear_line_marks()
 {
     for (int n = 0; n <= line_count; ++n) set_line_mark(n, "　");
-    memset(entry_flag, 0, sizeof entry_flag);
-    return 0;
+    return clear_entry_flags();
 }
