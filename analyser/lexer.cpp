@@ -43,6 +43,14 @@ bool is_pair(int o, int c)
 
 int cls(int c) { return char_class[c & 0xFF]; }
 
+// Sets a flag of the current line's class unless it is set already (most
+// characters of a comment, most tokens of a line).
+void flag_class(int flag)
+{
+    if (line_index >= 0 && line_index <= line_cap && (line_class[line_index] & flag) == flag) return;
+    set_line_class_flag(line_index, flag);
+}
+
 void unclosed_literal()
 {
     code_printf("%s(%d):行に閉じていない[%c]が存在します\r\n", cur_file, line_index + 1, lex_quote);
@@ -112,19 +120,19 @@ int comment_char(int c)
         return 1;
     }
     if (c == '\n') ++pending_nl;
-    else if (c != ' ' && c != '\t' && c != '\r') set_line_class_flag(line_index, 4);
+    else if (c != ' ' && c != '\t' && c != '\r') flag_class(4);
     lex_op = c == '*' ? op_comment_star : op_comment;
     return 0;
 }
 
 int first_char()
 {
-    if (lex_pushback == 0) return pp_getc();
+    if (lex_pushback == 0) return pp_next();
     int c = lex_pushback;
     lex_pushback = 0;
     if (c == '\n') {
         ++cur_line;
-        c = pp_getc();
+        c = pp_next();
     }
     return c;
 }
@@ -202,7 +210,7 @@ int tokenize()
     cur_token[0] = '\0';
     lex_op = op_none;
     int c = first_char();
-    for (;; c = pp_getc()) {
+    for (;; c = pp_next()) {
         if (c == -1) return end_of_input();
         if (lex_quote != 0) {
             if (literal_char(c)) return 1;
@@ -254,7 +262,7 @@ int next_token()
         const int r = tokenize();
         if (cur_token[0] == '\r') return r;
         if (r == -1) return -1;
-        if (!is_comment_token()) set_line_class_flag(line_index, 8);
+        if (!is_comment_token()) flag_class(8);
         if (line_index < reader_count && (line_class[line_index] & 2) != 0) continue;
         if (r == 1) {
             prev_token_line = last_token_line;
