@@ -75,11 +75,26 @@ int text_getc(block_reader &r)
     return c == EOF ? -1 : c;
 }
 
+// Copies plain bytes (none of CR, LF, Ctrl-Z) of the block into buf from n
+// on, up to limit; the new length.
+int copy_plain(block_reader &r, char *buf, int n, int limit)
+{
+    while (n < limit && r.at < r.len) {
+        const char c = r.buf[r.at];
+        if (c == '\r' || c == '\n' || c == 0x1A) break;
+        buf[n++] = c;
+        ++r.at;
+    }
+    return n;
+}
+
 // Up to size - 1 bytes, stopping after a line feed; the length, 0 at the end.
 int read_piece(block_reader &r, char *buf, int size)
 {
     int n = 0;
     while (n < size - 1) {
+        n = copy_plain(r, buf, n, size - 1);
+        if (n >= size - 1) break;
         const int c = text_getc(r);
         if (c < 0) break;
         buf[n++] = (char)c;
