@@ -84,6 +84,10 @@ void show_once_count(once_message m, const char *format, int count)
 
 template <typename T> T *alloc_table(int n) { return static_cast<T *>(calloc(static_cast<size_t>(n), sizeof(T))); }
 
+// A table whose rows are written as they are counted and read only below the
+// count: left uninitialised, so that a small table is not cleared in full.
+template <typename T> T *alloc_rows(int n) { return static_cast<T *>(malloc(static_cast<size_t>(n) * sizeof(T))); }
+
 template <typename T> void free_table(T *&table)
 {
     free(table);
@@ -119,7 +123,7 @@ void free_tables()
 
 int allocate_tables()
 {
-    SRCTBL = alloc_table<char *>(MAX_SRC);
+    SRCTBL = alloc_rows<char *>(MAX_SRC);
     FUNCTBL = alloc_table<func_rec>(MAX_FUNC);
     CALLTBL = alloc_table<call_rec>(MAX_CALL);
     after_tbl = alloc_table<after_rec>(MAX_AFTER);
@@ -354,8 +358,8 @@ int call_tables_reset()
 int name_tbl_init()
 {
     name_tbl_free();
-    name_tbl = alloc_table<char *>(MAX_NAME);
-    name_links = alloc_table<int>(MAX_NAME);
+    name_tbl = alloc_rows<char *>(MAX_NAME);
+    name_links = alloc_rows<int>(MAX_NAME);
     if (name_tbl == nullptr || name_links == nullptr) {
         name_tbl_free();
         return 1;

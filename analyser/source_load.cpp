@@ -26,10 +26,17 @@ namespace {
 
 const int source_pool = 0;
 
-// Rows of line_class and entry_flag that may be non-zero: a clear empties
-// only these, the rest being untouched since the table was last cleared.
+// Rows of the per-line tables that may be non-zero: a clear empties only
+// these, the rest being untouched since the table was last cleared.
 int class_rows;
 int entry_rows;
+int mark_rows;
+int selected_rows;
+
+void keep_row(int *rows, int n)
+{
+    if (n >= *rows) *rows = n + 1;
+}
 
 // A loaded file read in blocks (a byte at a time through the C library
 // locks the stream for every byte).
@@ -186,20 +193,40 @@ const char *skip_line_blanks(const char *text)
     return text;
 }
 
-int set_line_mark(int n, const char *mark)
+int put_line_mark(int n, const char *mark)
 {
-    if (n < 0 || n > line_count) return 1;
+    if (n < 0 || n > line_cap) return 1;
     line_mark[n][0] = mark[0];
     line_mark[n][1] = mark[1];
     line_mark[n][2] = '\0';
+    keep_row(&mark_rows, n);
     return 0;
+}
+
+int set_line_mark(int n, const char *mark) { return n > line_count ? 1 : put_line_mark(n, mark); }
+
+int set_line_selected(int n, int on)
+{
+    if (n < 0 || n > line_cap) return 1;
+    line_selected[n] = on ? 1 : 0;
+    if (on) keep_row(&selected_rows, n);
+    return 0;
+}
+
+int clear_line_rows()
+{
+    memset(line_mark, 0, sizeof line_mark[0] * (size_t)mark_rows);
+    memset(line_selected, 0, (size_t)selected_rows);
+    mark_rows = selected_rows = 0;
+    clear_entry_flags();
+    return clear_line_class();
 }
 
 int set_line_class_flag(int index, int flag)
 {
     if (index < 0 || index > line_count) return 1;
     line_class[index] |= (unsigned char)flag;
-    if (index >= class_rows) class_rows = index + 1;
+    keep_row(&class_rows, index);
     return 0;
 }
 
@@ -207,7 +234,7 @@ int set_entry_flag(int line)
 {
     if (line <= 0 || line > line_count) return 1;
     entry_flag[line] = 1;
-    if (line >= entry_rows) entry_rows = line + 1;
+    keep_row(&entry_rows, line);
     return 0;
 }
 

@@ -163,4 +163,21 @@ TEST_F(Loading, ClearsForgetTheRowsOfALongerFile)
     }
 }
 
+// A reset leaves no mark and no selection in any row, up to the last one.
+TEST_F(Loading, AResetEmptiesMarksAndSelectionsOfEveryRow)
+{
+    for (int round = 0; round < 2; ++round) {
+        anal_test::load_text("a\nb\nc\n");
+        EXPECT_EQ(set_line_mark(2, "●"), 0);
+        EXPECT_EQ(put_line_mark(line_cap, "●"), 0);
+        EXPECT_EQ(put_line_mark(line_cap + 1, "●"), 1);
+        EXPECT_EQ(set_line_selected(line_cap, 1), 0);
+        EXPECT_EQ(set_line_selected(-1, 1), 1);
+        anal_reset();
+        EXPECT_STREQ(line_mark[2], "");
+        EXPECT_STREQ(line_mark[line_cap], "");
+        EXPECT_EQ(line_selected[line_cap], 0);
+    }
+}
+
 }  // namespace
