@@ -125,6 +125,41 @@ int comment_char(int c)
     return 0;
 }
 
+// The rest of the current line as far as the reader may run through it
+// without pp_getc: null when the reader stands at a line's start or end.
+const char *line_rest()
+{
+    if (column <= 0 || line_index >= reader_count) return nullptr;
+    return reader_lines[line_index] + column;
+}
+
+// After a word character: the word characters that follow it in the line,
+// appended as the loop would append them one at a time.
+void word_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    for (; *p != '\0' && cls((unsigned char)*p) == 0; ++p) append((unsigned char)*p);
+    column += (int)(p - start);
+}
+
+// Inside a block comment after a character other than "*": the characters
+// up to the next "*" or line end in the line, taken as comment_char takes them.
+void comment_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    bool seen = false;  // a character other than a blank
+    for (; *p != '\0' && *p != '*' && *p != '\n'; ++p) {
+        append((unsigned char)*p);
+        if (*p != ' ' && *p != '\t' && *p != '\r') seen = true;
+    }
+    if (seen) flag_class(4);
+    column += (int)(p - start);
+}
+
 int first_char()
 {
     if (lex_pushback == 0) return pp_next();
@@ -218,6 +253,7 @@ int tokenize()
         }
         if (lex_op == op_comment || lex_op == op_comment_star) {
             if (comment_char(c)) return 0;
+            if (lex_op == op_comment) comment_run();
             continue;
         }
         if (lex_op != op_none) {
@@ -232,6 +268,7 @@ int tokenize()
             lex_escape = 0;
         } else if (k == 0) {
             append(c);
+            word_run();
         } else if (token_len > 0) {
             if (k != 4) lex_pushback = c;
             return 1;
