@@ -27,6 +27,18 @@ void append(int c)
     cur_token[token_len] = '\0';
 }
 
+// n bytes appended as append would take them one at a time.
+void append_span(const char *text, int n)
+{
+    if (n <= 0) return;
+    const int room = token_size - 1 - token_len;
+    const int stored = n < room ? n : room;
+    memcpy(cur_token + token_len, text, (size_t)stored);
+    token_len += stored;
+    cur_token[token_len] = '\0';
+    last_stored = n <= room;
+}
+
 void drop_last(int n)
 {
     token_len = token_len >= n ? token_len - n : 0;
@@ -140,7 +152,8 @@ void word_run()
     const char *p = line_rest();
     if (p == nullptr) return;
     const char *start = p;
-    for (; *p != '\0' && cls((unsigned char)*p) == 0; ++p) append((unsigned char)*p);
+    while (*p != '\0' && cls((unsigned char)*p) == 0) ++p;
+    append_span(start, (int)(p - start));
     column += (int)(p - start);
 }
 
@@ -153,9 +166,9 @@ void comment_run()
     const char *start = p;
     bool seen = false;  // a character other than a blank
     for (; *p != '\0' && *p != '*' && *p != '\n'; ++p) {
-        append((unsigned char)*p);
         if (*p != ' ' && *p != '\t' && *p != '\r') seen = true;
     }
+    append_span(start, (int)(p - start));
     if (seen) flag_class(4);
     column += (int)(p - start);
 }
