@@ -116,15 +116,15 @@ void report_long_piece(const char *kind, int n)
     code_printf("%s(%d):%s(%d)\r\n", cur_file, line_count + 1, kind, n);
 }
 
-// Stores one line; false when the table is full.
-bool store_line(const char *text)
+// Stores one line of n bytes (its NUL after them); false when the table is full.
+bool store_line(const char *text, int n)
 {
     if (line_count >= line_cap) {
         log_printf("ファイル(%s)の行数(%d)が多過ぎます\n", cur_file, line_count);
         code_printf("ファイル(%s)の行数(%d)が多過ぎます\r\n", cur_file, line_count);
         return false;
     }
-    source_lines[line_count++] = lbuf_add(source_pool, text, 0);
+    source_lines[line_count++] = lbuf_add(source_pool, text, n + 1);
     return true;
 }
 
@@ -135,9 +135,9 @@ bool store_piece(char *piece, int n)
     if (n >= 2 && piece[n - 2] == '\r' && piece[n - 1] == '\n') {
         piece[n - 2] = '\n';
         piece[n - 1] = '\0';
-        return store_line(piece) && store_line("\n");
+        return store_line(piece, n - 1) && store_line("\n", 1);
     }
-    return store_line(piece);
+    return store_line(piece, n);
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ TEST_F(Loading, LineEnds)
         {"a lone CR stays in the line", "a\rb\n", {"a\rb\n"}},
         {"Ctrl-Z ends the file", "a\nb\x1a" "c\n", {"a\n", "b"}},
         {"last line without LF", "a\nb", {"a\n", "b"}},
+        {"a NUL ends the line's text", std::string("ab\0cd\ne\n", 8), {"ab", "e\n"}},
     };
     for (const auto &c : cases) {
         anal_test::write_file("le.c", c.bytes);
