@@ -157,6 +157,33 @@ void word_run()
     column += (int)(p - start);
 }
 
+// Inside a literal, after a character that leaves no escape pending: the
+// plain characters that follow in the line (none of a backslash, the quote,
+// a line feed or a lead byte), taken as literal_char takes them.
+void literal_run()
+{
+    if (lex_quote == 0 || lex_escape == '\\' || lex_escape == 999) return;
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    for (; *p != '\0' && *p != '\\' && *p != lex_quote && *p != '\n' && !is_sjis_lead((unsigned char)*p); ++p) {
+    }
+    if (p == start) return;
+    append_span(start, (int)(p - start));
+    lex_escape = (unsigned char)p[-1];
+    column += (int)(p - start);
+}
+
+// Blanks between tokens: skipped as far as the line goes.
+void blank_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    while (*p == ' ' || *p == '\t') ++p;
+    column += (int)(p - start);
+}
+
 // Inside a block comment after a character other than "*": the characters
 // up to the next "*" or line end in the line, taken as comment_char takes them.
 void comment_run()
@@ -262,6 +289,7 @@ int tokenize()
         if (c == -1) return end_of_input();
         if (lex_quote != 0) {
             if (literal_char(c)) return 1;
+            literal_run();
             continue;
         }
         if (lex_op == op_comment || lex_op == op_comment_star) {
@@ -279,6 +307,7 @@ int tokenize()
             append(c);
             lex_quote = c;
             lex_escape = 0;
+            literal_run();
         } else if (k == 0) {
             append(c);
             word_run();
@@ -292,6 +321,8 @@ int tokenize()
             return 1;
         } else if (k == 3) {
             start_operator(c);
+        } else if (k == 4) {
+            blank_run();
         }
     }
 }

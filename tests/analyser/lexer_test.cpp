@@ -54,6 +54,8 @@ TEST_F(Lexer, TokenForms)
         {"L\"x y\" 'c'", "L\"x y\"/1 'c'/1 "},
         {"\"ab\\\ncd\"", "\"abcd\"/1 "},
         {"\"ソ\" x", "\"ソ\"/1 x/1 "},
+        {"\"表a\\\\\" \t b", "\"表a\\\\\"/1 b/1 "},  // a trail byte 0x5C is no escape
+        {"'a''\\''", "'a'/1 '\\''/1 "},
     };
     for (const auto &c : cases) {
         anal_test::fresh();
