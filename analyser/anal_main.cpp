@@ -210,7 +210,7 @@ void flow_function(int head)
 {
     sel_cb = -1;
     clear_line_marks();
-    if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
+    set_entry_flag(g_entry);
     if (head >= 0 && head < cb_num) {
         cbp[head]->sline = stmt_line();
         if (is("{")) {
@@ -379,7 +379,7 @@ int analyse_file(int index, const char *name)
     ref_header_due = 1;
     if (flow_mode() && range_start >= 0) {
         clear_line_marks();
-        if (g_entry > 0 && g_entry <= line_count) entry_flag[g_entry] = 1;
+        set_entry_flag(g_entry);
         range_end = 0;
     }
     if (skip_to_start_line()) anal_guard(declaration_loop, nullptr);

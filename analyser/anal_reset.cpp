@@ -1,7 +1,6 @@
 // The reset of the analyser's state to that of a fresh program.
 #include "analyser/anal_reset.h"
 
-#include <cstring>
 
 #include "analyser/anal_inputs.h"
 #include "analyser/anal_main.h"
@@ -30,10 +29,7 @@ int anal_reset()
     cur_file[0] = '\0';
     header_file = 0;
     load_cut = 0;
-    memset(line_mark, 0, sizeof line_mark);
-    memset(entry_flag, 0, sizeof entry_flag);
-    memset(line_class, 0, sizeof line_class);
-    memset(line_selected, 0, sizeof line_selected);
+    clear_line_rows();
     d_num = 0;
     snapshot_num = 0;
     reset_reader();

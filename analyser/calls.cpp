@@ -43,6 +43,7 @@ int *name_links;
 int name_heads[name_hash_size];
 int32_t name_heads_of_tree[MAX_NAME];
 int32_t name_tails_of_tree[MAX_NAME];
+int chain_rows;  // rows [0, chain_rows) of the two chain tables are in use; the rest are set when first asked for
 FILE *ftree_t_fp;
 
 // Group state of store_relation and the source cache of add_trig.
@@ -83,10 +84,23 @@ void show_once_count(once_message m, const char *format, int count)
 
 template <typename T> T *alloc_table(int n) { return static_cast<T *>(calloc(static_cast<size_t>(n), sizeof(T))); }
 
+// A table whose rows are written as they are counted and read only below the
+// count: left uninitialised, so that a small table is not cleared in full.
+template <typename T> T *alloc_rows(int n) { return static_cast<T *>(malloc(static_cast<size_t>(n) * sizeof(T))); }
+
 template <typename T> void free_table(T *&table)
 {
     free(table);
     table = nullptr;
+}
+
+// The chain row of name slot i (0 for a slot outside the tables), set to
+// no chain when it comes into use.
+int chain_row(int i)
+{
+    const int row = i >= 0 && i < MAX_NAME ? i : 0;
+    for (; chain_rows <= row; ++chain_rows) name_heads_of_tree[chain_rows] = name_tails_of_tree[chain_rows] = -1;
+    return row;
 }
 
 int name_hash(const char *name)
@@ -109,7 +123,7 @@ void free_tables()
 
 int allocate_tables()
 {
-    SRCTBL = alloc_table<char *>(MAX_SRC);
+    SRCTBL = alloc_rows<char *>(MAX_SRC);
     FUNCTBL = alloc_table<func_rec>(MAX_FUNC);
     CALLTBL = alloc_table<call_rec>(MAX_CALL);
     after_tbl = alloc_table<after_rec>(MAX_AFTER);
@@ -344,8 +358,8 @@ int call_tables_reset()
 int name_tbl_init()
 {
     name_tbl_free();
-    name_tbl = alloc_table<char *>(MAX_NAME);
-    name_links = alloc_table<int>(MAX_NAME);
+    name_tbl = alloc_rows<char *>(MAX_NAME);
+    name_links = alloc_rows<int>(MAX_NAME);
     if (name_tbl == nullptr || name_links == nullptr) {
         name_tbl_free();
         return 1;
@@ -557,13 +571,13 @@ int is_ident_start(const char *text)
     return c == '\0' || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-int32_t *name_head_ref(int i) { return &name_heads_of_tree[i >= 0 && i < MAX_NAME ? i : 0]; }
+int32_t *name_head_ref(int i) { return &name_heads_of_tree[chain_row(i)]; }
 
-int32_t *name_tail_ref(int i) { return &name_tails_of_tree[i >= 0 && i < MAX_NAME ? i : 0]; }
+int32_t *name_tail_ref(int i) { return &name_tails_of_tree[chain_row(i)]; }
 
 int name_chain_reset()
 {
-    for (int i = 0; i < MAX_NAME; ++i) name_heads_of_tree[i] = name_tails_of_tree[i] = -1;
+    chain_rows = 0;
     return 0;
 }
 

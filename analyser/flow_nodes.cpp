@@ -30,6 +30,7 @@ int flow_wide_option;
 namespace {
 
 const char original_pieces[2][piece_count][piece_size] = PIECES_INIT;
+int cbp_rows;  // every record of cbp stands below this row
 
 }  // namespace
 
@@ -97,8 +98,7 @@ int get_cb(int n, const cb *run, int parent, int *out_x)
     if (parent < -1 || parent >= cb_num) node_stop(run, n, parent, 1);
     if (cb_num + n > cb_cap) node_overflow();
     for (int k = 0; k < n; ++k) {
-        cb *&slot = cbp[cb_num + k];
-        if (slot == nullptr) slot = (cb *)malloc(sizeof(cb));
+        cb *slot = cb_row(cb_num + k);
         if (slot == nullptr) {
             dev_printf("メモリが確保出来ません cb_num(%d)\n", cb_num);
             anal_trace_on = 1;
@@ -269,18 +269,28 @@ int flow_reset()
 
 int get_cb_num() { return cb_num; }
 
+cb *cb_row(int i)
+{
+    if (i < 0 || i >= cb_cap) return nullptr;
+    if (cbp[i] == nullptr) cbp[i] = (cb *)malloc(sizeof(cb));
+    if (cbp[i] != nullptr && i >= cbp_rows) cbp_rows = i + 1;
+    return cbp[i];
+}
+
 int clear_cbp()
 {
-    for (auto &p : cbp) p = nullptr;
+    for (int i = 0; i < cbp_rows; ++i) cbp[i] = nullptr;
+    cbp_rows = 0;
     return 0;
 }
 
 int free_cb_records()
 {
-    for (auto &p : cbp) {
-        free(p);
-        p = nullptr;
+    for (int i = 0; i < cbp_rows; ++i) {
+        free(cbp[i]);
+        cbp[i] = nullptr;
     }
+    cbp_rows = 0;
     cb_num = 0;
     return 0;
 }

@@ -63,6 +63,9 @@ int clear_cb_num();
 // the CODE mark table emptied, FLOW redrawn.  The generators call it too.  0.
 int flow_reset();
 int get_cb_num();
+// Record i of cbp, allocated when its row is empty; null for a row outside
+// the table or when memory ran out.  Every record is allocated here.
+cb *cb_row(int i);
 int clear_cbp();
 int free_cb_records();
 // Frees the connector records behind the chart's own records, empties their

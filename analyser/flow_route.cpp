@@ -224,8 +224,7 @@ int make_connector(int base, int column, int row, int old_cell)
         cur_target = -1;
         return -1;
     }
-    cb *&slot = cbp[cb_num];
-    if (slot == nullptr) slot = (cb *)malloc(sizeof(cb));
+    cb *slot = cb_row(cb_num);
     if (slot == nullptr) {
         cur_target = -1;
         return -1;

@@ -27,6 +27,18 @@ void append(int c)
     cur_token[token_len] = '\0';
 }
 
+// n bytes appended as append would take them one at a time.
+void append_span(const char *text, int n)
+{
+    if (n <= 0) return;
+    const int room = token_size - 1 - token_len;
+    const int stored = n < room ? n : room;
+    memcpy(cur_token + token_len, text, (size_t)stored);
+    token_len += stored;
+    cur_token[token_len] = '\0';
+    last_stored = n <= room;
+}
+
 void drop_last(int n)
 {
     token_len = token_len >= n ? token_len - n : 0;
@@ -42,6 +54,14 @@ bool is_pair(int o, int c)
 }
 
 int cls(int c) { return char_class[c & 0xFF]; }
+
+// Sets a flag of the current line's class unless it is set already (most
+// characters of a comment, most tokens of a line).
+void flag_class(int flag)
+{
+    if (line_index >= 0 && line_index <= line_cap && (line_class[line_index] & flag) == flag) return;
+    set_line_class_flag(line_index, flag);
+}
 
 void unclosed_literal()
 {
@@ -112,19 +132,82 @@ int comment_char(int c)
         return 1;
     }
     if (c == '\n') ++pending_nl;
-    else if (c != ' ' && c != '\t' && c != '\r') set_line_class_flag(line_index, 4);
+    else if (c != ' ' && c != '\t' && c != '\r') flag_class(4);
     lex_op = c == '*' ? op_comment_star : op_comment;
     return 0;
 }
 
+// The rest of the current line as far as the reader may run through it
+// without pp_getc: null when the reader stands at a line's start or end.
+const char *line_rest()
+{
+    if (column <= 0 || line_index >= reader_count) return nullptr;
+    return reader_lines[line_index] + column;
+}
+
+// After a word character: the word characters that follow it in the line,
+// appended as the loop would append them one at a time.
+void word_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    while (*p != '\0' && cls((unsigned char)*p) == 0) ++p;
+    append_span(start, (int)(p - start));
+    column += (int)(p - start);
+}
+
+// Inside a literal, after a character that leaves no escape pending: the
+// plain characters that follow in the line (none of a backslash, the quote,
+// a line feed or a lead byte), taken as literal_char takes them.
+void literal_run()
+{
+    if (lex_quote == 0 || lex_escape == '\\' || lex_escape == 999) return;
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    for (; *p != '\0' && *p != '\\' && *p != lex_quote && *p != '\n' && !is_sjis_lead((unsigned char)*p); ++p) {
+    }
+    if (p == start) return;
+    append_span(start, (int)(p - start));
+    lex_escape = (unsigned char)p[-1];
+    column += (int)(p - start);
+}
+
+// Blanks between tokens: skipped as far as the line goes.
+void blank_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    while (*p == ' ' || *p == '\t') ++p;
+    column += (int)(p - start);
+}
+
+// Inside a block comment after a character other than "*": the characters
+// up to the next "*" or line end in the line, taken as comment_char takes them.
+void comment_run()
+{
+    const char *p = line_rest();
+    if (p == nullptr) return;
+    const char *start = p;
+    bool seen = false;  // a character other than a blank
+    for (; *p != '\0' && *p != '*' && *p != '\n'; ++p) {
+        if (*p != ' ' && *p != '\t' && *p != '\r') seen = true;
+    }
+    append_span(start, (int)(p - start));
+    if (seen) flag_class(4);
+    column += (int)(p - start);
+}
+
 int first_char()
 {
-    if (lex_pushback == 0) return pp_getc();
+    if (lex_pushback == 0) return pp_next();
     int c = lex_pushback;
     lex_pushback = 0;
     if (c == '\n') {
         ++cur_line;
-        c = pp_getc();
+        c = pp_next();
     }
     return c;
 }
@@ -202,14 +285,16 @@ int tokenize()
     cur_token[0] = '\0';
     lex_op = op_none;
     int c = first_char();
-    for (;; c = pp_getc()) {
+    for (;; c = pp_next()) {
         if (c == -1) return end_of_input();
         if (lex_quote != 0) {
             if (literal_char(c)) return 1;
+            literal_run();
             continue;
         }
         if (lex_op == op_comment || lex_op == op_comment_star) {
             if (comment_char(c)) return 0;
+            if (lex_op == op_comment) comment_run();
             continue;
         }
         if (lex_op != op_none) {
@@ -222,8 +307,10 @@ int tokenize()
             append(c);
             lex_quote = c;
             lex_escape = 0;
+            literal_run();
         } else if (k == 0) {
             append(c);
+            word_run();
         } else if (token_len > 0) {
             if (k != 4) lex_pushback = c;
             return 1;
@@ -234,6 +321,8 @@ int tokenize()
             return 1;
         } else if (k == 3) {
             start_operator(c);
+        } else if (k == 4) {
+            blank_run();
         }
     }
 }
@@ -254,7 +343,7 @@ int next_token()
         const int r = tokenize();
         if (cur_token[0] == '\r') return r;
         if (r == -1) return -1;
-        if (!is_comment_token()) set_line_class_flag(line_index, 8);
+        if (!is_comment_token()) flag_class(8);
         if (line_index < reader_count && (line_class[line_index] & 2) != 0) continue;
         if (r == 1) {
             prev_token_line = last_token_line;

@@ -86,7 +86,21 @@ extern int inactive_label_mode;  // 2 flow runs, 1 the listing passes
 
 int set_source_lines(int count);
 int reset_reader();
+// The next byte of the active source as the token reader sees it, or -1 at
+// the end.
 int pp_getc();
+// pp_getc with its common case inline: the next byte of a line already begun.
+inline int pp_next()
+{
+    if (column > 0 && line_index < reader_count) {
+        const unsigned char c = (unsigned char)reader_lines[line_index][column];
+        if (c != '\0') {
+            ++column;
+            return c;
+        }
+    }
+    return pp_getc();
+}
 
 int load_env_defines(const char *file);
 int read_env_defines(const char *file);

@@ -26,6 +26,18 @@ namespace {
 
 const int source_pool = 0;
 
+// Rows of the per-line tables that may be non-zero: a clear empties only
+// these, the rest being untouched since the table was last cleared.
+int class_rows;
+int entry_rows;
+int mark_rows;
+int selected_rows;
+
+void keep_row(int *rows, int n)
+{
+    if (n >= *rows) *rows = n + 1;
+}
+
 // A loaded file read in blocks (a byte at a time through the C library
 // locks the stream for every byte).
 struct block_reader {
@@ -70,11 +82,26 @@ int text_getc(block_reader &r)
     return c == EOF ? -1 : c;
 }
 
+// Copies plain bytes (none of CR, LF, Ctrl-Z) of the block into buf from n
+// on, up to limit; the new length.
+int copy_plain(block_reader &r, char *buf, int n, int limit)
+{
+    while (n < limit && r.at < r.len) {
+        const char c = r.buf[r.at];
+        if (c == '\r' || c == '\n' || c == 0x1A) break;
+        buf[n++] = c;
+        ++r.at;
+    }
+    return n;
+}
+
 // Up to size - 1 bytes, stopping after a line feed; the length, 0 at the end.
 int read_piece(block_reader &r, char *buf, int size)
 {
     int n = 0;
     while (n < size - 1) {
+        n = copy_plain(r, buf, n, size - 1);
+        if (n >= size - 1) break;
         const int c = text_getc(r);
         if (c < 0) break;
         buf[n++] = (char)c;
@@ -89,15 +116,15 @@ void report_long_piece(const char *kind, int n)
     code_printf("%s(%d):%s(%d)\r\n", cur_file, line_count + 1, kind, n);
 }
 
-// Stores one line; false when the table is full.
-bool store_line(const char *text)
+// Stores one line of n bytes (its NUL after them); false when the table is full.
+bool store_line(const char *text, int n)
 {
     if (line_count >= line_cap) {
         log_printf("ファイル(%s)の行数(%d)が多過ぎます\n", cur_file, line_count);
         code_printf("ファイル(%s)の行数(%d)が多過ぎます\r\n", cur_file, line_count);
         return false;
     }
-    source_lines[line_count++] = lbuf_add(source_pool, text, 0);
+    source_lines[line_count++] = lbuf_add(source_pool, text, n + 1);
     return true;
 }
 
@@ -108,9 +135,9 @@ bool store_piece(char *piece, int n)
     if (n >= 2 && piece[n - 2] == '\r' && piece[n - 1] == '\n') {
         piece[n - 2] = '\n';
         piece[n - 1] = '\0';
-        return store_line(piece) && store_line("\n");
+        return store_line(piece, n - 1) && store_line("\n", 1);
     }
-    return store_line(piece);
+    return store_line(piece, n);
 }
 
 }  // namespace
@@ -166,31 +193,67 @@ const char *skip_line_blanks(const char *text)
     return text;
 }
 
-int set_line_mark(int n, const char *mark)
+int put_line_mark(int n, const char *mark)
 {
-    if (n < 0 || n > line_count) return 1;
+    if (n < 0 || n > line_cap) return 1;
     line_mark[n][0] = mark[0];
     line_mark[n][1] = mark[1];
     line_mark[n][2] = '\0';
+    keep_row(&mark_rows, n);
     return 0;
+}
+
+int set_line_mark(int n, const char *mark) { return n > line_count ? 1 : put_line_mark(n, mark); }
+
+int set_line_selected(int n, int on)
+{
+    if (n < 0 || n > line_cap) return 1;
+    line_selected[n] = on ? 1 : 0;
+    if (on) keep_row(&selected_rows, n);
+    return 0;
+}
+
+int clear_line_rows()
+{
+    memset(line_mark, 0, sizeof line_mark[0] * (size_t)mark_rows);
+    memset(line_selected, 0, (size_t)selected_rows);
+    mark_rows = selected_rows = 0;
+    clear_entry_flags();
+    return clear_line_class();
 }
 
 int set_line_class_flag(int index, int flag)
 {
     if (index < 0 || index > line_count) return 1;
     line_class[index] |= (unsigned char)flag;
+    keep_row(&class_rows, index);
+    return 0;
+}
+
+int set_entry_flag(int line)
+{
+    if (line <= 0 || line > line_count) return 1;
+    entry_flag[line] = 1;
+    keep_row(&entry_rows, line);
     return 0;
 }
 
 int clear_line_class()
 {
-    memset(line_class, 0, sizeof line_class);
+    memset(line_class, 0, (size_t)class_rows);
+    class_rows = 0;
+    return 0;
+}
+
+int clear_entry_flags()
+{
+    memset(entry_flag, 0, (size_t)entry_rows);
+    entry_rows = 0;
     return 0;
 }
 
 int clear_line_marks()
 {
     for (int n = 0; n <= line_count; ++n) set_line_mark(n, "　");
-    memset(entry_flag, 0, sizeof entry_flag);
-    return 0;
+    return clear_entry_flags();
 }

@@ -29,10 +29,18 @@ int load_source(const char *name, int *count);
 int free_source();
 const char *skip_line_blanks(const char *text);
 
-// Writes outside 0 .. line_count are ignored.
+// Writes outside 0 .. line_count are ignored (1).  The per-line tables are
+// written only through these, which keep the rows a clear must empty.
 int set_line_mark(int n, const char *mark);
 int set_line_class_flag(int index, int flag);
+int set_entry_flag(int line);  // line 1 .. line_count; 1 for any other
+// Rows 0 .. line_cap, whether or not the loaded file has them.
+int put_line_mark(int n, const char *mark);
+int set_line_selected(int n, int on);
 int clear_line_class();
+int clear_entry_flags();
 int clear_line_marks();  // every mark "　", every entry flag 0
+// Every row of the four per-line tables 0, as at program start.
+int clear_line_rows();
 
 #endif

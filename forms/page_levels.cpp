@@ -49,7 +49,7 @@ void assign_levels(int root)
         } else {
             box_level[v.box] = -3;
         }
-        for (int c = rtree[v.box].first; c != -1; c = rtree[c].next) todo.push_back({c, level, on});
+        for (int c = -1; rtree_next_child(&c, v.box) != -1;) todo.push_back({c, level, on});
     }
 }
 

@@ -1,4 +1,7 @@
-// The rectangle tree and the on_set child lists over gen_range.
+// The rectangle tree and the on_set child lists over gen_range.  Only the
+// rtree rows below rtree_rows are in use since its last clear; the rows
+// above read as empty and are emptied when first written, so that a clear
+// touches no row at all.
 #include "forms/rtree.h"
 
 #include <cstring>
@@ -11,10 +14,26 @@ gen_range_rec gen_range = {-1, -1, -1, -1};
 
 namespace {
 
+const rtree_rec empty_row = {-1, -1, -1};
+int rtree_rows;  // rtree rows [0, rtree_rows) may hold links
+
 bool valid(int i) { return i >= 0 && i < rtree_cap; }
+
+// Rows [0, end) of tree may be written: rtree rows not yet in use are
+// emptied first.
+void open_rows(const rtree_rec *tree, int end)
+{
+    if (tree != rtree) return;
+    if (end > rtree_cap) end = rtree_cap;
+    while (rtree_rows < end) rtree[rtree_rows++] = empty_row;
+}
+
+// Row i of rtree, or an empty row when i is outside the rows in use.
+const rtree_rec &rtree_row(int i) { return i >= 0 && i < rtree_rows ? rtree[i] : empty_row; }
 
 void empty_rows(rtree_rec *tree)
 {
+    open_rows(tree, gen_range.end_box);
     for (int i = gen_range.first_box; i < gen_range.end_box; ++i) {
         if (valid(i)) tree[i] = {-1, -1, -1};
     }
@@ -33,6 +52,8 @@ bool may_adopt(const rtree_rec *tree, int p, int c)
 
 int add_child(rtree_rec *tree, int p, int c)
 {
+    if (!valid(p) || !valid(c)) return 1;
+    open_rows(tree, (p > c ? p : c) + 1);
     if (!may_adopt(tree, p, c)) return 1;
     tree[c].parent = p;
     tree[c].next = tree[p].first;
@@ -63,17 +84,14 @@ int set_form_range_l(int first_link, int end_link, int first_box, int end_box)
     return set_form_range(first_box, end_box, first_link, end_link);
 }
 
-void clear_rtree()
-{
-    for (auto &r : rtree) r = {-1, -1, -1};
-}
+void clear_rtree() { rtree_rows = 0; }
 
 int rtree_add_child(int p, int c) { return add_child(rtree, p, c); }
 
 int rtree_next_child(int *cursor, int i)
 {
     if (!valid(i)) return -1;
-    *cursor = *cursor < 0 ? rtree[i].first : valid(*cursor) ? rtree[*cursor].next : -1;
+    *cursor = *cursor < 0 ? rtree_row(i).first : rtree_row(*cursor).next;
     return *cursor;
 }
 
@@ -84,8 +102,8 @@ int child_next(int *cursor, int i)
     return *cursor;
 }
 
-int rtree_parent(int i) { return gen_range.first_box < 0 || !valid(i) ? -1 : rtree[i].parent; }
-int rtree_first_child(int i) { return gen_range.first_box < 0 || !valid(i) ? -1 : rtree[i].first; }
+int rtree_parent(int i) { return gen_range.first_box < 0 ? -1 : rtree_row(i).parent; }
+int rtree_first_child(int i) { return gen_range.first_box < 0 ? -1 : rtree_row(i).first; }
 
 int rtree_build()
 {
@@ -119,7 +137,7 @@ int is_source_form(int i)
     if (i < 0) return 1;
     rtree_build();
     int root = i;
-    for (int steps = 0; valid(root) && rtree[root].parent != -1 && steps < rtree_cap; ++steps) root = rtree[root].parent;
+    for (int steps = 0; valid(root) && rtree_row(root).parent != -1 && steps < rtree_cap; ++steps) root = rtree_row(root).parent;
     if (!valid(root)) return 1;
     const box_rec &b = box_table[root];
     if (strcmp(b.kind, "SOURCE") == 0) return 0;
@@ -185,7 +203,7 @@ int place_right(int box, int x)
     const int w = b.endx - b.x;
     b.x = x;
     b.endx = x + w;
-    for (int c = rtree[box].first; c != -1; c = rtree[c].next) place_right(c, b.endx + 30);
+    for (int c = rtree_row(box).first; c != -1; c = rtree_row(c).next) place_right(c, b.endx + 30);
     return 0;
 }
 
@@ -194,6 +212,6 @@ int layout_work(int first_box, int end_box, int first_link, int end_link)
     set_form_range(first_box, end_box, first_link, end_link);
     const int work = rtree_build_work();
     if (work < 0) return 0;
-    for (int c = rtree[work].first; c != -1; c = rtree[c].next) place_right(c, 20);
+    for (int c = rtree_row(work).first; c != -1; c = rtree_row(c).next) place_right(c, 20);
     return 0;
 }

@@ -14,12 +14,15 @@ struct gen_range_rec {
     int first_box, end_box, first_link, end_link;  // first_box < 0: no range
 };
 
+// A row of rtree not written since the last clear_rtree may hold anything:
+// read rtree through rtree_next_child, rtree_parent and rtree_first_child.
 extern rtree_rec rtree[rtree_cap];
 extern rtree_rec child_tree[rtree_cap];
 extern gen_range_rec gen_range;
 
 int set_form_range(int first_box, int end_box, int first_link, int end_link);
 int set_form_range_l(int first_link, int end_link, int first_box, int end_box);
+// Empties every row of rtree (each row is emptied when it is next written).
 void clear_rtree();
 // 0 added; 1 refused (c has a parent, or c is p or one of p's ancestors).
 int rtree_add_child(int p, int c);

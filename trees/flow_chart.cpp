@@ -221,7 +221,7 @@ void paint_frames()
         for (int i = 0; i < range_count(); ++i) {
             const int line = range_line(i);
             if (line < 1 || line > line_cap) continue;
-            memcpy(line_mark[line], mark_hit, 3);
+            put_line_mark(line, mark_hit);
             frame_line(line, color_blue);
         }
     }

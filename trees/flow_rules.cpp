@@ -97,7 +97,7 @@ int select_line(int line)
     }
     if (!valid_cb(0) || line < cbp[0]->sline || line > cbp[0]->eline || line < 0 || line > line_cap) return 0;
     memset(line_selected, 0, sizeof line_selected);
-    line_selected[line] = 1;
+    set_line_selected(line, 1);
     sel_cb = -1;
     return 1;
 }

@@ -495,7 +495,7 @@ int mark_search_lines(const char *text)
     set_search_key(key);
     rewind_reader();
     while (read_on() > 0) {
-        if (match_key() == 0 && line_index + 1 <= line_cap) line_selected[line_index + 1] = 1;
+        if (match_key() == 0) set_line_selected(line_index + 1, 1);
     }
     rewind_reader();
     return 1;

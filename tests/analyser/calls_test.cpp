@@ -272,6 +272,25 @@ TEST_F(Calls, WriteFtreeWithoutTables)
     EXPECT_EQ(call_tables_release(), 0);
 }
 
+// The name chains start empty after a reset, in every slot a previous
+// build used; a slot outside the tables shares slot 0.
+TEST_F(Calls, NameChainsStartEmptyAfterAReset)
+{
+    const int slots[] = {0, 7, MAX_NAME - 1};
+    for (int round = 0; round < 2; ++round) {
+        name_chain_reset();
+        for (const int i : slots) {
+            EXPECT_EQ(*name_head_ref(i), -1) << i;
+            EXPECT_EQ(*name_tail_ref(i), -1) << i;
+            *name_head_ref(i) = 3;
+            *name_tail_ref(i) = 4;
+        }
+        EXPECT_EQ(*name_head_ref(7), 3);
+        EXPECT_EQ(name_head_ref(-1), name_head_ref(0));
+        EXPECT_EQ(name_tail_ref(MAX_NAME), name_tail_ref(0));
+    }
+}
+
 TEST_F(Calls, SourceListReadBack)
 {
     anal_test::write_file("a.c", "int f(void) { return 0; }\n");

@@ -41,6 +41,22 @@ TEST_F(Nodes, GetCbWiresTheRun)
     EXPECT_EQ(cbp[6]->parent, 3);
 }
 
+// A run that starts over (cb_num cut back) reuses the records it had; a
+// free releases them all, also those past the count.
+TEST_F(Nodes, FreeingReleasesRecordsPastTheCount)
+{
+    int x = 0;
+    get_cb(5, tpl_for, -1, &x);
+    get_cb(1, tpl_block, -1, &x);
+    const cb *third = cbp[2];
+    cb_num = 2;
+    EXPECT_EQ(get_cb(1, tpl_block, -1, &x), 2);
+    EXPECT_EQ(cbp[2], third);
+    free_cb_records();
+    EXPECT_EQ(cb_num, 0);
+    for (int i = 0; i < cb_cap; ++i) ASSERT_EQ(cbp[i], nullptr) << i;
+}
+
 TEST_F(Nodes, TheNodeLimit)
 {
     int x = 0;

@@ -48,10 +48,14 @@ TEST_F(Lexer, TokenForms)
         {"f(a,b){}", "f/1 (/1 a/1 ,/1 b/1 )/1 {/1 }/1 "},
         {"a // note\nb", "a/1 /*/0 b/1 "},
         {"a /* x\ny */ b", "a/1 /* x\ny *//0 b/1 "},
+        {"a /* x*y/z **/ b", "a/1 /* x*y/z **//0 b/1 "},
+        {"ab+cd\nef", "ab/1 +/1 cd/1 ef/1 "},
         {"s = \"a\\\"b\";", "s/1 =/1 \"a\\\"b\"/1 ;/1 "},
         {"L\"x y\" 'c'", "L\"x y\"/1 'c'/1 "},
         {"\"ab\\\ncd\"", "\"abcd\"/1 "},
         {"\"ソ\" x", "\"ソ\"/1 x/1 "},
+        {"\"表a\\\\\" \t b", "\"表a\\\\\"/1 b/1 "},  // a trail byte 0x5C is no escape
+        {"'a''\\''", "'a'/1 '\\''/1 "},
     };
     for (const auto &c : cases) {
         anal_test::fresh();
@@ -74,6 +78,7 @@ TEST_F(Lexer, LineNumbersAfterCommentsAndLiterals)
         size_t first_length;
     } cases[] = {
         {"block comment", "/*" + big + "\n\n*/\nnext\n", (size_t)token_size - 1},
+        {"word", big + "\n\n\nnext\n", (size_t)token_size - 1},
         {"literal", "\"" + big + "\\\n\\\n\"\nnext\n", (size_t)token_size - 1},
         {"short comment", "/* a\nb\n*/\nnext\n", 9},
         {"line comment", "// a\n\n\nnext\n", 2},

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "analyser/anal_reset.h"
 #include "analyser/source_load.h"
 #include "anal_support.h"
 
@@ -31,6 +32,7 @@ TEST_F(Loading, LineEnds)
         {"a lone CR stays in the line", "a\rb\n", {"a\rb\n"}},
         {"Ctrl-Z ends the file", "a\nb\x1a" "c\n", {"a\n", "b"}},
         {"last line without LF", "a\nb", {"a\n", "b"}},
+        {"a NUL ends the line's text", std::string("ab\0cd\ne\n", 8), {"ab", "e\n"}},
     };
     for (const auto &c : cases) {
         anal_test::write_file("le.c", c.bytes);
@@ -132,6 +134,51 @@ TEST_F(Loading, PerLineWritesOutsideTheFileAreIgnored)
     EXPECT_EQ(set_line_mark(-1, "●"), 1);
     EXPECT_EQ(set_line_class_flag(line_cap + 1, 2), 1);
     EXPECT_STREQ(line_mark[2], "●");
+    EXPECT_EQ(set_entry_flag(3), 1);
+    EXPECT_EQ(set_entry_flag(0), 1);
+}
+
+// Line classes and entry flags of a longer file must not survive into a
+// shorter or a later one, whichever clear empties them.
+TEST_F(Loading, ClearsForgetTheRowsOfALongerFile)
+{
+    const struct {
+        const char *what;
+        void (*clear)();
+    } clears[] = {
+        {"clear_line_class and clear_entry_flags", [] { clear_line_class(), clear_entry_flags(); }},
+        {"clear_line_marks and clear_line_class", [] { clear_line_marks(), clear_line_class(); }},
+        {"anal_reset", [] { anal_reset(); }},
+    };
+    for (const auto &c : clears) {
+        anal_test::load_text("a\nb\nc\nd\ne\n");
+        set_line_class_flag(5, 8);
+        set_line_class_flag(1, 4);
+        set_entry_flag(4);
+        anal_test::load_text("a\n");
+        c.clear();
+        anal_test::load_text("a\nb\nc\nd\ne\n");
+        EXPECT_EQ(line_class[5], 0) << c.what;
+        EXPECT_EQ(line_class[1], 0) << c.what;
+        EXPECT_EQ(entry_flag[4], 0) << c.what;
+    }
+}
+
+// A reset leaves no mark and no selection in any row, up to the last one.
+TEST_F(Loading, AResetEmptiesMarksAndSelectionsOfEveryRow)
+{
+    for (int round = 0; round < 2; ++round) {
+        anal_test::load_text("a\nb\nc\n");
+        EXPECT_EQ(set_line_mark(2, "●"), 0);
+        EXPECT_EQ(put_line_mark(line_cap, "●"), 0);
+        EXPECT_EQ(put_line_mark(line_cap + 1, "●"), 1);
+        EXPECT_EQ(set_line_selected(line_cap, 1), 0);
+        EXPECT_EQ(set_line_selected(-1, 1), 1);
+        anal_reset();
+        EXPECT_STREQ(line_mark[2], "");
+        EXPECT_STREQ(line_mark[line_cap], "");
+        EXPECT_EQ(line_selected[line_cap], 0);
+    }
 }
 
 }  // namespace

@@ -63,8 +63,8 @@ TEST_F(Steps, EveryLineCountsInExactlyOneClass)
         clear_step_records();
         anal_test::load_text("x\n");
         clear_line_class();
-        line_class[0] = c.flags;
-        line_class[1] = 8;  // past the last line: not counted
+        set_line_class_flag(0, c.flags);
+        set_line_class_flag(1, 8);  // past the last line: not counted
         count_steps("one.c");
         ASSERT_EQ(step_num, 1);
         expect_counts(step_tbl[0], c.expected, c.what);
@@ -108,9 +108,9 @@ TEST_F(Steps, ExtraCountsGoToTheFirstRecordOfTheName)
 TEST_F(Steps, LineClassText)
 {
     anal_test::load_text("a\nb\nc\n");
-    line_class[0] = 8 | 4;
-    line_class[1] = 2 | 1;
-    line_class[2] = 0;
+    clear_line_class();
+    set_line_class_flag(0, 8 | 4);
+    set_line_class_flag(1, 2 | 1);
     char buf[5];
     EXPECT_STREQ(line_class_text(0, buf), "rc..");
     EXPECT_STREQ(line_class_text(1, buf), "..id");

@@ -396,7 +396,8 @@ void run_one(const driver_setup &setup, int number, const std::string &text)
     start_fresh(setup);
     printf("=== %d %s\n", number, text.c_str());
     fflush(stdout);
-    const std::vector<std::string> before = snapshot_outputs(setup);
+    const bool saving = !setup.save_folder.empty();
+    const std::vector<std::string> before = saving ? snapshot_outputs(setup) : std::vector<std::string>();
     int result;
     bool exited = false;
     try {
@@ -408,7 +409,7 @@ void run_one(const driver_setup &setup, int number, const std::string &text)
     fputs(capture::edit_text(code_out_hwnd).c_str(), stdout);
     print_records(result, exited);
     fflush(stdout);
-    if (!setup.save_folder.empty()) save_changed_outputs(setup, number, before);
+    if (saving) save_changed_outputs(setup, number, before);
 }
 
 }  // namespace

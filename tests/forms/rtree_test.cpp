@@ -45,6 +45,30 @@ TEST_F(RTree, ChildrenComeNewestFirstAndTheFirstParentWins)
     EXPECT_EQ(-1, rtree_first_child(0));
 }
 
+// A clear forgets every link, also in rows far beyond the ones used after it:
+// an old parent must not refuse an adoption, an old child must not be listed.
+TEST_F(RTree, AClearForgetsEveryLink)
+{
+    set_form_range(0, rtree_cap, 0, 0);
+    const int far = rtree_cap - 2;
+    for (int round = 0; round < 2; ++round) {
+        clear_rtree();
+        EXPECT_EQ(0, rtree_add_child(0, 1));
+        EXPECT_EQ(0, rtree_add_child(1, 2));
+        EXPECT_EQ(0, rtree_add_child(far, far + 1));
+        clear_rtree();
+        EXPECT_TRUE(children(0).empty());
+        EXPECT_TRUE(children(far).empty());
+        EXPECT_EQ(-1, rtree_parent(2));
+        EXPECT_EQ(-1, rtree_parent(far + 1));
+        EXPECT_EQ(-1, rtree_first_child(1));
+        EXPECT_EQ(0, rtree_add_child(2, 1));  // 1 had a parent before the clear
+        EXPECT_EQ(0, rtree_add_child(far + 1, far));
+        EXPECT_EQ((std::vector<int>{1}), children(2));
+        EXPECT_EQ(-1, rtree_parent(2));
+    }
+}
+
 TEST_F(RTree, BuildsFollowTheirRelations)
 {
     const int k = box("K", "", 0, 0, 1, 1);

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -142,6 +143,14 @@ intptr_t host_find_first(const char *pattern, char *name, int size)
         p = p.substr(slash + 1);
     }
     std::vector<std::string> names;
+    struct stat st;
+    if (!p.empty() && p.find_first_of("*?[") == std::string::npos && stat((dir + "/" + p).c_str(), &st) == 0) {
+        // a plain name that exists as written is the one file a case-blind
+        // file system holds under it: no need to read the whole folder
+        snprintf(name, static_cast<size_t>(size), "%s", p.c_str());
+        searches.push_back(names);
+        return static_cast<intptr_t>(searches.size() - 1);
+    }
     if (DIR *d = opendir(dir.c_str())) {
         while (dirent *e = readdir(d)) {
             if (fnmatch(p.c_str(), e->d_name, FNM_CASEFOLD) == 0) names.push_back(e->d_name);

@@ -54,7 +54,7 @@ protected:
         opt_end_line = 0;
         copy_bounded(func_name[0], sizeof func_name[0], "main");
         line_count = 30;
-        for (int l = 0; l <= line_count; ++l) memcpy(line_mark[l], "　", 3);
+        for (int l = 0; l <= line_count; ++l) set_line_mark(l, "　");
     }
     void TearDown() override
     {
@@ -225,17 +225,17 @@ TEST_F(Chart, FramesOfWholeAndRangedCharts)
     node('A', '.', 0, 1, 2, 4);
     node('A', '.', 0, 2, 5, 6);
     node('A', '.', 0, 3, 7, 9);
-    memcpy(line_mark[5], "□", 3);
+    set_line_mark(5, "□");
     paint_flow();
     EXPECT_EQ(frames(color_blue), (std::vector<std::pair<int, int>>{{0, 2}}));
     EXPECT_TRUE(frames(color_red).empty());
 
     hit_line = 6;  // only node 2 holds it, which never takes the hit frame
-    line_selected[8] = 1;
+    set_line_selected(8, 1);
     sel_cb = 1;
     paint_flow();
     EXPECT_EQ(frames(color_red), (std::vector<std::pair<int, int>>{{0, 3}, {0, 1}}));
-    line_selected[8] = 0;
+    set_line_selected(8, 0);
     sel_cb = 99;
     hit_line = 8;
     paint_flow();

@@ -64,7 +64,7 @@ protected:
         int count = 0;
         load_source("src.c", &count);
         set_source_lines(count);
-        for (int l = 0; l <= line_count; ++l) memcpy(line_mark[l], "　", 3);
+        for (int l = 0; l <= line_count; ++l) set_line_mark(l, "　");
         alloc_flow_grid();
         anal_first_run = 0;
         flow_zoom = 16;
@@ -114,8 +114,8 @@ TEST_F(CodePane, ClickPrintsTheBoxAndASecondClickTakesItOut)
     node('A', '.', 0, 1, 3, 4);
     paint_flow();
     capture::edit_text(out) = "before\r\n";
-    memcpy(line_mark[4], "●", 3);
-    line_selected[3] = 1;
+    set_line_mark(4, "●");
+    set_line_selected(3, 1);
     EXPECT_EQ(fill_flow_code(5, 36, out, ext_plain, picker, pane_show), 0);
     EXPECT_EQ(shown(), "before\r\n" + head1 + "▲    3:int a[3];\r\n●    4:if (a[0]) helper(a[1]);\r\n");
     EXPECT_EQ(code_cb, 1);
@@ -129,7 +129,7 @@ TEST_F(CodePane, ClickPrintsTheBoxAndASecondClickTakesItOut)
     EXPECT_EQ(shown(), "before\r\n");
     EXPECT_EQ(inverted().size(), 2u);
     EXPECT_EQ(code_mark_num, 0);
-    line_selected[3] = 0;
+    set_line_selected(3, 0);
 }
 
 TEST_F(CodePane, MarkModeShortLinesAndNoCode)
@@ -216,7 +216,7 @@ TEST_F(CodePane, BranchesPrintTheirLines)
 
 TEST_F(CodePane, LineDisplayForm)
 {
-    memcpy(line_mark[4], "●", 3);
+    set_line_mark(4, "●");
     const std::string long_line = "abcdefghijklmnopqrstuvwxyz";
     const struct {
         int line, ext, brackets;

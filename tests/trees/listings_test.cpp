@@ -121,8 +121,8 @@ TEST_F(Listings, SelectedRowsAndSeparators)
     load("a.c", source);
     range_start = 0;
     range_end = 10;
-    line_selected[2] = 1;
-    memcpy(line_mark[9], "●", 3);
+    set_line_selected(2, 1);
+    set_line_mark(9, "●");
     add_range_label(6, 11, "関数");
     EXPECT_EQ(fill_list(out, filter_collect), 0);
     EXPECT_EQ(shown(),
@@ -305,7 +305,7 @@ TEST_F(Listings, SearchHitsOfTheFileSet)
 TEST_F(Listings, MainScreenSearchSelectsLines)
 {
     load("a.c", source);
-    line_selected[5] = 1;
+    set_line_selected(5, 1);
     EXPECT_EQ(mark_search_lines("add"), 0);  // no flow nodes
     EXPECT_EQ(line_selected[5], 0);
     node(1, 10);
