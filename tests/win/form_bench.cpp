@@ -6,6 +6,8 @@
 // of the name (-5) and of any name (-6).
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -104,7 +106,7 @@ int write_form(const char *file)
 // Closes a box a step might open (none is expected), so the run never waits.
 void CALLBACK close_boxes(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = own_box();
     if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 

@@ -4,6 +4,8 @@
 // screen, developer lines go nowhere and a hard stop ends the process.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -123,7 +125,7 @@ seen_box seen;
 // next tick while the box is not open yet.
 void CALLBACK read_and_close_box(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND box = FindWindowA("#32770", "TAVIR");
+    HWND box = own_box("TAVIR");
     if (box == nullptr) return;
     KillTimer(nullptr, id);
     char text[300] = "";

@@ -11,6 +11,8 @@
 // Shift, the screens brought forward, and the hiding on close and minimise.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -60,7 +62,7 @@ std::string echo_path;  // the echo program standing in for the editor
 
 void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = own_box();
     if (box == nullptr) return;
     HWND text = GetDlgItem(box, 0xFFFF);
     char buf[500] = "";

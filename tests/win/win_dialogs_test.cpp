@@ -4,6 +4,8 @@
 // state, the refusal boxes (answered from a timer) and the files written.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -104,7 +106,7 @@ BOOL CALLBACK longest_static(HWND hwnd, LPARAM lp)
 
 void CALLBACK answer_warning(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND box = FindWindowA("#32770", "TAVIR警告画面");
+    HWND box = own_box("TAVIR警告画面");
     if (box == nullptr) return;  // not open yet: the next tick tries again
     KillTimer(nullptr, id);
     last_box.caption = "TAVIR警告画面";
@@ -327,7 +329,7 @@ void CALLBACK answer_browser(HWND, UINT, UINT_PTR id, DWORD)
 
 void CALLBACK close_project_dialog(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND dlg = FindWindowA("#32770", "プロジェクトの設定");
+    HWND dlg = own_box("プロジェクトの設定");
     if (dlg == nullptr) return;
     KillTimer(nullptr, id);
     PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(PD_CLOSE, BN_CLICKED), 0);
@@ -335,7 +337,7 @@ void CALLBACK close_project_dialog(HWND, UINT, UINT_PTR id, DWORD)
 
 void CALLBACK press_in_param_dialog(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND dlg = FindWindowA("#32770", "パラメータの設定");
+    HWND dlg = own_box("パラメータの設定");
     if (dlg == nullptr) return;
     KillTimer(nullptr, id);
     SetDlgItemTextA(dlg, PM_CATEGORY_WIDE, "abc");
@@ -347,7 +349,7 @@ void CALLBACK press_in_param_dialog(HWND, UINT, UINT_PTR id, DWORD)
 
 void CALLBACK cancel_param_dialog(HWND, UINT, UINT_PTR id, DWORD)
 {
-    HWND dlg = FindWindowA("#32770", "パラメータの設定");
+    HWND dlg = own_box("パラメータの設定");
     if (dlg == nullptr) return;
     KillTimer(nullptr, id);
     SetDlgItemTextA(dlg, PM_EDITOR, "changed.exe");

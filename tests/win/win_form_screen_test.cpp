@@ -4,6 +4,8 @@
 // gesture).  Timers answer the questions from inside their modal loops.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -71,7 +73,7 @@ struct shot {
 // Presses OK on every open box while the timer runs.
 void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = own_box();
     if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -83,7 +85,7 @@ std::string box_texts;
 // Records the text of an open box, then presses its OK.
 void CALLBACK answer_and_record(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = own_box();
     if (box == nullptr) return;
     char text[300] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

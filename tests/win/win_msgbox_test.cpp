@@ -3,6 +3,8 @@
 // Timers close the boxes from inside their modal loops.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,7 +26,7 @@ box_run run;
 // Presses a button of the open box with this caption; true when found.
 bool press(const char *caption, int button)
 {
-    HWND box = FindWindowA("#32770", caption);
+    HWND box = own_box(caption);
     if (box == nullptr) return false;
     PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
     return true;

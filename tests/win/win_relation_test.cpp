@@ -3,6 +3,8 @@
 // painted into a DIB section, and the system-menu item that saves the file.
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -28,7 +30,7 @@ int questions = 0;
 
 void CALLBACK answer_box(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND box = FindWindowA("#32770", nullptr);
+    HWND box = own_box();
     if (box == nullptr) return;
     ++questions;
     PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(box_answer), 0);
