@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "tests/win/program_probe.h"
 
@@ -35,6 +37,67 @@ std::string without_cr(const std::string &s)
     for (const char c : s)
         if (c != '\r') out += c;
     return out;
+}
+
+// A box of a form file: its rectangle, kind and name.
+struct box_row {
+    int x, y, endx, endy;
+    const char *kind, *name;
+};
+
+// The line a saved form file holds for a box (CR LF made LF).
+std::string row_text(const box_row &b)
+{
+    char line[120];
+    snprintf(line, sizeof line, "%8d\t%4d\t%4d\t%4d\t%-10s\t%-10s\n", b.x, b.y, b.endx, b.endy, b.kind, b.name);
+    return line;
+}
+
+struct link_row {
+    int from, to;
+    const char *name;
+};
+
+std::string link_text(const link_row &k)
+{
+    char line[80];
+    snprintf(line, sizeof line, "%8d\t%4d\t%-10s\n", k.from, k.to, k.name);
+    return line;
+}
+
+// A form file of the boxes, links and parameter lines given (one line a box).
+std::string form_text(const std::vector<box_row> &boxes, const std::vector<link_row> &links,
+                      const std::vector<std::string> &paras)
+{
+    std::string text = "#F2    x\t   y\tendx\tendy\tclass     \tname      \n";
+    for (const box_row &b : boxes) text += row_text(b);
+    if (!links.empty()) text += "#L2 from\t  to\tname      \n";
+    for (const link_row &k : links) text += link_text(k);
+    text += "#P1       \n";
+    for (size_t i = 0; i < boxes.size(); ++i) text += (i < paras.size() ? paras[i] : "") + "\n";
+    std::string crlf;
+    for (const char c : text) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+}
+
+// The items of a list box, in the program's code page.  The box answers
+// another process in UTF-16, so the texts are asked for wide and converted.
+std::vector<std::string> list_items(HWND list)
+{
+    std::vector<std::string> items;
+    const LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        wchar_t wide[300] = L"";
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 300)
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char item[600] = "";
+        WideCharToMultiByte(932, 0, wide, -1, item, sizeof item, nullptr, nullptr);
+        items.push_back(item);
+    }
+    return items;
 }
 
 // The colour the screen shows at a point of the window's client area.
@@ -110,6 +173,32 @@ protected:
         settle(form);
     }
     void click(int x, int y, WPARAM keys = MK_LBUTTON) { drag(WM_LBUTTONDOWN, keys, x, y, x, y); }
+    // A left double-click as the system sends it: a click, then the double-click and its release.
+    void double_click(int x, int y)
+    {
+        click(x, y);
+        post(WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);
+        post(WM_LBUTTONUP, 0, x, y);
+        settle(form);
+    }
+
+    // Writes the form file into the home and opens it.
+    void open_written(const char *name, const std::string &text)
+    {
+        write_text(home + "\\" + name, text.c_str());
+        open_form(name);
+        ASSERT_EQ(name, text_of(form_name));
+    }
+
+    // A key of the editing block (the extended bit set), not the keypad's.
+    void key_ext(unsigned vk) { key(vk, 0x01000000); }
+
+    // Saves the form and checks that it holds each of the rows.
+    void expect_rows(const char *step, const std::vector<box_row> &rows)
+    {
+        const std::string saved = save_as("rows.f");
+        for (const box_row &b : rows) EXPECT_NE(std::string::npos, saved.find(row_text(b))) << step << "\n" << saved;
+    }
 
     // Saves the form under name through system command 4, the question
     // answered OK; the file's text with CR LF made LF.
@@ -259,10 +348,7 @@ TEST_F(FormProbe, UnionOpensItsSubFormAndTheRightDoubleClickReturns)
     ASSERT_EQ("関連", mode_text());
     const std::string before = save_as("parent.f");
 
-    click(150, 60);
-    post(WM_LBUTTONDBLCLK, MK_LBUTTON, 150, 60);
-    post(WM_LBUTTONUP, 0, 150, 60);
-    settle(form);
+    double_click(150, 60);
     EXPECT_EQ("sub.f", text_of(form_name));
 
     post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 120);
@@ -304,6 +390,342 @@ TEST_F(FormProbe, RefusalsShowTheirTexts)
     click(190, 112);
     EXPECT_EQ("既存の矩形の上に重ねて貼り付け出来ません", answer_box(form, IDOK));
     EXPECT_EQ(before, save_as("after.f"));
+}
+
+// 生成-mode left drags: Ctrl moves a box with its COMMENT children only, a
+// plain move carries every on_set child, a corner resizes down to 12 x 12;
+// End moves the current box in one click to an empty place (with Ctrl its
+// COMMENT children too) and refuses a box under the click; F11 takes the
+// one-click move back.
+TEST_F(FormProbe, MovesResizesAndOneClickMoves)
+{
+    open_written("moves.f", form_text({{100, 100, 200, 140, "BOX", "parent"},
+                                       {100, 160, 200, 180, "COMMENT", ""},
+                                       {220, 160, 320, 180, "BOX", "kid"},
+                                       {400, 100, 500, 140, "BOX", "other"}},
+                                      {{0, 1, "on_set"}, {0, 2, "on_set"}}, {}));
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    struct drag_case {
+        const char *name;
+        WPARAM keys;
+        int x0, y0, x1, y1;
+        std::vector<box_row> rows;
+    };
+    const drag_case drags[] = {
+        {"Ctrl moves the box and its COMMENT child", MK_LBUTTON | MK_CONTROL, 150, 120, 170, 130,
+         {{120, 110, 220, 150, "BOX", "parent"}, {120, 170, 220, 190, "COMMENT", ""}, {220, 160, 320, 180, "BOX", "kid"}}},
+        {"a plain move carries every on_set child", MK_LBUTTON, 170, 130, 170, 150,
+         {{120, 130, 220, 170, "BOX", "parent"}, {120, 190, 220, 210, "COMMENT", ""}, {220, 180, 320, 200, "BOX", "kid"}}},
+        {"the corner grows the box", MK_LBUTTON, 499, 139, 529, 159, {{400, 100, 530, 160, "BOX", "other"}}},
+        {"the corner shrinks it to 12 x 12 at least", MK_LBUTTON, 529, 159, 409, 105, {{400, 100, 412, 112, "BOX", "other"}}},
+    };
+    for (const drag_case &c : drags) {
+        drag(WM_LBUTTONDOWN, c.keys, c.x0, c.y0, c.x1, c.y1);
+        expect_rows(c.name, c.rows);
+    }
+
+    click(270, 190);  // kid current, moved to an empty place in one click
+    key_ext(VK_END);
+    EXPECT_EQ("カレントの矩形を１クリック移動しますか？", answer_box(form, IDOK));
+    click(600, 300);
+    key(VK_F11);  // taken back; the save below forgets the record, so End moves it again
+    expect_rows("F11 after End", {{220, 180, 320, 200, "BOX", "kid"}});
+    key_ext(VK_END);
+    EXPECT_EQ("カレントの矩形を１クリック移動しますか？", answer_box(form, IDOK));
+    click(600, 300);
+    expect_rows("End", {{600, 300, 700, 320, "BOX", "kid"}, {120, 130, 220, 170, "BOX", "parent"}});
+
+    click(170, 150);  // parent with its COMMENT child
+    key_ext(VK_END);
+    EXPECT_EQ("カレントの矩形を１クリック移動しますか？", answer_box(form, IDOK));
+    click(600, 50, MK_LBUTTON | MK_CONTROL);
+    expect_rows("Ctrl+End", {{600, 50, 700, 90, "BOX", "parent"},
+                             {600, 110, 700, 130, "COMMENT", ""},
+                             {600, 300, 700, 320, "BOX", "kid"}});
+
+    const std::string before = save_as("before.f");
+    key_ext(VK_END);
+    EXPECT_EQ("カレントの矩形を１クリック移動しますか？", answer_box(form, IDOK));
+    click(650, 310);
+    EXPECT_EQ("既存の矩形の上に重ねて移動出来ません", answer_box(form, IDOK));
+    key_ext(VK_END);
+    EXPECT_EQ("カレントの矩形を１クリック移動しますか？", answer_box(form, IDCANCEL));
+    click(300, 400);
+    EXPECT_EQ(before, save_as("after.f")) << "a refused or cancelled one-click move leaves every box";
+}
+
+// Both chords in 関連 mode (a box centred on its parent, with Ctrl its
+// COMMENT children along; siblings lined up) and in 生成 mode (kind and name
+// from the main screen and back; the parent's height with Ctrl); a Ctrl
+// drag unlinks, a plain one links again; Ctrl+right drags reorder the table.
+TEST_F(FormProbe, ChordsUnlinkAndReorder)
+{
+    open_written("tree.f", form_text({{200, 40, 400, 80, "BOX", "top"},
+                                      {100, 140, 160, 170, "BOX", "left"},
+                                      {300, 160, 360, 190, "BOX", "right"},
+                                      {100, 200, 160, 220, "COMMENT", ""}},
+                                     {{0, 1, "under_pos"}, {0, 2, "under_pos"}, {1, 3, "on_set"}}, {}));
+    ASSERT_EQ("関連", mode_text());
+
+    post(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 130, 155);  // left then right on "left", Ctrl held
+    post(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_CONTROL, 130, 155);
+    EXPECT_EQ("関係上、上位の矩形と横または縦に並べますか？", answer_box(form, IDOK));
+    settle(form);
+    expect_rows("centred on its parent", {{270, 140, 330, 170, "BOX", "left"}, {270, 200, 330, 220, "COMMENT", ""}});
+
+    post(WM_RBUTTONDOWN, MK_RBUTTON, 280, 155);  // right then left on "left"
+    post(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 280, 155);
+    EXPECT_EQ("関係上、同位の矩形を縦又は横に並べますか？", answer_box(form, IDOK));
+    settle(form);
+    expect_rows("siblings in one row", {{300, 140, 360, 170, "BOX", "right"}, {270, 140, 330, 170, "BOX", "left"}});
+
+    drag(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 350, 155, 300, 60);  // right -> top with Ctrl
+    std::string saved = save_as("unlinked.f");
+    EXPECT_EQ(std::string::npos, saved.find(link_text({0, 2, "under_pos"}))) << saved;
+    EXPECT_NE(std::string::npos, saved.find(link_text({0, 1, "under_pos"}))) << saved;
+    set_text(GetDlgItem(screen, 104), "under_pos");
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 300, 60, 350, 155);
+    saved = save_as("linked.f");
+    EXPECT_NE(std::string::npos, saved.find(link_text({0, 2, "under_pos"}))) << saved;
+
+    // Ctrl+right: "right" follows "top"; then the COMMENT, dropped on an empty place, goes first.
+    drag(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, 350, 155, 300, 60);
+    drag(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, 300, 210, 600, 400);
+    EXPECT_EQ(without_cr(form_text({{270, 200, 330, 220, "COMMENT", ""},
+                         {200, 40, 400, 80, "BOX", "top"},
+                         {300, 140, 360, 170, "BOX", "right"},
+                         {270, 140, 330, 170, "BOX", "left"}},
+                        {{1, 2, "under_pos"}, {1, 3, "under_pos"}, {3, 0, "on_set"}}, {})),
+              save_as("tree.f"))
+        << "rows and link ends follow the new order";
+
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    set_text(GetDlgItem(screen, 0), "FUNC.c");
+    set_text(GetDlgItem(screen, 104), "calc");
+    post(WM_RBUTTONDOWN, MK_RBUTTON, 280, 155);  // right then left on "left": kind and name from the main screen
+    post(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 280, 155);
+    post(WM_LBUTTONUP, MK_RBUTTON, 280, 155);
+    post(WM_RBUTTONUP, 0, 280, 155);
+    settle(form);
+    expect_rows("taken from the main screen", {{270, 140, 330, 170, "FUNC", "calc"}});
+    post(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, 280, 155);  // with Ctrl the rename goes back
+    post(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_CONTROL, 280, 155);
+    post(WM_LBUTTONUP, MK_RBUTTON, 280, 155);
+    post(WM_RBUTTONUP, 0, 280, 155);
+    settle(form);
+    expect_rows("kind and name back", {{270, 140, 330, 170, "BOX", "left"}});
+
+    post(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 350, 155);  // left then right with Ctrl: the parent's height
+    post(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_CONTROL, 350, 155);
+    post(WM_RBUTTONUP, MK_LBUTTON, 350, 155);
+    post(WM_LBUTTONUP, 0, 350, 155);
+    settle(form);
+    expect_rows("the parent's height", {{300, 140, 360, 180, "BOX", "right"}});
+}
+
+// What the target list offers after a click: the position relations from
+// an empty place (left: vokpos.dat, right: vokpos2.dat), the names of a
+// kind's ".d" file after a right click on a box, and with Ctrl in 関連 mode
+// the names of the boxes under the clicked one.
+TEST_F(FormProbe, TargetListsFromPlacesAndBoxes)
+{
+    write_text(home + "\\vokpos.dat", "under_pos\r\nright_pos\r\n");
+    write_text(home + "\\vokpos2.dat", "on_set\r\nleft_set\r\n");
+    write_text(home + "\\FUNC.d", "argc\r\nargv\r\n");
+    const HWND list = GetDlgItem(screen, 1);
+    struct list_case {
+        const char *name;
+        bool create;
+        UINT down;
+        WPARAM keys;
+        int x, y;
+        std::vector<std::string> items;
+    };
+    const list_case cases[] = {
+        {"left on an empty place, 関連", false, WM_LBUTTONDOWN, MK_LBUTTON, 300, 300, {"under_pos", "right_pos"}},
+        {"right on an empty place, 関連", false, WM_RBUTTONDOWN, MK_RBUTTON, 300, 300, {"on_set", "left_set"}},
+        {"right on a FUNC box, 関連", false, WM_RBUTTONDOWN, MK_RBUTTON, 215, 32, {"argc", "argv"}},
+        {"Ctrl+left on the PROJ box, 関連", false, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 55, 32, {"main"}},
+        {"left on an empty place, 生成", true, WM_LBUTTONDOWN, MK_LBUTTON, 300, 300, {"under_pos", "right_pos"}},
+        {"right on an empty place, 生成", true, WM_RBUTTONDOWN, MK_RBUTTON, 300, 300, {"on_set", "left_set"}},
+        {"right on a FUNC box, 生成", true, WM_RBUTTONDOWN, MK_RBUTTON, 215, 32, {"argc", "argv"}},
+    };
+    for (const list_case &c : cases) {
+        if (c.create != (mode_text() == "生成")) mode_button();
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        drag(c.down, c.keys, c.x, c.y, c.x, c.y);
+        EXPECT_EQ(c.items, list_items(list)) << c.name;
+    }
+}
+
+// Split writes the current box's category into a file of its own and
+// reloads the rest, also inside a sub-form, whose caller survives; a second
+// split asks about the existing file.  39 moves the current box first, 41
+// and 42 keep another screen in front, 40 stops the on_set children
+// following, and
+// 11 empties the form and its name.
+TEST_F(FormProbe, SplitEmptyMoveFirstAndToggles)
+{
+    write_text(home + "\\caller.f", form_text({{100, 40, 200, 80, "UNION", ""}}, {}, {"split.f"}).c_str());
+    write_text(home + "\\split.f", form_text({{10, 10, 100, 30, "PROJ", "app"},
+                                              {100, 60, 200, 90, "PART", "head"},
+                                              {100, 120, 200, 150, "LINE", "row1"},
+                                              {300, 60, 400, 90, "BOX", "other"}},
+                                             {{0, 1, "on_set"}, {0, 3, "on_set"}, {1, 2, "on_set"}}, {"", "h", "r", "o"})
+                                       .c_str());
+    open_form("caller.f");
+    ASSERT_EQ("関連", mode_text());
+    double_click(150, 60);
+    ASSERT_EQ("split.f", text_of(form_name));
+
+    PostMessageA(form, WM_SYSCOMMAND, 59, 0);
+    EXPECT_EQ("今は分割が出来ない状況です(カレント矩形が無い)", answer_box(form, IDOK));
+    click(150, 75);  // head current
+    PostMessageA(form, WM_SYSCOMMAND, 59, 0);
+    EXPECT_EQ("カレント矩形を分割しますか？", answer_box(form, IDOK));
+    EXPECT_EQ("正常に分割しました(0)", answer_box(form, IDOK));
+    settle(form);
+    EXPECT_EQ("#F2\n10 10 100 30 PROJ app\n100 60 200 90 EBOX head\n100 120 200 150 LINE row1\n"
+              "#L2\n0 1 on_set\n1 2 on_set\n#P1\n\nh\nr\n",
+              without_cr(file_text(home + "\\PART.f")));
+    const std::string kept = "#F2\n10 10 100 30 PROJ app\n100 60 200 90 PART head\n300 60 400 90 BOX other\n"
+                             "#L2\n0 1 on_set\n0 2 on_set\n#P1\n\nh\no\n";
+    EXPECT_EQ(kept, without_cr(file_text(home + "\\split.f")));
+    EXPECT_EQ("split.f", text_of(form_name));
+    click(150, 135);  // row1 has gone from the form shown
+    PostMessageA(form, WM_KEYUP, VK_INSERT, 0x01000000);
+    EXPECT_EQ("カレント矩形が見つかりません", answer_box(form, IDOK));
+
+    post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);  // the caller is still below
+    settle(form);
+    EXPECT_EQ("caller.f", text_of(form_name));
+
+    open_form("split.f");
+    click(150, 75);
+    PostMessageA(form, WM_SYSCOMMAND, 59, 0);
+    EXPECT_EQ("カレント矩形を分割しますか？", answer_box(form, IDOK));
+    EXPECT_EQ("ファイル(PART.f)は既に存在します、それでも分割しますか？", answer_box(form, IDCANCEL));
+    settle(form);
+    EXPECT_EQ(kept, without_cr(file_text(home + "\\split.f")));
+
+    click(350, 75);  // other first
+    PostMessageA(form, WM_SYSCOMMAND, 39, 0);
+    settle(form);
+    const std::string first = save_as("first.f");
+    EXPECT_EQ(0u, first.find("#F2    x\t   y\tendx\tendy\tclass     \tname      \n" +
+                             row_text({300, 60, 400, 90, "BOX", "other"})))
+        << first;
+
+    // 41 and 42 keep the main or the PROPERTY screen in front after every
+    // gesture; switched off again, the FORM screen keeps the focus.  (Their
+    // check marks are read in-process by the screen test: another process
+    // cannot read this menu under Wine.)
+    const HWND property = wait_for_window(pi.dwProcessId, "PROPERTY");
+    for (const auto &toggle : {std::make_pair(41u, screen), std::make_pair(42u, property)}) {
+        PostMessageA(form, WM_SYSCOMMAND, toggle.first, 0);
+        click(600, 400);
+        EXPECT_EQ(toggle.second, GetForegroundWindow()) << "item " << toggle.first;
+        PostMessageA(form, WM_SYSCOMMAND, toggle.first, 0);
+        click(600, 400);
+        EXPECT_EQ(form, GetForegroundWindow()) << "item " << toggle.first;
+    }
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    PostMessageA(form, WM_SYSCOMMAND, 40, 0);
+    drag(WM_LBUTTONDOWN, MK_LBUTTON, 55, 20, 55, 220);
+    PostMessageA(form, WM_SYSCOMMAND, 40, 0);
+    expect_rows("40 keeps the children", {{10, 210, 100, 230, "PROJ", "app"}, {100, 60, 200, 90, "PART", "head"}});
+
+    PostMessageA(form, WM_SYSCOMMAND, 11, 0);
+    settle(form);
+    EXPECT_EQ("", text_of(form_name));
+    PostMessageA(form, WM_SYSCOMMAND, 4, 0);
+    EXPECT_EQ("保存するファイル名を入れてください", answer_box(form, IDOK));
+    EXPECT_EQ(without_cr(form_text({}, {}, {})), save_as("empty.f"));
+}
+
+// Double-clicks inside sub-forms: a UNION naming a wildcard shows the
+// matching files as boxes; ITEM and BDATA boxes tick (one ITEM of a chain at
+// a time); a DETAIL box refuses to open beside an unconnected box or without
+// an ancestor; a VBUTTON posts its command, but while a box waits for an
+// answer it only writes a "★" line to the CODE screen.
+TEST_F(FormProbe, SubFormDoubleClicks)
+{
+    ASSERT_EQ("関連", mode_text());
+    write_text(home + "\\wa.f", form_text({}, {}, {}).c_str());
+    write_text(home + "\\wb.f", form_text({}, {}, {}).c_str());
+    open_written("wild.f", form_text({{100, 40, 200, 80, "UNION", ""}}, {}, {"w?.f"}));
+    double_click(150, 60);
+    EXPECT_EQ("w?.f", text_of(form_name));
+    const std::string files = save_as("files.f");
+    for (const char *kind : {"wa", "wb"}) {
+        const bool first = files.find(row_text({40, 60, 60, 80, kind, ""})) != std::string::npos;
+        const bool second = files.find(row_text({120, 60, 140, 80, kind, ""})) != std::string::npos;
+        EXPECT_TRUE(first != second) << kind << "\n" << files;
+    }
+    post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);
+    settle(form);
+    EXPECT_EQ("wild.f", text_of(form_name));
+
+    open_written("items.f", form_text({{100, 40, 200, 60, "ITEM", "i1"},
+                                       {100, 80, 200, 100, "ITEM", "i2"},
+                                       {300, 40, 400, 60, "BDATA", "d1"},
+                                       {300, 100, 400, 120, "VBUTTON", "reset"}},
+                                      {{0, 1, "on_set"}}, {"a b 0", "c d 1", "e f 1", "初期化 ﾌｫｰﾑ画面"}));
+    struct tick_case {
+        const char *name;
+        int x, y;
+        const char *paras;
+    };
+    const tick_case ticks[] = {
+        {"i1 ticked, i2 cleared", 150, 50, "a b 1\nc d 0\ne f 1\n"},
+        {"i1 again", 150, 50, "a b 0\nc d 0\ne f 1\n"},
+        {"i2 ticked", 150, 90, "a b 0\nc d 1\ne f 1\n"},
+        {"d1", 350, 50, "a b 0\nc d 1\ne f 0\n"},
+    };
+    for (const tick_case &c : ticks) {
+        double_click(c.x, c.y);
+        const std::string saved = save_as("ticks.f");
+        EXPECT_NE(std::string::npos, saved.find(std::string("#P1       \n") + c.paras)) << c.name << "\n" << saved;
+    }
+
+    const HWND code_out = FindWindowExA(wait_for_window(pi.dwProcessId, "CODE"), nullptr, "EDIT", nullptr);
+    ASSERT_NE(nullptr, code_out);
+    set_text(form_name, "ticks.f");
+    PostMessageA(form, WM_SYSCOMMAND, 4, 0);  // a question open while the button is pressed
+    ASSERT_NE(nullptr, wait_for_box(form));
+    double_click(350, 110);
+    EXPECT_NE(std::string::npos, text_of(code_out).find("★メッセージ応答待ち状態のため、仮想ボタン(初期化)を受付けません"))
+        << text_of(code_out);
+    EXPECT_EQ("ファィル(ticks.f)を保存します、よろしいですか？", answer_box(form, IDCANCEL));
+    double_click(350, 110);  // now "初期化" clears every tick
+    const std::string reset = save_as("reset.f");
+    EXPECT_NE(std::string::npos, reset.find("#P1       \na b 0\nc d 0\ne f 0\n")) << reset;
+
+    struct detail_case {
+        const char *name;
+        std::string form;
+        const char *text;
+    };
+    const detail_case details[] = {
+        {"beside an unconnected box",
+         form_text({{10, 10, 100, 30, "SOURCE", "src"}, {100, 60, 200, 90, "DETAIL", "det"}, {300, 60, 400, 90, "BOX", "lone"}},
+                   {{0, 1, "on_set"}}, {}),
+         "独立矩形(BOX[lone])が有る場合、DETAIL BOXは展開出来ません"},
+        {"without an ancestor",
+         form_text({{100, 60, 200, 90, "DETAIL", "det"}, {100, 120, 200, 150, "BOX", "kid"}}, {{0, 1, "on_set"}}, {}),
+         "祖先が無いDETAIL BOXは展開出来ません"},
+    };
+    for (const detail_case &c : details) {
+        open_written("detail.f", c.form);
+        const std::string before = save_as("detail.f");
+        double_click(150, 75);
+        EXPECT_EQ(c.text, answer_box(form, IDOK)) << c.name;
+        settle(form);
+        EXPECT_EQ(before, save_as("detail.f")) << c.name;
+    }
 }
 
 }  // namespace
