@@ -100,6 +100,25 @@ std::vector<std::string> list_items(HWND list)
     return items;
 }
 
+// The box owned by owner that is open at this moment, or null.
+HWND box_now(HWND owner)
+{
+    struct seek {
+        HWND owner, box;
+    } found = {owner, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto *f = reinterpret_cast<seek *>(lp);
+            char cls[16] = "";
+            GetClassNameA(hwnd, cls, sizeof cls);
+            if (lstrcmpA(cls, "#32770") != 0 || GetWindow(hwnd, GW_OWNER) != f->owner || !IsWindowVisible(hwnd)) return TRUE;
+            f->box = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.box;
+}
+
 // The colour the screen shows at a point of the window's client area.
 COLORREF pixel(HWND hwnd, int x, int y)
 {
@@ -726,6 +745,148 @@ TEST_F(FormProbe, SubFormDoubleClicks)
         settle(form);
         EXPECT_EQ(before, save_as("detail.f")) << c.name;
     }
+}
+
+// F6-F9 line a clicked box up with the current one: F6 and F7 once, F8
+// and F9 until a right click, the ends instead of the starts after a right
+// click chose the current box; F11 takes an alignment back.  "Z" makes a
+// kind-less box a selection frame and back, and leaves a box with a kind
+// alone.  F5 deletes the current box with its on_set subtree after OK.
+TEST_F(FormProbe, AlignmentsFramesAndSubtreeDelete)
+{
+    const box_row a = {100, 100, 160, 130, "BOX", "a"};
+    open_written("align.f", form_text({a,
+                                       {300, 160, 380, 200, "BOX", "b"},
+                                       {500, 40, 540, 60, "BOX", "c"},
+                                       {600, 200, 700, 260, "", ""},
+                                       {500, 80, 540, 90, "COMMENT", ""}},
+                                      {{2, 4, "on_set"}}, {}));
+    ASSERT_EQ("関連", mode_text());
+    // Before the first save, which gives a kind-less box the kind "?".
+    click(650, 230);
+    key('Z');
+    key('Z');
+    click(340, 180);
+    key('Z');
+    click(650, 230);
+    key('Z');
+    expect_rows("a frame, b as it was", {{600, 200, 700, 260, "z", ""}, {300, 160, 380, 200, "BOX", "b"}});
+    key('Z');
+
+    click(110, 125);
+    key(VK_F6);
+    click(340, 180);
+    key(VK_F11);
+    expect_rows("F11 takes the alignment back", {{300, 160, 380, 200, "BOX", "b"}});
+
+    struct align_case {
+        const char *name;
+        bool right;  // the current box chosen by a right click
+        unsigned key;
+        std::vector<POINT> clicks;
+        std::vector<box_row> rows;
+    };
+    const align_case cases[] = {
+        {"F6: left edges, once", false, VK_F6, {{340, 180}, {520, 50}},
+         {{100, 160, 180, 200, "BOX", "b"}, {500, 40, 540, 60, "BOX", "c"}}},
+        {"F7: tops, once, the on_set child along", false, VK_F7, {{520, 50}, {140, 180}},
+         {{500, 100, 540, 120, "BOX", "c"}, {500, 140, 540, 150, "COMMENT", ""}, {100, 160, 180, 200, "BOX", "b"}}},
+        {"F8 after a right click: right edges, repeated", true, VK_F8, {{140, 180}, {520, 110}},
+         {{80, 160, 160, 200, "BOX", "b"}, {120, 100, 160, 120, "BOX", "c"}, {120, 140, 160, 150, "COMMENT", ""}}},
+        {"F9 after a right click: bottoms, repeated", true, VK_F9, {{120, 180}, {140, 110}},
+         {{80, 90, 160, 130, "BOX", "b"}, {120, 110, 160, 130, "BOX", "c"}, {120, 150, 160, 160, "COMMENT", ""}}},
+    };
+    for (const align_case &c : cases) {
+        if (c.right) drag(WM_RBUTTONDOWN, MK_RBUTTON, 110, 125, 110, 125);
+        else click(110, 125);
+        key(c.key);
+        for (const POINT &p : c.clicks) click(p.x, p.y);
+        drag(WM_RBUTTONDOWN, MK_RBUTTON, 700, 400, 700, 400);  // ends a repeated alignment
+        std::vector<box_row> rows = c.rows;
+        rows.push_back(a);
+        expect_rows(c.name, rows);
+    }
+
+    click(150, 120);  // c, with its COMMENT child
+    key(VK_F5);
+    EXPECT_EQ("カレント矩形の配下を一括削除しますか？", answer_box(form, IDCANCEL));
+    expect_rows("F5 cancelled", {{120, 110, 160, 130, "BOX", "c"}, {120, 150, 160, 160, "COMMENT", ""}});
+    key(VK_F5);
+    EXPECT_EQ("カレント矩形の配下を一括削除しますか？", answer_box(form, IDOK));
+    settle(form);
+    EXPECT_EQ(without_cr(form_text({a, {80, 90, 160, 130, "BOX", "b"}, {600, 200, 700, 260, "?", ""}}, {}, {})),
+              save_as("align.f"));
+}
+
+// Keys on the sample form: the key file's letters fill the main screen's
+// fields and list; the arrows scroll by half a page (one step with Shift)
+// and Home back, while a save still writes the unscrolled places; Insert,
+// Backspace and PageDown hand the current box to the main screen's fields.
+TEST_F(FormProbe, KeysOnTheSampleForm)
+{
+    const HWND category = GetDlgItem(screen, 0), target = GetDlgItem(screen, 104), list = GetDlgItem(screen, 1);
+    PostMessageA(form, WM_KEYUP, VK_INSERT, 0x01000000);
+    EXPECT_EQ("カレント矩形が見つかりません", answer_box(form, IDOK));
+
+    write_text(home + "\\PROJ_Key.dat", "a:alpha\r\nB:BETA\r\nc:names.dat\r\n");
+    write_text(home + "\\names.dat", "one\r\ntwo\r\n");
+    struct key_case {
+        unsigned key;
+        const char *category, *target;
+        std::vector<std::string> list;
+    };
+    const key_case keys[] = {
+        {'A', "cat", "alpha", {}},
+        {'B', "BETA", "", {}},
+        {'C', "cat", "", {"one", "two"}},  // filling the list empties the field's text
+    };
+    for (const key_case &c : keys) {
+        set_text(category, "cat");
+        set_text(target, "tgt");
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        key(c.key);
+        EXPECT_EQ(c.category, text_of(category)) << static_cast<char>(c.key);
+        EXPECT_EQ(c.target, text_of(target)) << static_cast<char>(c.key);
+        EXPECT_EQ(c.list, list_items(list)) << static_cast<char>(c.key);
+    }
+
+    const std::string before = save_as("before.f");
+    RECT client;
+    GetClientRect(form, &client);
+    const int half_x = client.right / 130 / 2 * 130, half_y = client.bottom / 26 / 2 * 26;
+    struct scroll_case {
+        const char *name;
+        bool shift;
+        unsigned key;
+        int dx, dy;
+    };
+    const scroll_case scrolls[] = {
+        {"Up", false, VK_UP, 0, half_y},
+        {"Left", false, VK_LEFT, half_x, 0},
+        {"Shift+Up", true, VK_UP, 0, 26},
+        {"Shift+Left", true, VK_LEFT, 130, 0},
+    };
+    for (const scroll_case &c : scrolls) {
+        if (c.shift) PostMessageA(form, WM_KEYDOWN, VK_SHIFT, 0);
+        key_ext(c.key);
+        if (c.shift) key(VK_SHIFT);
+        click(215 + c.dx, 72 + c.dy);  // read_data where the scroll has put it
+        set_text(target, "");
+        key_ext(VK_INSERT);
+        EXPECT_EQ("read_data", text_of(target)) << c.name;
+        EXPECT_EQ(before, save_as("before.f")) << c.name;
+        key_ext(VK_HOME);
+    }
+    click(215, 112);  // report, back at its place after Home
+    key(VK_BACK);
+    EXPECT_EQ("FUNC", text_of(category));
+    EXPECT_EQ("report", text_of(target));
+    EXPECT_EQ((std::vector<std::string>{"report", "FUNC"}), list_items(list));
+    set_text(target, "");
+    key_ext(VK_NEXT);  // the main screen searches the name and takes it from the field
+    settle(screen);
+    EXPECT_EQ(nullptr, box_now(screen)) << "no refusal of an empty target field";
+    EXPECT_EQ("", text_of(target));
 }
 
 }  // namespace
