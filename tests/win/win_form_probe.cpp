@@ -889,6 +889,60 @@ TEST_F(FormProbe, KeysOnTheSampleForm)
     EXPECT_EQ("", text_of(target));
 }
 
+// 58 switches the X-Window generation: the main screen's patterns end in
+// "*.x" instead of "*.r" and the view's FORM row holds 99.  A view switch
+// writes the row of the view left and brings the switch in line with the
+// row of the view entered; closing writes the row of the view in use.  A
+// project switch empties the form and its name.
+TEST_F(FormProbe, XWindowViewsAndProjectSwitch)
+{
+    const HWND patterns = GetDlgItem(screen, 12);
+    const auto last_pattern = [patterns] {
+        const std::vector<std::string> items = list_items(patterns);
+        return items.empty() ? std::string("<none>") : items.back();
+    };
+    const auto switch_view = [this](unsigned letter) {
+        PostMessageA(screen, WM_KEYUP, letter, 0);
+        EXPECT_NE("<no box>", answer_box(screen, IDOK));
+        settle(screen);
+    };
+    const std::string form_row = "\t99        \tFORM      ";
+    EXPECT_EQ("*.r", last_pattern());
+    PostMessageA(form, WM_SYSCOMMAND, 58, 0);
+    settle(form);
+    EXPECT_EQ("*.x", last_pattern());
+    switch_view('B');
+    EXPECT_EQ("*.r", last_pattern()) << "view 2 starts without it";
+    EXPECT_NE(std::string::npos, file_text(home + "\\vokwsize.dat").find(form_row)) << file_text(home + "\\vokwsize.dat");
+    switch_view('V');
+    EXPECT_EQ("*.x", last_pattern());
+    switch_view('B');
+    EXPECT_EQ("*.r", last_pattern());
+    PostMessageA(form, WM_SYSCOMMAND, 58, 0);
+    settle(form);
+    EXPECT_EQ("*.x", last_pattern());
+
+    const std::string second = home + "\\second";
+    CreateDirectoryA(second.c_str(), nullptr);
+    write_text(home + "\\vokdir.dat", ("home\r\nsecond\t" + second + ",home\r\n").c_str());
+    PostMessageA(screen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 300));  // lists the projects
+    settle(screen);
+    set_text(GetDlgItem(screen, 104), "second");
+    PostMessageA(screen, WM_KEYUP, VK_F4, 0);
+    EXPECT_EQ("ディレクトリ(" + second + ")に移動しました", answer_box(screen, IDOK));
+    settle(form);
+    EXPECT_EQ("", text_of(form_name));
+    click(215, 72);  // where read_data was
+    PostMessageA(form, WM_KEYUP, VK_INSERT, 0x01000000);
+    EXPECT_EQ("カレント矩形が見つかりません", answer_box(form, IDOK));
+
+    PostMessageA(screen, WM_CLOSE, 0, 0);
+    answer_box(screen, IDNO);  // the backup question
+    EXPECT_EQ(0u, wait_exit(pi));
+    pi.hProcess = nullptr;
+    EXPECT_NE(std::string::npos, file_text(home + "\\vokwsiz2.dat").find(form_row)) << file_text(home + "\\vokwsiz2.dat");
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
