@@ -943,6 +943,36 @@ TEST_F(FormProbe, XWindowViewsAndProjectSwitch)
     EXPECT_NE(std::string::npos, file_text(home + "\\vokwsiz2.dat").find(form_row)) << file_text(home + "\\vokwsiz2.dat");
 }
 
+// A DATA sub-form shows its EDATA boxes' values in the FORM panes: the
+// holder's name and its field 1.  Edited there, 90 writes them back into the
+// holder, which keeps them after 91 returns.
+TEST_F(FormProbe, EdataPanesWriteBackThrough90)
+{
+    write_text(home + "\\PANEL.F", form_text({{10, 10, 100, 30, "DATA", "d"},
+                                              {40, 60, 140, 80, "EDATA", "e0"},
+                                              {40, 100, 140, 120, "EDATA", "e1"}},
+                                             {}, {"d cap 0 10 10 600 400", "omit name 100", "omit p1 100"})
+                                       .c_str());
+    open_written("holder.f", form_text({{100, 40, 200, 80, "PANEL", "pan1"}}, {}, {"x y"}));
+    ASSERT_EQ("関連", mode_text());
+    double_click(150, 60);
+    ASSERT_EQ("PANEL.F", text_of(form_name));
+    const HWND name_pane = GetDlgItem(form, 100), field_pane = GetDlgItem(form, 101);
+    EXPECT_EQ("pan1", text_of(name_pane));
+    EXPECT_EQ("y", text_of(field_pane));
+    EXPECT_TRUE(IsWindowVisible(name_pane));
+
+    set_text(name_pane, "pan2");
+    set_text(field_pane, "z");
+    PostMessageA(form, WM_SYSCOMMAND, 90, 0);
+    PostMessageA(form, WM_SYSCOMMAND, 91, 0);
+    settle(form);
+    ASSERT_EQ("holder.f", text_of(form_name));
+    const std::string saved = save_as("holder.f");
+    EXPECT_NE(std::string::npos, saved.find(row_text({100, 40, 200, 80, "PANEL", "pan2"}))) << saved;
+    EXPECT_NE(std::string::npos, saved.find("#P1       \nx z\n")) << saved;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
