@@ -973,6 +973,45 @@ TEST_F(FormProbe, EdataPanesWriteBackThrough90)
     EXPECT_NE(std::string::npos, saved.find("#P1       \nx z\n")) << saved;
 }
 
+// On a WORK form the key file's letters list what the current box's code
+// offers: "I" the boxes of its form file, "W" the messages of the source
+// generated from the form itself, "P" the procedures of its C source.
+TEST_F(FormProbe, WorkKeyFileLists)
+{
+    write_text(home + "\\WORK_Key.dat", "I:I\r\nW:W\r\nP:P\r\n");
+    write_text(home + "\\wk.c",
+               "LRESULT PASCAL Win1Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)\r\n{\r\n\tswitch (msg) {\r\n"
+               "\tcase WM_COMMAND:\r\n\t\tswitch (LOWORD(wp)) {\r\n\t\tcase ok:\r\n\t\t}\r\n"
+               "\tcase WM_SIZE:\r\n\t}\r\n}\r\n");
+    write_text(home + "\\other.c", "LRESULT PASCAL Alpha(HWND h)\r\n{\r\n}\r\nLRESULT PASCAL Beta(HWND h)\r\n{\r\n}\r\n");
+    open_written("wk.f", form_text({{10, 10, 60, 30, "WORK", ""},
+                                    {80, 50, 140, 70, "PROC", "Win1Proc"},
+                                    {160, 50, 230, 70, "WM", "WM_COMMAND"},
+                                    {250, 50, 300, 70, "ID", "ok"},
+                                    {80, 100, 140, 120, "PROC", "Win2Proc"}},
+                                   {{0, 1, "on_set"}, {0, 4, "on_set"}, {1, 2, "on_set"}, {2, 3, "on_set"}},
+                                   {"", "omit wk.f", "", "", "omit other.c"}));
+    const HWND list = GetDlgItem(screen, 1);
+    struct work_case {
+        const char *name;
+        int x, y;
+        unsigned key;
+        std::vector<std::string> items;
+    };
+    const work_case cases[] = {
+        {"I on Win1Proc", 110, 60, 'I', {"Win1Proc", "WM_COMMAND", "ok", "Win2Proc"}},
+        {"W on Win1Proc", 110, 60, 'W', {"WM_COMMAND", "WM_SIZE"}},
+        {"W on WM_COMMAND", 195, 60, 'W', {"WM_COMMAND"}},
+        {"P on Win2Proc", 110, 110, 'P', {"Alpha", "Beta"}},
+    };
+    for (const work_case &c : cases) {
+        click(c.x, c.y);
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        key(c.key);
+        EXPECT_EQ(c.items, list_items(list)) << c.name;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
