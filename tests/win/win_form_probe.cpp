@@ -100,22 +100,25 @@ std::vector<std::string> list_items(HWND list)
     return items;
 }
 
+struct box_seek {
+    HWND owner, box;
+};
+
+BOOL CALLBACK match_open_box(HWND hwnd, LPARAM lp)
+{
+    auto *f = reinterpret_cast<box_seek *>(lp);
+    char cls[16] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") != 0 || GetWindow(hwnd, GW_OWNER) != f->owner || !IsWindowVisible(hwnd)) return TRUE;
+    f->box = hwnd;
+    return FALSE;
+}
+
 // The box owned by owner that is open at this moment, or null.
 HWND box_now(HWND owner)
 {
-    struct seek {
-        HWND owner, box;
-    } found = {owner, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto *f = reinterpret_cast<seek *>(lp);
-            char cls[16] = "";
-            GetClassNameA(hwnd, cls, sizeof cls);
-            if (lstrcmpA(cls, "#32770") != 0 || GetWindow(hwnd, GW_OWNER) != f->owner || !IsWindowVisible(hwnd)) return TRUE;
-            f->box = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    box_seek found = {owner, nullptr};
+    EnumWindows(match_open_box, reinterpret_cast<LPARAM>(&found));
     return found.box;
 }
 
