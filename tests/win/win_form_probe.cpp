@@ -1015,6 +1015,55 @@ TEST_F(FormProbe, WorkKeyFileLists)
     }
 }
 
+// 生成-mode right drags create a box only when they run right and down by
+// 12 pixels at least; a shorter one acts as a right click on its start.  An
+// armed paste ignores clicks on UNION and HTML boxes and right clicks on an
+// HTML box, and pastes once on the next empty place.
+TEST_F(FormProbe, CreationAndPasteEdges)
+{
+    write_text(home + "\\vokpos2.dat", "on_set\r\nleft_set\r\n");
+    const std::vector<box_row> boxes = {
+        {100, 40, 200, 80, "UNION", ""}, {300, 40, 400, 80, "HTML", "h"}, {100, 200, 160, 230, "BOX", "src"}};
+    open_written("edges.f", form_text(boxes, {}, {"x.f", "", ""}));
+    mode_button();
+    ASSERT_EQ("生成", mode_text());
+    const HWND list = GetDlgItem(screen, 1);
+    struct create_case {
+        const char *name;
+        int x1, y1;
+        bool created;
+    };
+    const create_case drags[] = {
+        {"left of the start", 450, 350, false},
+        {"above the start", 600, 250, false},
+        {"11 wide", 511, 350, false},
+        {"11 high", 600, 311, false},
+        {"12 x 12", 512, 312, true},
+    };
+    for (const create_case &c : drags) {
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        drag(WM_RBUTTONDOWN, MK_RBUTTON, 500, 300, c.x1, c.y1);
+        const std::string saved = save_as("edges.f");
+        std::vector<box_row> rows = boxes;
+        if (c.created) rows.push_back({500, 300, c.x1, c.y1, "?", ""});
+        EXPECT_EQ(without_cr(form_text(rows, {}, {"x.f"})), saved) << c.name;
+        if (!c.created) {
+            EXPECT_EQ((std::vector<std::string>{"on_set", "left_set"}), list_items(list)) << c.name;
+        }
+    }
+
+    click(130, 215);
+    key(VK_F1);
+    click(150, 60);  // UNION
+    click(350, 60);  // HTML
+    drag(WM_RBUTTONDOWN, MK_RBUTTON, 350, 60, 350, 60);
+    click(600, 100);
+    click(600, 200);
+    const std::string pasted = save_as("edges.f");
+    EXPECT_NE(std::string::npos, pasted.find(row_text({600, 100, 660, 130, "BOX", "src"}))) << pasted;
+    EXPECT_EQ(std::string::npos, pasted.find(row_text({600, 200, 660, 230, "BOX", "src"}))) << pasted;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
