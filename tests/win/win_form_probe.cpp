@@ -550,7 +550,8 @@ TEST_F(FormProbe, ChordsUnlinkAndReorder)
 // What the target list offers after a click: the position relations from
 // an empty place (left: vokpos.dat, right: vokpos2.dat), the names of a
 // kind's ".d" file after a right click on a box, and with Ctrl in 関連 mode
-// the names of the boxes under the clicked one.
+// the names of the boxes under the clicked one; that click on the PROJ box
+// records the window's place in "PROJ.P".
 TEST_F(FormProbe, TargetListsFromPlacesAndBoxes)
 {
     write_text(home + "\\vokpos.dat", "under_pos\r\nright_pos\r\n");
@@ -580,6 +581,15 @@ TEST_F(FormProbe, TargetListsFromPlacesAndBoxes)
         drag(c.down, c.keys, c.x, c.y, c.x, c.y);
         EXPECT_EQ(c.items, list_items(list)) << c.name;
     }
+
+    // The 関連 click on the PROJ box wrote the FORM window's place.
+    RECT r;
+    GetWindowRect(form, &r);
+    char place[300];
+    snprintf(place, sizeof place, "struct proj x1 = {\n\tTAVIR,\n\tPROJ0,\n\t0,\n\t%d,\n\t%d,\n\t%d,\n\t%d\n};\n",
+             static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
+             static_cast<int>(r.bottom - r.top));
+    EXPECT_EQ(place, without_cr(file_text(home + "\\PROJ.P")));
 }
 
 // Split writes the current box's category into a file of its own and
@@ -1018,13 +1028,17 @@ TEST_F(FormProbe, WorkKeyFileLists)
 // 生成-mode right drags create a box only when they run right and down by
 // 12 pixels at least; a shorter one acts as a right click on its start.  An
 // armed paste ignores clicks on UNION and HTML boxes and right clicks on an
-// HTML box, and pastes once on the next empty place.
+// HTML box, and pastes once on the next empty place; F2 pastes the subtree,
+// F3 until a right click, and Ctrl keeps a single paste armed.
 TEST_F(FormProbe, CreationAndPasteEdges)
 {
     write_text(home + "\\vokpos2.dat", "on_set\r\nleft_set\r\n");
-    const std::vector<box_row> boxes = {
-        {100, 40, 200, 80, "UNION", ""}, {300, 40, 400, 80, "HTML", "h"}, {100, 200, 160, 230, "BOX", "src"}};
-    open_written("edges.f", form_text(boxes, {}, {"x.f", "", ""}));
+    const std::vector<box_row> boxes = {{100, 40, 200, 80, "UNION", ""},
+                                        {300, 40, 400, 80, "HTML", "h"},
+                                        {100, 200, 160, 230, "BOX", "src"},
+                                        {100, 240, 160, 250, "COMMENT", ""}};
+    const std::vector<link_row> links = {{2, 3, "on_set"}};
+    open_written("edges.f", form_text(boxes, links, {"x.f"}));
     mode_button();
     ASSERT_EQ("生成", mode_text());
     const HWND list = GetDlgItem(screen, 1);
@@ -1046,7 +1060,7 @@ TEST_F(FormProbe, CreationAndPasteEdges)
         const std::string saved = save_as("edges.f");
         std::vector<box_row> rows = boxes;
         if (c.created) rows.push_back({500, 300, c.x1, c.y1, "?", ""});
-        EXPECT_EQ(without_cr(form_text(rows, {}, {"x.f"})), saved) << c.name;
+        EXPECT_EQ(without_cr(form_text(rows, links, {"x.f"})), saved) << c.name;
         if (!c.created) {
             EXPECT_EQ((std::vector<std::string>{"on_set", "left_set"}), list_items(list)) << c.name;
         }
@@ -1059,9 +1073,34 @@ TEST_F(FormProbe, CreationAndPasteEdges)
     drag(WM_RBUTTONDOWN, MK_RBUTTON, 350, 60, 350, 60);
     click(600, 100);
     click(600, 200);
-    const std::string pasted = save_as("edges.f");
+    std::string pasted = save_as("edges.f");
     EXPECT_NE(std::string::npos, pasted.find(row_text({600, 100, 660, 130, "BOX", "src"}))) << pasted;
     EXPECT_EQ(std::string::npos, pasted.find(row_text({600, 200, 660, 230, "BOX", "src"}))) << pasted;
+
+    // F2 takes the on_set subtree along; F3 pastes until a right click; Ctrl
+    // keeps a single paste armed for one more click.
+    click(130, 215);
+    key(VK_F2);
+    click(600, 300);
+    key(VK_F3);
+    click(700, 100);
+    click(700, 200);
+    drag(WM_RBUTTONDOWN, MK_RBUTTON, 900, 500, 900, 500);
+    click(700, 300);
+    key(VK_F1);
+    click(800, 100, MK_LBUTTON | MK_CONTROL);
+    click(800, 200);
+    click(800, 300);
+    pasted = save_as("edges.f");
+    for (const box_row &b : std::vector<box_row>{{600, 300, 660, 330, "BOX", "src"},
+                                                 {600, 340, 660, 350, "COMMENT", ""},
+                                                 {700, 100, 760, 130, "BOX", "src"},
+                                                 {700, 200, 760, 230, "BOX", "src"},
+                                                 {800, 100, 860, 130, "BOX", "src"},
+                                                 {800, 200, 860, 230, "BOX", "src"}})
+        EXPECT_NE(std::string::npos, pasted.find(row_text(b))) << b.x << "," << b.y << "\n" << pasted;
+    EXPECT_NE(std::string::npos, pasted.find(link_text({6, 7, "on_set"}))) << pasted;
+    for (const int x : {700, 800}) EXPECT_EQ(std::string::npos, pasted.find(row_text({x, 300, x + 60, 330, "BOX", "src"}))) << pasted;
 }
 
 }  // namespace
