@@ -1103,6 +1103,51 @@ TEST_F(FormProbe, CreationAndPasteEdges)
     for (const int x : {700, 800}) EXPECT_EQ(std::string::npos, pasted.find(row_text({x, 300, x + 60, 330, "BOX", "src"}))) << pasted;
 }
 
+// 80 deletes the form file after OK and keeps the form shown.  A right
+// double-click with nothing stacked goes to the start-up form: missing, it
+// says so on the main screen; present, it loads it; in use, it leaves an
+// empty form without a name.  95 closes every form, stacked ones too.
+TEST_F(FormProbe, FileDeleteAndTheStartUpForm)
+{
+    const auto pop = [this] {
+        post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);
+        settle(form);
+    };
+    const std::string sample = save_as("sample.f");
+    for (const int answer : {IDCANCEL, IDOK}) {
+        PostMessageA(form, WM_SYSCOMMAND, 80, 0);
+        EXPECT_EQ("フォームファイル(sample.f)を削除しますが、よろしいですか？", answer_box(form, answer));
+        settle(form);
+        EXPECT_EQ(answer == IDOK, file_text(home + "\\sample.f") == "<none>") << answer;
+    }
+    EXPECT_EQ(sample, save_as("kept.f")) << "the form stays on the screen";
+
+    post(WM_RBUTTONDBLCLK, MK_RBUTTON, 500, 300);
+    EXPECT_EQ("起動フォームファイル(begin.f)が見つかりません、作って下さい", answer_box(screen, IDOK));
+    settle(form);
+    EXPECT_EQ("", text_of(form_name));
+
+    const std::string begin = form_text({{20, 20, 80, 40, "BOX", "start"}}, {}, {});
+    write_text(home + "\\begin.f", begin.c_str());
+    open_form("kept.f");
+    pop();
+    EXPECT_EQ("begin.f", text_of(form_name));
+    EXPECT_EQ(without_cr(begin), save_as("begin.f"));
+    pop();
+    EXPECT_EQ("", text_of(form_name));
+    EXPECT_EQ(without_cr(form_text({}, {}, {})), save_as("none.f"));
+
+    open_written("parent.f", form_text({{100, 40, 200, 80, "UNION", ""}}, {}, {"kept.f"}));
+    double_click(150, 60);
+    ASSERT_EQ("kept.f", text_of(form_name));
+    PostMessageA(form, WM_SYSCOMMAND, 95, 0);
+    settle(form);
+    EXPECT_EQ("", text_of(form_name));
+    EXPECT_EQ("[ﾌｫｰﾑ]Ornak.C言語作図ソフト", text_of(form));
+    pop();
+    EXPECT_EQ("begin.f", text_of(form_name)) << "nothing was left stacked";
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
