@@ -834,7 +834,8 @@ TEST_F(FormProbe, AlignmentsFramesAndSubtreeDelete)
 // Keys on the sample form: the key file's letters fill the main screen's
 // fields and list; the arrows scroll by half a page (one step with Shift)
 // and Home back, while a save still writes the unscrolled places; Insert,
-// Backspace and PageDown hand the current box to the main screen's fields.
+// Backspace and PageDown hand the current box to the main screen's fields,
+// and the "入" button takes them back as its kind and name.
 TEST_F(FormProbe, KeysOnTheSampleForm)
 {
     const HWND category = GetDlgItem(screen, 0), target = GetDlgItem(screen, 104), list = GetDlgItem(screen, 1);
@@ -900,6 +901,20 @@ TEST_F(FormProbe, KeysOnTheSampleForm)
     settle(screen);
     EXPECT_EQ(nullptr, box_now(screen)) << "no refusal of an empty target field";
     EXPECT_EQ("", text_of(target));
+
+    // The "入" button: the fields become the current box's kind and name after OK.
+    set_text(category, "ITEM.c");
+    set_text(target, "sum");
+    for (const int answer : {IDCANCEL, IDOK}) {
+        PostMessageA(form, WM_COMMAND, 0x37, 0);
+        EXPECT_EQ("カレント矩形に(ITEM:sum)を設定しますか？", answer_box(form, answer));
+        settle(form);
+        const std::string named = save_as("named.f");
+        const bool set = named.find(row_text({170, 102, 260, 122, "ITEM", "sum"})) != std::string::npos;
+        const bool kept = named.find(row_text({170, 102, 260, 122, "FUNC", "report"})) != std::string::npos;
+        EXPECT_EQ(answer == IDOK, set) << named;
+        EXPECT_EQ(answer != IDOK, kept) << named;
+    }
 }
 
 // 58 switches the X-Window generation: the main screen's patterns end in
