@@ -549,14 +549,17 @@ TEST_F(FormProbe, ChordsUnlinkAndReorder)
 
 // What the target list offers after a click: the position relations from
 // an empty place (left: vokpos.dat, right: vokpos2.dat), the names of a
-// kind's ".d" file after a right click on a box, and with Ctrl in 関連 mode
-// the names of the boxes under the clicked one; that click on the PROJ box
-// records the window's place in "PROJ.P".
+// kind's ".d" file after a right click on a box, after a 関連 click the names
+// of the kind's ".R" file when the form's definitions name the kind, and
+// with Ctrl the names of the boxes under the clicked one; that click on the
+// PROJ box records the window's place in "PROJ.P".
 TEST_F(FormProbe, TargetListsFromPlacesAndBoxes)
 {
     write_text(home + "\\vokpos.dat", "under_pos\r\nright_pos\r\n");
     write_text(home + "\\vokpos2.dat", "on_set\r\nleft_set\r\n");
     write_text(home + "\\FUNC.d", "argc\r\nargv\r\n");
+    write_text(home + "\\sample.R", "#define FUNC call\r\n");
+    write_text(home + "\\FUNC.R", "alpha\r\nbeta\r\n");
     const HWND list = GetDlgItem(screen, 1);
     struct list_case {
         const char *name;
@@ -571,6 +574,9 @@ TEST_F(FormProbe, TargetListsFromPlacesAndBoxes)
         {"right on an empty place, 関連", false, WM_RBUTTONDOWN, MK_RBUTTON, 300, 300, {"on_set", "left_set"}},
         {"right on a FUNC box, 関連", false, WM_RBUTTONDOWN, MK_RBUTTON, 215, 32, {"argc", "argv"}},
         {"Ctrl+left on the PROJ box, 関連", false, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, 55, 32, {"main"}},
+        {"left on a FUNC box the form's definitions name, 関連", false, WM_LBUTTONDOWN, MK_LBUTTON, 215, 72,
+         {"alpha", "beta"}},
+        {"left on a STRING box they do not name, 関連", false, WM_LBUTTONDOWN, MK_LBUTTON, 530, 32, {}},
         {"left on an empty place, 生成", true, WM_LBUTTONDOWN, MK_LBUTTON, 300, 300, {"under_pos", "right_pos"}},
         {"right on an empty place, 生成", true, WM_RBUTTONDOWN, MK_RBUTTON, 300, 300, {"on_set", "left_set"}},
         {"right on a FUNC box, 生成", true, WM_RBUTTONDOWN, MK_RBUTTON, 215, 32, {"argc", "argv"}},
