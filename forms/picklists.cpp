@@ -10,6 +10,7 @@
 #include "shell/dirs.h"
 #include "shell/msgbox.h"
 #include "shell/text.h"
+#include "shell/words.h"
 
 namespace {
 
@@ -188,5 +189,39 @@ int list_src_names(win_handle combo, const char *file, const char *procedure, co
         }
     }
     fclose(fp);
+    return 0;
+}
+
+namespace {
+
+// Whether name ends in one of the endings (and is longer than it).
+bool ends_in(const char *name, const char *const *endings)
+{
+    const size_t n = strlen(name);
+    for (; *endings != nullptr; ++endings) {
+        const size_t e = strlen(*endings);
+        if (n > e && strcmp(name + n - e, *endings) == 0) return true;
+    }
+    return false;
+}
+
+const char *const form_endings[] = {".f", ".F", nullptr};
+const char *const c_endings[] = {".c", ".C", ".cpp", ".CPP", nullptr};
+
+}  // namespace
+
+int list_work_key(win_handle combo, int box, int key)
+{
+    gen_scan_rec scan;
+    scan_gen_form(box, &scan);
+    if (key == 'I' && ends_in(scan.file, form_endings)) return list_form_rects(combo, scan.file, 0);
+    if (key == 'W' && ends_in(scan.source, form_endings)) {
+        char c_name[256];
+        if (strcmp(scan.source, scan.file) == 0 && replace_ext(c_name, sizeof c_name, scan.source, ".c") == 0)
+            return list_src_names(combo, c_name, scan.procedure, scan.message, key);
+        host_list_reset(combo);
+        return 0;
+    }
+    if (ends_in(scan.source, c_endings)) return list_src_names(combo, scan.source, scan.procedure, scan.message, key);
     return 0;
 }

@@ -18,6 +18,7 @@
 #include "forms/kinds.h"
 #include "forms/model.h"
 #include "forms/para.h"
+#include "forms/picklists.h"
 #include "forms/queries.h"
 #include "forms/readers.h"
 #include "forms/relmove.h"
@@ -728,7 +729,8 @@ bool function_key(HWND hwnd, unsigned key)
 
 void focus_main() { SetFocus(static_cast<HWND>(hwndE)); }
 
-// A key the form's key file assigns: true when it had an assignment.
+// A key the form's key file assigns: true when it had an assignment.  On a
+// WORK form the key also lists what the current box's code offers.
 bool key_file_key(unsigned key)
 {
     char text[512], kind[kind_size];
@@ -742,6 +744,7 @@ bool key_file_key(unsigned key)
     }
     char folder[dir_path_size];
     if (strchr(text, '.') != nullptr) load_name_list(target_field_handle(), text, folder, 2);
+    if (strcmp(kind, "WORK") == 0 && cur_box >= 0) list_work_key(target_field_handle(), cur_box, static_cast<int>(key));
     focus_main();
     return true;
 }

@@ -261,4 +261,37 @@ TEST_F(Kinds, SourceNamesPerKey)
     EXPECT_EQ("ソースファイル(none.c)が見つかりません", capture::boxes.back().text);
 }
 
+// A WORK key file's letter on a box: which file its list comes from.
+TEST_F(Kinds, WorkKeyListsByTheBoxesFiles)
+{
+    write_file("own.f", "#F2\n1 1 1 1 PROC p1\n1 1 1 1 WM WM_PAINT\n");
+    write_file("own.c", "long PASCAL p1(HWND h, UINT m)\n{\n\tcase WM_PAINT:\n\tcase IDOK:\n}\n");
+    write_file("lib.c", "long PASCAL q(HWND h)\n{\n}\n");
+    const int own = box("PROC", "p1", 0, 0, 1, 1, "x own.f");
+    const int outer = box("SOURCE", "", 0, 0, 1, 1, "own.f");
+    const int inner = box("PROC", "p2", 0, 0, 1, 1, "x other.f");
+    const int lib = box("PROC", "q", 0, 0, 1, 1, "x lib.c");
+    const int none = box("BOX", "b", 0, 0, 1, 1);
+    link(outer, inner, "on_set");
+    struct work_case {
+        const char *name;
+        int box, key;
+        std::vector<std::string> items;
+    };
+    const work_case cases[] = {
+        {"I: the boxes of the form file", own, 'I', {"p1", "WM_PAINT"}},
+        {"W: the messages of the form's own source", own, 'W', {"WM_PAINT"}},
+        {"W: a source form that is not the box's file empties the list", inner, 'W', {}},
+        {"P: the procedures of the C source", lib, 'P', {"q"}},
+        {"I without a form file: the ids of the C source", lib, 'I', {}},
+        {"no file at all: the list stays", none, 'P', {"old"}},
+    };
+    win_handle combo = capture::new_list();
+    for (const work_case &c : cases) {
+        capture::list_items(combo) = {"old"};
+        list_work_key(combo, c.box, c.key);
+        EXPECT_EQ(c.items, capture::list_items(combo)) << c.name;
+    }
+}
+
 }  // namespace
