@@ -21,6 +21,7 @@ std::string echo;     // a program that writes its command line to "cmdline.txt"
 
 const char first_caption[] = "[TAVIR]Ornak.C言語作図ソフト、ビュー１[V]";
 const char externals_question[] = "外部関数を含めて関数ツリーを作成しますか？";
+const char extraction_question[] = "多重論理検索又は対象欄の論理検索キイで\r\n関数ツリーを抽出しますか？";
 const int target_id = 104;     // the main screen's target field
 const int form_name_id = 1;    // FORM's form-name field
 const int counter_id = 2;      // FORM's occurrence label
@@ -198,6 +199,28 @@ TEST_F(TreeProbe, F10ExtractsAroundTheBoxAndRestoresTheWholeTree)
     form_key(VK_F10);
     EXPECT_EQ(saved_as("again.f"), whole);
     EXPECT_EQ(current_name(), "parse_sale");
+}
+
+// A build that extracts by the target's key saves the whole tree first and
+// shows the extraction; two F10 presses on FORM then bring the whole tree back.
+TEST_F(TreeProbe, F10TwiceAfterABuildWithExtractionShowsTheWholeTree)
+{
+    build("");
+    EXPECT_EQ(answer_box(screen, IDYES), externals_question);
+    EXPECT_EQ(answer_box(screen, IDNO), extraction_question);
+    ASSERT_TRUE(form_shown());
+    const std::string whole = saved_as("whole.f");
+    ASSERT_GT(link_rows(whole), 0) << whole;
+
+    build("parse_sale");
+    EXPECT_EQ(answer_box(screen, IDYES), externals_question);
+    EXPECT_EQ(answer_box(screen, IDYES), extraction_question);
+    ASSERT_TRUE(form_shown());
+    EXPECT_LT(link_rows(saved_as("extracted.f")), link_rows(whole));
+    select_box("parse_sale");
+    form_key(VK_F10);
+    form_key(VK_F10);
+    EXPECT_EQ(saved_as("again.f"), whole);
 }
 
 // Space checks the tree form against its listing on CODE (here: the listing
