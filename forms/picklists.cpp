@@ -197,10 +197,8 @@ namespace {
 // Whether name ends in one of the endings (and is longer than it).
 bool ends_in(const char *name, const char *const *endings)
 {
-    const size_t n = strlen(name);
     for (; *endings != nullptr; ++endings) {
-        const size_t e = strlen(*endings);
-        if (n > e && strcmp(name + n - e, *endings) == 0) return true;
+        if (ends_with(name, *endings)) return true;
     }
     return false;
 }
