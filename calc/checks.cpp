@@ -197,7 +197,8 @@ void declare_shape(int n)
         d.nidx = args == 0 ? -1 : args;
         d.xn = size[0];
         d.yn = args == 2 ? size[1] : 1;
-        d.count = d.xn * d.yn * d.mkind;
+        const long long count = static_cast<long long>(d.xn) * d.yn * d.mkind;
+        d.count = count > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(count);
         d.tok = nd(n).tok;
         return;
     }

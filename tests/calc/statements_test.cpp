@@ -48,6 +48,16 @@ TEST(Sigma, SumsOverItemsAndSummandLists)
     expect_outputs(cases);
 }
 
+// A matrix declared over an index size beyond the largest int: its element
+// count stops at that limit instead of overflowing, and the run ends with
+// the size messages.
+TEST(Matrix, ElementCountBeyondTheLargestInt)
+{
+    const auto r = run("j2; k1;\nMATRIX(B(j99999999999, k)) { };\n");
+    EXPECT_NE(std::string::npos, r.out.find("F6561 行番号(2) カラム位置(10)で、?指定変数(j)でないのに異なるサイズ(2147483646)を指定しています")) << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("F999 処理を中断します")) << r.out;
+}
+
 TEST(Sigma, SixtyFourLevelsAndNoMore)
 {
     auto r = run(nested_sigmas(64));
