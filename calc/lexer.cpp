@@ -67,7 +67,7 @@ void set_pair(int t, int a, int b)
 // Reads a bounded decimal number of digits.
 int read_count(const char **pp)
 {
-    long n = 0;
+    long long n = 0;  // wide enough for a clamped value times ten on every build
     const char *p = *pp;
     while (is_digit(static_cast<unsigned char>(*p))) {
         n = n * 10 + (*p - '0');
