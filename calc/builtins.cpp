@@ -6,7 +6,7 @@
 
 namespace {
 
-int is_complex_node(int node) { return nd(node).kind != 0 && nd(node).kind != 1; }
+int is_complex_node(int node) { return nd(node).kind != vk_plain && nd(node).kind != vk_real; }
 
 // The variable the function's argument names, for the messages.
 const char *arg_name(int node)
@@ -125,7 +125,9 @@ double hyper_norm(int node, int row)
 double component(int node, int row, int k, const char *what)
 {
     const int kind = nd(node).kind;
-    const int n = kind == 4 || kind == 5 ? 4 : kind == 8 || kind == 9 ? 8 : 0;
+    const int n = kind == vk_quaternion || kind == vk_quaternion_leaf ? 4
+                  : kind == vk_octonion || kind == vk_octonion_leaf     ? 8
+                                                                        : 0;
     if (n == 0 || check_arg(row) != 0 || k < 0 || k >= n) {
         var_msg(node, "F325", what);
         return 0.0;
@@ -177,7 +179,7 @@ int work_abs(int node, int row)
     if (rc < 0) return rc;
     const double re = work_comp(row, 0, 0);
     const double im = work_comp(row, 0, 1);
-    return result_row(node, calc_work_tab[row].kind == 1 ? std::fabs(re) : std::sqrt(re * re + im * im), 0.0);
+    return result_row(node, calc_work_tab[row].kind == vk_real ? std::fabs(re) : std::sqrt(re * re + im * im), 0.0);
 }
 
 int work_sin(int node, int row)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "calc/calc_codes.h"
 #include "calc/calc_host.h"
 
 // ---- capacities -----------------------------------------------------------
@@ -268,6 +269,9 @@ extern int calc_tok_col;
 extern char calc_err_text[64];
 int find_keyword(const char *name);
 int kw_remap(int code);
+// The name in the keyword table's row of a keyword code ("SIN" for kw_sin), or
+// null for a code outside the table.
+const char *kw_text(int code);
 int is_func_keyword(const char *name);
 const char *sym_keyword(const char *text);
 const char *calc_skip_blanks(const char *text);

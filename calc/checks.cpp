@@ -32,46 +32,75 @@ int operator_code(int tt)
     static const struct {
         int tok;
         int code;
-    } table[] = {{'=', 1},  {'*', 2},  {'/', 3},  {'+', 4},  {'-', 5},  {'^', 14}, {48, 60},  {49, 61},
-                 {50, 62},  {51, 63},  {52, 64},  {53, 65},  {54, 66},  {55, 67},  {56, 68},  {57, 69},
-                 {'&', 76}, {'|', 77}, {34, 83},  {39, 84},  {36, 85},  {46, 86},  {';', 100}, {92, 106},
-                 {91, 114}, {93, 115}, {60, 116}, {'%', 120}};
+    } table[] = {{'=', op_assign},
+                 {'*', op_mul},
+                 {'/', op_div},
+                 {'+', op_add},
+                 {'-', op_sub},
+                 {'^', op_pow},
+                 {tk_lt, op_lt},
+                 {tk_le, op_le},
+                 {tk_gt, op_gt},
+                 {tk_ge, op_ge},
+                 {tk_eq, op_eq},
+                 {tk_ne, op_ne},
+                 {tk_bang, op_not},
+                 {tk_and, op_and},
+                 {tk_or, op_or},
+                 {tk_add_to, op_add_to},
+                 {'&', op_commutator},
+                 {'|', op_anticommutator},
+                 {tk_colons, op_eq_complex},
+                 {tk_set_complex, op_set_complex},
+                 {tk_add_complex, op_add_complex},
+                 {tk_range, op_eq_real},
+                 {';', op_nothing},
+                 {tk_point, op_minkowski},
+                 {tk_star3, op_eq_quaternion},
+                 {tk_star4, op_eq_octonion},
+                 {tk_cross, op_cross},
+                 {'%', op_mod}};
     for (const auto &e : table) {
         if (e.tok == tt) return e.code;
     }
-    return 888;
+    return op_other;
 }
 
 int base_code(int n)
 {
     const calc_node &x = nd(n);
     switch (x.type) {
-    case 'Z': return 0;
-    case 'X': return 2;
-    case 'z': return 6;
-    case 'l': return 7;
-    case 'n': return 9;
-    case 'v': case 'h': case 'D': return 11;
-    case 'd': return 12;
-    case 'r': return 57;
-    case 'o': return 59;
-    case 'H': case 'u': return 100;
+    case 'Z': return op_list;
+    case 'X': return op_mul;
+    case 'z': return op_zero_var;
+    case 'l': return op_size_var;
+    case 'n': return op_number;
+    case 'v': case 'h': case 'D': return op_var;
+    case 'd': return op_diff_var;
+    case 'r': return op_param;
+    case 'o': return op_local;
+    case 'H': case 'u': return op_nothing;
     case 'U': {
         const int tt = tok_type(n);
-        return tt == '-' ? 8 : tt == '+' ? 58 : tt == '~' ? 70 : tt == '`' ? 105 : tt == 54 ? 110 : 888;
+        return tt == '-'       ? op_neg
+               : tt == '+'     ? op_plus
+               : tt == '~'     ? op_transpose
+               : tt == '`'     ? op_slash
+               : tt == tk_bang ? op_factorial
+                               : op_other;
     }
     case 'F': {
         const int tt = tok_type(n);
-        if (tt == 'V') return 11;
-        if (tt == 'i') return 56;
+        if (tt == 'V') return op_var;
+        if (tt == 'i') return op_call;
         const char *name = call_name(n);
-        if (strcmp(name, "PRT") == 0) return 13;
+        if (strcmp(name, "PRT") == 0) return op_prt;
         const int code = find_keyword(name);
-        return code < 0 ? 11 : code;
+        return code < 0 ? static_cast<int>(op_var) : code;
     }
     default: break;
     }
-    if (x.tok < 0) return 999;
+    if (x.tok < 0) return op_none;
     return operator_code(tok_type(n));
 }
 
@@ -83,7 +112,8 @@ void mark_blocks(int n)
     static const struct {
         const char *name;
         int code;
-    } blocks[] = {{"ALL", 10}, {"LLA", 45}, {"MATRIX", 48}, {"IMATRIX", 54}, {"QUATERNION", 91}, {"CAYLEY", 94}};
+    } blocks[] = {{"ALL", op_all},         {"LLA", kw_lla},   {"MATRIX", kw_matrix}, {"IMATRIX", kw_imatrix},
+                  {"QUATERNION", fn_quaternion}, {"CAYLEY", fn_cayley}};
     for (const auto &b : blocks) {
         if (is_call_of(head, b.name)) {
             x.type = 'G';
@@ -122,7 +152,7 @@ int check_locals(int head, int limit, int body)
         for (int k = 0; k < nd(head).nchild; ++k) {
             if (row >= 0 && node_var(kid(head, k)) == row) {
                 b.type = 'r';
-                b.code = 57;
+                b.code = op_param;
                 b.argn = k;
                 break;
             }
@@ -140,9 +170,9 @@ void mark_definition(int n)
     const int body = kid(n, 1);
     if (nd(head).type != 'F' || tok_type(head) != 'i' || nd(body).type != 'Z') return;
     nd(head).type = 'y';
-    nd(head).code = 55;
+    nd(head).code = op_define;
     x.type = 'Y';
-    x.code = 55;
+    x.code = op_define;
     const int label = calc_tok[nd(head).tok].index;
     if (label >= 0) calc_label_tab[label].link = body;
     found_error |= check_inner_args(head);
@@ -273,7 +303,7 @@ void check_call(int n)
     if (x.type != 'F') return;
     for (int k = 0; k < x.nchild; ++k) offset_argument(kid(n, k));
     if (tok_type(n) != 'V') return;
-    if (calc_tok[x.tok].argdepth == 255) {
+    if (calc_tok[x.tok].argdepth == tk_head_depth) {
         declare_shape(n);
         return;
     }
@@ -310,23 +340,23 @@ const char *var_where_text(int var)
 int check_if_chain(int node)
 {
     calc_node &x = nd(node);
-    if (x.type == 'F' && tok_type(node) == 'f' && x.code == 34) {
+    if (x.type == 'F' && tok_type(node) == 'f' && x.code == kw_if) {
         x.type = 'I';
-        x.code = 71;
+        x.code = op_if;
         return 1;
     }
     if (x.type == 'I' || x.type == 'D' || x.type == 'O') return 1;
     if (x.type != 'X' || x.nchild != 2 || !check_if_chain(kid(node, 0))) return 0;
     const int second = kid(node, 1);
     calc_node &s = nd(second);
-    if (s.type == 'F' && tok_type(second) == 'f' && (s.code == 35 || s.code == 36)) {
-        s.type = s.code == 35 ? 'L' : 'S';
-        s.code = s.code == 35 ? 72 : 73;
+    if (s.type == 'F' && tok_type(second) == 'f' && (s.code == kw_elseif || s.code == kw_else)) {
+        s.type = s.code == kw_elseif ? 'L' : 'S';
+        s.code = s.code == kw_elseif ? op_elseif : op_else;
         x.type = 'D';
-        x.code = 74;
+        x.code = op_chain;
     } else {
         x.type = 'O';
-        x.code = 75;
+        x.code = op_branch;
     }
     return 1;
 }
@@ -337,7 +367,7 @@ int check_blocks(int root)
     for (int n = 0; n <= root && n < calc_node_num; ++n) {
         calc_node &x = nd(n);
         if (x.type == '.') {
-            x.code = 888;
+            x.code = op_other;
             continue;
         }
         x.code = static_cast<uint16_t>(base_code(n));

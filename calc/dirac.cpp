@@ -51,7 +51,7 @@ int gamma_row(int node, int n)
 void scale_row(int row, cnum s)
 {
     calc_work &w = calc_work_tab[row];
-    if (w.kind != 2) {
+    if (w.kind != vk_complex) {
         for (int e = 0; e < w.count; ++e) w.data[e] *= s.re;
         return;
     }
@@ -96,7 +96,7 @@ int four_vector_code(int row, int base)
 {
     const calc_work &w = calc_work_tab[row];
     if (w.dim != 2) return base;
-    if (w.kind != 2) return base - 2;
+    if (w.kind != vk_complex) return base - 2;
     if (w.xn != 1 && w.yn != 1) return base - 4;
     if (w.count != 4) return base - 6;
     return 0;
@@ -214,7 +214,7 @@ int scalar_result(int node, cnum v)
 int work_gamma(int node)
 {
     if (nd(node).nchild != 1) return -1;
-    if (nd(node).kind != 2) return -2;
+    if (nd(node).kind != vk_complex) return -2;
     const int n = calc_to_int(eval_node(kid(node, 0), 0));
     if (n < 0 || n > 5 || n == 4) return -3;
     return gamma_row(node, n);
@@ -222,7 +222,7 @@ int work_gamma(int node)
 
 int work_sum(int node)
 {
-    if (nd(node).kind != 2) return -2;
+    if (nd(node).kind != vk_complex) return -2;
     if (nd(node).nchild > 1) return -1;
     int m = -1;
     if (nd(node).nchild == 1) {
@@ -247,7 +247,7 @@ int work_sum(int node)
 int work_slash(int node)
 {
     if (nd(node).nchild != 1) return -1;
-    if (nd(node).kind != 2) return -2;
+    if (nd(node).kind != vk_complex) return -2;
     const int v = eval_typed(kid(node, 0));
     if (v < 0) return -3;
     const int rc = four_vector_code(v, -4);
@@ -273,7 +273,7 @@ int work_slash(int node)
 int work_minkowski(int node)
 {
     if (nd(node).nchild != 2) return -1;
-    if (nd(node).kind != 2) return -2;
+    if (nd(node).kind != vk_complex) return -2;
     const int a = eval_typed(kid(node, 0));
     if (a < 0) return -3;
     const int b = eval_typed(kid(node, 1));
@@ -287,8 +287,8 @@ int work_minkowski(int node)
     int rc = 0;
     if (wa.dim != 2) rc = -5;
     else if (wb.dim != 2) rc = -6;
-    else if (wa.kind != 2) rc = -7;
-    else if (wb.kind != 2) rc = -8;
+    else if (wa.kind != vk_complex) rc = -7;
+    else if (wb.kind != vk_complex) rc = -8;
     else if (wa.xn != 1 && wa.yn != 1) rc = -9;
     else if (wb.xn != 1 && wb.yn != 1) rc = -10;
     else if (wa.count != 4) rc = -11;
@@ -310,7 +310,7 @@ int work_comb(int node, int b)
 {
     if (nd(node).nchild != b) return -1;
     const int kind = nd(node).kind;
-    if (kind != 1 && kind != 2) return -2;
+    if (kind != vk_real && kind != vk_complex) return -2;
     int rows[4];
     int n = -1;
     for (int k = 0; k < b; ++k) {
@@ -341,7 +341,7 @@ int work_ga3(int node)
     if (m < 0) return -2;
     const int kind = nd(node).kind;
     int rc = 0;
-    if (kind != 1 && kind != 2) rc = -3;
+    if (kind != vk_real && kind != vk_complex) rc = -3;
     else if (calc_work_tab[m].kind != kind) rc = -4;
     else if (calc_work_tab[m].xn != 3 || calc_work_tab[m].yn != 3) rc = -5;
     if (rc < 0) {
@@ -359,7 +359,7 @@ int work_ga3(int node)
 
 int work_vector_product(int node)
 {
-    if (nd(node).kind != 1) return -1;
+    if (nd(node).kind != vk_real) return -1;
     if (nd(node).nchild != 2) return -2;
     const int a = eval_typed(kid(node, 0));
     const int b = eval_typed(kid(node, 1));

@@ -53,11 +53,11 @@ double compare(int code, double a, double b)
 {
     const double ep = calc_ep;
     switch (code) {
-    case 60: return a < b - ep ? 1.0 : 0.0;
-    case 61: return a <= b + ep ? 1.0 : 0.0;
-    case 62: return a > b + ep ? 1.0 : 0.0;
-    case 63: return a >= b - ep ? 1.0 : 0.0;
-    case 64: return b - ep < a && a < b + ep ? 1.0 : 0.0;
+    case op_lt: return a < b - ep ? 1.0 : 0.0;
+    case op_le: return a <= b + ep ? 1.0 : 0.0;
+    case op_gt: return a > b + ep ? 1.0 : 0.0;
+    case op_ge: return a >= b - ep ? 1.0 : 0.0;
+    case op_eq: return b - ep < a && a < b + ep ? 1.0 : 0.0;
     default: return b - ep < a && a < b + ep ? 0.0 : 1.0;
     }
 }
@@ -134,7 +134,7 @@ double exec_dbl(int node)
     if (nd(node).nchild != 1) return 0.0;
     const int c0 = kid(node, 0);
     const calc_node &x = nd(c0);
-    if (x.code == 8 || x.type == 'n' || x.code == 58) return eval_node(c0, 0);
+    if (x.code == op_neg || x.type == 'n' || x.code == op_plus) return eval_node(c0, 0);
     if (const char *text = string_of(c0)) return strtod(text, nullptr);
     return 0.0;
 }
@@ -144,7 +144,7 @@ void exec_read_stmt(int node)
     const calc_node &x = nd(node);
     if (x.nchild != 2 && x.nchild != 3) return;
     const int target = x.child;
-    nd(target + 1).kind = static_cast<unsigned char>(x.code == 52 ? 1 : 2);
+    nd(target + 1).kind = static_cast<unsigned char>(x.code == kw_read ? vk_real : vk_complex);
     const int r = exec_read(x.nchild - 1, target + 1);
     int stored = r;
     if (r >= 0) {
@@ -153,7 +153,7 @@ void exec_read_stmt(int node)
     }
     if (stored >= 0 || r == -3) return;
     const calc_token &t = calc_tok[x.tok];
-    if (x.code == 52) {
+    if (x.code == kw_read) {
         calc_printf("F202 行番号(%d) カラム位置(%d) の変数(%s)への読み込みに失敗しました\r\n", t.line, t.col + 1,
                     node_var_name(target));
     } else {
@@ -167,7 +167,7 @@ double exec_assign(int node, int depth)
     if (x.nchild != 2) return 0.0;
     const int c0 = kid(node, 0);
     const int c1 = kid(node, 1);
-    if (x.code == 1) {
+    if (x.code == op_assign) {
         const double v = eval_node(c1, depth + 1);
         if (nd(c0).type == 'E') {
             assign_chain_value(node, c0, v, depth);
@@ -186,7 +186,7 @@ double exec_assign(int node, int depth)
     return 1.0;
 }
 
-// Assignment (code 1 or 84) or accumulation (69, 85) of one quaternion,
+// Assignment ("=" or "=:") or accumulation ("+=", "+:") of one quaternion,
 // octonion or complex value of the given kind into its target.
 double exec_hyper_store(int node, int depth, int kind)
 {
@@ -198,8 +198,8 @@ double exec_hyper_store(int node, int depth, int kind)
         op_fail_msg(c0);
         return 0.0;
     }
-    const bool complex_form = x.code == 84 || x.code == 85;
-    if (complex_form && var_node_kind(c0) != 2) {
+    const bool complex_form = x.code == op_set_complex || x.code == op_add_complex;
+    if (complex_form && var_node_kind(c0) != vk_complex) {
         op_fail_msg(node);
         return 0.0;
     }
@@ -218,9 +218,9 @@ double exec_hyper_store(int node, int depth, int kind)
         return 0.0;
     }
     const int tk = var_node_kind(c0);
-    const int n = (tk == 2 || tk == 4 || tk == 8) && tk <= kind ? tk : 1;
+    const int n = (tk == vk_complex || tk == vk_quaternion || tk == vk_octonion) && tk <= kind ? tk : 1;
     const double *d = calc_work_tab[row].data;
-    const bool add = x.code == 69 || x.code == 85;
+    const bool add = x.code == op_add_to || x.code == op_add_complex;
     for (int k = 0; k < n; ++k) p[k] = add ? p[k] + d[k] : d[k];
     if (n == 1 && nd(c0).type == 'd' && calc_dmode != 0 && var >= 0) var_fill_steps(var);
     work_free(row);
@@ -230,8 +230,8 @@ double exec_hyper_store(int node, int depth, int kind)
 double exec_store(int node, int depth)
 {
     switch (nd(node).kind) {
-    case 1: case 2: work_free(eval_typed(node)); return 0.0;
-    case 4: case 8: return exec_hyper_store(node, depth, nd(node).kind);
+    case vk_real: case vk_complex: work_free(eval_typed(node)); return 0.0;
+    case vk_quaternion: case vk_octonion: return exec_hyper_store(node, depth, nd(node).kind);
     default: return exec_assign(node, depth);
     }
 }
@@ -252,9 +252,9 @@ double exec_loop(int node, int depth, int dir)
 
 double exec_variable(int node, int depth)
 {
-    int kind = 1;
+    int kind = vk_real;
     const double v = ref_array(node, depth, &kind, nullptr);
-    if (nd(node).code == 11 && kind == 2) {
+    if (nd(node).code == op_var && kind == vk_complex) {
         if (warn_once(node)) {
             const int var = var_of_node(node);
             calc_printf("F434 行番号(%d) カラム位置(%d) の変数(%s)の取り込みに失敗しました\r\n", node_line(node),
@@ -272,18 +272,18 @@ double typed_scalar(int node, int code)
     const int row = eval_typed(kid(node, 0));
     double v = 0.0;
     switch (code) {
-    case 50: v = tr_scalar(node, row); break;
-    case 51: v = det_scalar(node, row); break;
-    case 78: v = argument_scalar(node, row); break;
-    case 79: v = real_scalar(node, row); break;
-    case 80: v = imaginary_scalar(node, row); break;
-    case 89: v = iabs_scalar(node, row); break;
-    case 92: v = norm_scalar(node, row); break;
-    case 96: v = onorm_scalar(node, row); break;
-    case 97:
-    case 98: {
+    case kw_tr: v = tr_scalar(node, row); break;
+    case kw_det: v = det_scalar(node, row); break;
+    case fn_argument: v = argument_scalar(node, row); break;
+    case fn_real: v = real_scalar(node, row); break;
+    case fn_imaginary: v = imaginary_scalar(node, row); break;
+    case fn_iabs: v = iabs_scalar(node, row); break;
+    case fn_norm: v = norm_scalar(node, row); break;
+    case fn_onorm: v = onorm_scalar(node, row); break;
+    case fn_element:
+    case fn_oelement: {
         const int k = x.nchild >= 2 ? calc_to_int(eval_node(kid(node, 1), 0)) : 0;
-        v = code == 97 ? element_scalar(node, row, k) : oelement_scalar(node, row, k);
+        v = code == fn_element ? element_scalar(node, row, k) : oelement_scalar(node, row, k);
         break;
     }
     default: break;
@@ -299,14 +299,14 @@ double binary_op(int node, int code, int depth)
     const double a = eval_node(kid(node, 0), depth + 1);
     const double b = eval_node(kid(node, 1), depth + 1);
     switch (code) {
-    case 2: return a * b;
-    case 3: return a / b;
-    case 4: return a + b;
-    case 5: return a - b;
-    case 14: return std::pow(a, b);
-    case 120: return remainder_of(node, a, b);
-    case 67: return a != 0.0 && b != 0.0 ? 1.0 : 0.0;
-    case 68: return a != 0.0 || b != 0.0 ? 1.0 : 0.0;
+    case op_mul: return a * b;
+    case op_div: return a / b;
+    case op_add: return a + b;
+    case op_sub: return a - b;
+    case op_pow: return std::pow(a, b);
+    case op_mod: return remainder_of(node, a, b);
+    case op_and: return a != 0.0 && b != 0.0 ? 1.0 : 0.0;
+    case op_or: return a != 0.0 || b != 0.0 ? 1.0 : 0.0;
     default: return compare(code, a, b);
     }
 }
@@ -314,22 +314,22 @@ double binary_op(int node, int code, int depth)
 double builtin(int node, int code, int depth)
 {
     const calc_node &x = nd(node);
-    const double a = x.nchild >= 1 && code != 25 ? eval_node(kid(node, 0), depth + 1) : 0.0;
+    const double a = x.nchild >= 1 && code != kw_pow ? eval_node(kid(node, 0), depth + 1) : 0.0;
     switch (code) {
-    case 15: return std::sin(a);
-    case 16: return std::cos(a);
-    case 17: return std::tan(a);
-    case 18: return std::sinh(a);
-    case 19: return std::cosh(a);
-    case 20: return std::tanh(a);
-    case 21: return std::sqrt(a);
-    case 22: return std::exp(a);
-    case 23: return std::log(a);
-    case 24: return std::fabs(a);
-    case 31: return std::asin(a);
-    case 32: return std::acos(a);
-    case 33: return std::atan(a);
-    case 28: return a >= 0 ? a : 0.0;
+    case kw_sin: return std::sin(a);
+    case kw_cos: return std::cos(a);
+    case kw_tan: return std::tan(a);
+    case kw_sinh: return std::sinh(a);
+    case kw_cosh: return std::cosh(a);
+    case kw_tanh: return std::tanh(a);
+    case kw_sqrt: return std::sqrt(a);
+    case kw_exp: return std::exp(a);
+    case kw_log: return std::log(a);
+    case kw_abs: return std::fabs(a);
+    case kw_asin: return std::asin(a);
+    case kw_acos: return std::acos(a);
+    case kw_atan: return std::atan(a);
+    case kw_plus: return a >= 0 ? a : 0.0;
     default: return 0.0;
     }
 }
@@ -337,13 +337,23 @@ double builtin(int node, int code, int depth)
 // The codes the executor runs; any other prints F112 once.
 int unlisted(int code)
 {
-    static const int listed[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
-                                 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35,
-                                 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53,
-                                 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71,
-                                 72, 73, 74, 75, 76, 78, 79, 80, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91,
-                                 92, 94, 96, 97, 98, 99, 100, 101, 102, 108, 109, 110, 111, 112, 113, 114,
-                                 115, 119, 120, 121};
+    static const int listed[] = {
+        op_list,      op_assign,     op_mul,       op_div,       op_add,       op_sub,      op_zero_var,
+        op_size_var,  op_neg,        op_number,    op_all,       op_var,       op_diff_var, op_prt,
+        op_pow,       kw_sin,        kw_cos,       kw_tan,       kw_sinh,      kw_cosh,     kw_tanh,
+        kw_sqrt,      kw_exp,        kw_log,       kw_abs,       kw_pow,       kw_rand,     kw_pi,
+        kw_plus,      kw_out,        kw_end,       kw_asin,      kw_acos,      kw_atan,     kw_if,
+        kw_elseif,    kw_else,       kw_format,    kw_return,    kw_vprt,      kw_tprt,     kw_title,
+        kw_ep,        kw_complex,    kw_trace,     kw_lla,       kw_dmode,     kw_msg,      kw_matrix,
+        kw_mprt,      kw_tr,         kw_det,       kw_read,      kw_iread,     kw_imatrix,  op_define,
+        op_call,      op_param,      op_plus,      op_local,     op_lt,        op_le,       op_gt,
+        op_ge,        op_eq,         op_ne,        op_not,       op_and,       op_or,       op_add_to,
+        op_transpose, op_if,         op_elseif,    op_else,      op_chain,     op_branch,   op_commutator,
+        fn_argument,  fn_real,       fn_imaginary, fn_point,     op_eq_complex, op_set_complex,
+        op_add_complex, op_eq_real,  fn_itrace,    fn_yamabato,  fn_iabs,      fn_other,    fn_quaternion,
+        fn_norm,      fn_cayley,     fn_onorm,     fn_element,   fn_oelement,  fn_dwork,    op_nothing,
+        fn_fmsgf,     fn_atan2,      fn_integer,   fn_dbl,       op_factorial, fn_sigma,    fn_mkmatrix,
+        fn_mkvector,  op_eq_quaternion, op_eq_octonion, fn_array, op_mod,      fn_delta};
     for (int c : listed) {
         if (c == code) return 0;
     }
@@ -355,21 +365,23 @@ double dispatch(int node, int depth)
     calc_node &x = nd(node);
     const int code = x.code;
     switch (code) {
-    case 0: {
+    case op_list: {
         double v = 0.0;
         for (int k = 0; k < x.nchild; ++k) v = eval_node(kid(node, k), depth + 1);
         return v;
     }
-    case 34: case 35: case 36: case 43: case 55: case 76: case 100: case 119: return 0.0;
-    case 82: calc_point(node); return 0.0;
-    case 71: case 72: return x.nchild >= 1 && eval_node(kid(node, 0), depth + 1) != 0.0 ? 1.0 : 0.0;
-    case 73: return 1.0;
-    case 74: {
+    case kw_if: case kw_elseif: case kw_else: case kw_complex: case op_define: case op_commutator: case op_nothing:
+    case fn_array:
+        return 0.0;
+    case fn_point: calc_point(node); return 0.0;
+    case op_if: case op_elseif: return x.nchild >= 1 && eval_node(kid(node, 0), depth + 1) != 0.0 ? 1.0 : 0.0;
+    case op_else: return 1.0;
+    case op_chain: {
         const double c = eval_node(kid(node, 0), depth + 1);
         if (c != 0.0) return c;
         return eval_node(kid(node, 1), depth + 1) == 1.0 ? 3.0 : 0.0;
     }
-    case 75: {
+    case op_branch: {
         const double c = eval_node(kid(node, 0), depth + 1);
         if (c == 1.0 || c == 3.0) {
             eval_node(kid(node, 1), depth + 1);
@@ -377,35 +389,35 @@ double dispatch(int node, int depth)
         }
         return c == 2.0 ? 2.0 : 0.0;
     }
-    case 10: return exec_loop(node, depth, 1);
-    case 45: return exec_loop(node, depth, -1);
-    case 111: return sigma_sum(node, depth + 1, 1);
-    case 56: return call_inner_func(node, depth + 1);
-    case 57: {
+    case op_all: return exec_loop(node, depth, 1);
+    case kw_lla: return exec_loop(node, depth, -1);
+    case fn_sigma: return sigma_sum(node, depth + 1, 1);
+    case op_call: return call_inner_func(node, depth + 1);
+    case op_param: {
         if (calc_call_depth <= 0) return 0.0;
         const double *p = ref_var(node, depth);
         return p != nullptr ? *p : 0.0;
     }
-    case 38:
+    case kw_return:
         if (calc_call_depth > 0 && x.nchild >= 1) {
             const double v = eval_node(kid(node, 0), depth + 1);
             calc_argstack[calc_frames[calc_call_depth - 1].base] = v;
         }
         return 0.0;
-    case 1: case 69: return exec_store(node, depth);
-    case 84: case 85: return exec_hyper_store(node, depth, 2);
-    case 9: return number_of(node);
-    case 6: case 7: case 11: case 59: return exec_variable(node, depth);
-    case 12: return ref_array(node, depth + 1, nullptr, nullptr);
-    case 2: case 3: case 4: case 5: case 14: case 120: case 60: case 61: case 62: case 63: case 64: case 65:
-    case 67: case 68:
+    case op_assign: case op_add_to: return exec_store(node, depth);
+    case op_set_complex: case op_add_complex: return exec_hyper_store(node, depth, vk_complex);
+    case op_number: return number_of(node);
+    case op_zero_var: case op_size_var: case op_var: case op_local: return exec_variable(node, depth);
+    case op_diff_var: return ref_array(node, depth + 1, nullptr, nullptr);
+    case op_mul: case op_div: case op_add: case op_sub: case op_pow: case op_mod: case op_lt: case op_le:
+    case op_gt: case op_ge: case op_eq: case op_ne: case op_and: case op_or:
         return binary_op(node, code, depth);
-    case 8: return x.nchild == 1 ? -eval_node(kid(node, 0), depth + 1) : missing_unary;
-    case 58: case 70: return x.nchild >= 1 ? eval_node(kid(node, 0), depth + 1) : 0.0;
-    case 110: return x.nchild >= 1 ? scalar_factorial(eval_node(kid(node, 0), depth + 1)) : 0.0;
-    case 66: return x.nchild >= 1 && eval_node(kid(node, 0), depth + 1) == 0.0 ? 1.0 : 0.0;
-    case 83: case 86: case 114: case 115: {
-        if ((code == 114 || code == 115) && x.nchild != 2) return 0.0;
+    case op_neg: return x.nchild == 1 ? -eval_node(kid(node, 0), depth + 1) : missing_unary;
+    case op_plus: case op_transpose: return x.nchild >= 1 ? eval_node(kid(node, 0), depth + 1) : 0.0;
+    case op_factorial: return x.nchild >= 1 ? scalar_factorial(eval_node(kid(node, 0), depth + 1)) : 0.0;
+    case op_not: return x.nchild >= 1 && eval_node(kid(node, 0), depth + 1) == 0.0 ? 1.0 : 0.0;
+    case op_eq_complex: case op_eq_real: case op_eq_quaternion: case op_eq_octonion: {
+        if ((code == op_eq_quaternion || code == op_eq_octonion) && x.nchild != 2) return 0.0;
         const int a = eval_typed(kid(node, 0));
         const int b = eval_typed(kid(node, 1));
         const double v = work_compare(a, b);
@@ -413,53 +425,55 @@ double dispatch(int node, int depth)
         work_free(b);
         return v;
     }
-    case 15: case 16: case 17: case 18: case 19: case 20: case 21: case 22: case 23: case 24: case 31: case 32:
-    case 33: case 28:
+    case kw_sin: case kw_cos: case kw_tan: case kw_sinh: case kw_cosh: case kw_tanh: case kw_sqrt: case kw_exp:
+    case kw_log: case kw_abs: case kw_asin: case kw_acos: case kw_atan: case kw_plus:
         return builtin(node, code, depth);
-    case 25: {
+    case kw_pow: {
         if (x.nchild < 2) return 0.0;
         const double y = eval_node(kid(node, 1), depth + 1);
         const double b = eval_node(kid(node, 0), depth + 1);
         return std::pow(b, y);
     }
-    case 102: {
+    case fn_atan2: {
         if (x.nchild < 2) return 0.0;
         const double c0 = eval_node(kid(node, 0), depth + 1);
         const double c1 = eval_node(kid(node, 1), depth + 1);
         return std::atan2(c1, c0);
     }
-    case 26: return calc_rand();
-    case 27: return pi_value;
-    case 108: return x.nchild == 1 ? scalar_integer(eval_node(kid(node, 0), depth + 1)) : 0.0;
-    case 109: return exec_dbl(node);
-    case 121: return ref_extfunc(node);
-    case 50: case 51: case 78: case 79: case 80: case 89: case 92: case 96: case 97: case 98:
+    case kw_rand: return calc_rand();
+    case kw_pi: return pi_value;
+    case fn_integer: return x.nchild == 1 ? scalar_integer(eval_node(kid(node, 0), depth + 1)) : 0.0;
+    case fn_dbl: return exec_dbl(node);
+    case fn_delta: return ref_extfunc(node);
+    case kw_tr: case kw_det: case fn_argument: case fn_real: case fn_imaginary: case fn_iabs: case fn_norm:
+    case fn_onorm: case fn_element: case fn_oelement:
         return typed_scalar(node, code);
-    case 48: case 54: case 91: case 94: return x.nchild >= 2 ? eval_node(kid(node, 1), depth + 1) : 0.0;
-    case 37: return exec_format(node);
-    case 42: return exec_ep(node);
-    case 46: {
+    case kw_matrix: case kw_imatrix: case fn_quaternion: case fn_cayley:
+        return x.nchild >= 2 ? eval_node(kid(node, 1), depth + 1) : 0.0;
+    case kw_format: return exec_format(node);
+    case kw_ep: return exec_ep(node);
+    case kw_dmode: {
         const double v = x.nchild >= 1 ? eval_node(kid(node, 0), depth + 1) : 0.0;
         calc_dmode = calc_to_int(v);
         return v;
     }
-    case 47: exec_msg(node); return 0.0;
-    case 30: calc_out("⇒実行を終了しました\r\n"); return 0.0;
-    case 88: calc_nodump = 0; return 0.0;
-    case 101: calc_banner(); return 0.0;
-    case 13: prt_out_flag = 0; exec_prt(node, depth + 1, -1); return 0.0;
-    case 29: prt_out_flag = 1; exec_prt(node, depth + 1, -1); prt_out_flag = 0; return 0.0;
-    case 49: prt_out_flag = 0; exec_prt(node, depth + 1, 1); return 0.0;
-    case 39: exec_vprt(); vprt_tables(); return 0.0;
-    case 40: if (calc_nodump == 0) exec_tprt(calc_node_num - 1, 0); return 0.0;
-    case 99: if (calc_nodump == 0) work_dump(); return 0.0;
-    case 41: exec_title(node); return 0.0;
-    case 44: exec_trace(node, depth); return 0.0;
-    case 87: exec_itrace(node, depth); return 0.0;
-    case 90: exec_other(); return 0.0;
-    case 52: case 53: exec_read_stmt(node); return 0.0;
-    case 112: mkmatrix_real(node); return 0.0;
-    case 113: mkvector_real(node); return 0.0;
+    case kw_msg: exec_msg(node); return 0.0;
+    case kw_end: calc_out("⇒実行を終了しました\r\n"); return 0.0;
+    case fn_yamabato: calc_nodump = 0; return 0.0;
+    case fn_fmsgf: calc_banner(); return 0.0;
+    case op_prt: prt_out_flag = 0; exec_prt(node, depth + 1, -1); return 0.0;
+    case kw_out: prt_out_flag = 1; exec_prt(node, depth + 1, -1); prt_out_flag = 0; return 0.0;
+    case kw_mprt: prt_out_flag = 0; exec_prt(node, depth + 1, 1); return 0.0;
+    case kw_vprt: exec_vprt(); vprt_tables(); return 0.0;
+    case kw_tprt: if (calc_nodump == 0) exec_tprt(calc_node_num - 1, 0); return 0.0;
+    case fn_dwork: if (calc_nodump == 0) work_dump(); return 0.0;
+    case kw_title: exec_title(node); return 0.0;
+    case kw_trace: exec_trace(node, depth); return 0.0;
+    case fn_itrace: exec_itrace(node, depth); return 0.0;
+    case fn_other: exec_other(); return 0.0;
+    case kw_read: case kw_iread: exec_read_stmt(node); return 0.0;
+    case fn_mkmatrix: mkmatrix_real(node); return 0.0;
+    case fn_mkvector: mkvector_real(node); return 0.0;
     default: return 0.0;
     }
 }
@@ -490,13 +504,13 @@ int assign_chain_value(int node, int target, double value, int depth)
 
 double eval_node(int node, int depth)
 {
-    if (node == -1) return prt_value(depth), 0.0;
-    if (node == -4) return sigma_step(depth), 0.0;
-    if (node == -5) return sigma_step_typed(depth), 0.0;
+    if (node == body_prt_value) return prt_value(depth), 0.0;
+    if (node == body_sigma_step) return sigma_step(depth), 0.0;
+    if (node == body_sigma_typed) return sigma_step_typed(depth), 0.0;
     if (node < 0 || node >= calc_node_num) return 0.0;
     const calc_node &x = nd(node);
-    if (x.code == 888) return 0.0;
-    if (x.code > 121 || unlisted(x.code)) {
+    if (x.code == op_other) return 0.0;
+    if (x.code > fn_delta || unlisted(x.code)) {
         node_warn_once(node);
         return 0.0;
     }

@@ -278,12 +278,12 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
     const int total = range ? (hi >= lo ? hi - lo + 1 : 0) : nfixed;
     auto index_at = [&](int k) { return range ? (dir < 0 ? hi - k : lo + k) : fixed[k]; };
     if (innermost) {
-        if (body == -2) {
+        if (body == body_heading) {
             write_heading(var_item, var, level);
             --v.depth;
             return 0;
         }
-        if (body == -1) start_data_line(level);
+        if (body == body_prt_value) start_data_line(level);
         bool walk = true;
         if (t == 's' && !levels_on_step(level)) walk = false;
         for (int k = 0; walk && k < total; ++k) {
@@ -296,8 +296,8 @@ int prt_items(int item, int step, int last, int body, int level, int depth, int 
             eval_node(body, depth);
             calc_item_level = level;
         }
-        if (body == -1 && levels_on_step(level + 1)) table_line_write();
-    } else if (body == -2) {
+        if (body == body_prt_value && levels_on_step(level + 1)) table_line_write();
+    } else if (body == body_heading) {
         prt_items(item + step, step, last, body, level + 1, depth, dir);
     } else {
         for (int k = 0; k < total; ++k) {
@@ -325,15 +325,15 @@ int prt_value(int item)
     const level_rec &l = levels[calc_item_level];
     const int i = l.cur;
     if (l.step > 0 && i % l.step != 0) return 0;
-    int kind = 1;
+    int kind = vk_real;
     double extra[8] = {0};
     const double x = ref_array(item, 0, &kind, extra);
     char text[1024];
-    if (kind == 4 || kind == 8) {
+    if (kind == vk_quaternion || kind == vk_octonion) {
         double comp[8] = {x};
         for (int k = 1; k < kind; ++k) comp[k] = extra[k - 1];
         hyper_text(text, sizeof text, comp, kind);
-    } else if (kind == 2) {
+    } else if (kind == vk_complex) {
         complex_text(text, x, extra[0]);
     } else {
         fmt_double(text, sizeof text, calc_fmt, x);

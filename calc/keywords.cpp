@@ -7,7 +7,8 @@
 
 namespace {
 
-const char *const calc_kw_tab[82] = {
+const int calc_kw_rows = kw_blank - kw_sin + 1;
+const char *const calc_kw_tab[calc_kw_rows] = {
     "SIN", "COS", "TAN", "SINH", "COSH", "TANH", "SQRT", "EXP", "LOG", "ABS",
     "POW", "RAND", "PI", "PLUS", "OUT", "END", "ASIN", "ACOS", "ATAN", "IF",
     "ELSEIF", "ELSE", "FORMAT", "RETURN", "VPRT", "TPRT", "TITLE", "EP", "COMPLEX", "TRACE",
@@ -19,10 +20,18 @@ const char *const calc_kw_tab[82] = {
     "δ", ""};
 
 const int calc_kw_remap[34][2] = {
-    {43, 81}, {55, 78}, {56, 79}, {57, 80}, {58, 82}, {59, 81}, {60, 87}, {61, 88}, {62, 89},
-    {63, 90}, {64, 91}, {65, 92}, {66, 93}, {67, 94}, {68, 95}, {69, 96}, {70, 97}, {71, 98},
-    {72, 99}, {73, 101}, {74, 102}, {75, 103}, {76, 104}, {77, 107}, {78, 108}, {79, 109},
-    {80, 66}, {81, 111}, {82, 112}, {83, 113}, {91, 117}, {92, 118}, {93, 119}, {94, 121}};
+    {kw_complex, fn_complex},   {kw_argument, fn_argument}, {kw_real, fn_real},
+    {kw_imaginary, fn_imaginary}, {kw_point, fn_point},     {kw_cx, fn_complex},
+    {kw_itrace, fn_itrace},     {kw_yamabato, fn_yamabato}, {kw_iabs, fn_iabs},
+    {kw_other, fn_other},       {kw_quaternion, fn_quaternion}, {kw_norm, fn_norm},
+    {kw_quarter, fn_quarter},   {kw_cayley, fn_cayley},     {kw_octal, fn_octal},
+    {kw_onorm, fn_onorm},       {kw_element, fn_element},   {kw_oelement, fn_oelement},
+    {kw_dwork, fn_dwork},       {kw_fmsgf, fn_fmsgf},       {kw_atan2, fn_atan2},
+    {kw_gamma, fn_gamma},       {kw_sum, fn_sum},           {kw_comb4, fn_comb4},
+    {kw_integer, fn_integer},   {kw_dbl, fn_dbl},           {kw_not, op_not},
+    {kw_sigma, fn_sigma},       {kw_mkmatrix, fn_mkmatrix}, {kw_mkvector, fn_mkvector},
+    {kw_comb3, fn_comb3},       {kw_ga3, fn_ga3},           {kw_array, fn_array},
+    {kw_delta, fn_delta}};
 
 const char *const sym_tab[8][2] = {
     {"∀", "ALL"}, {"∑", "SIGMA"}, {"￢", "NOT"}, {"√", "SQRT"},
@@ -98,18 +107,24 @@ int kw_remap(int code)
     return code;
 }
 
+const char *kw_text(int code)
+{
+    return code >= kw_sin && code <= kw_blank ? calc_kw_tab[code - kw_sin] : nullptr;
+}
+
 int find_keyword(const char *name)
 {
-    for (int r = 0; r < 82; ++r) {
-        if (calc_kw_tab[r][0] != '\0' && strcmp(calc_kw_tab[r], name) == 0) return kw_remap(r + 15);
+    for (int code = kw_sin; code <= kw_blank; ++code) {
+        const char *text = kw_text(code);
+        if (text[0] != '\0' && strcmp(text, name) == 0) return kw_remap(code);
     }
-    return name[0] >= 'A' && name[0] <= 'Z' ? 9999 : -1;
+    return name[0] >= 'A' && name[0] <= 'Z' ? kw_unknown : -1;
 }
 
 int is_func_keyword(const char *name)
 {
     const int code = find_keyword(name);
-    if (code >= 0 && code != 9999) return 1;
+    if (code >= 0 && code != kw_unknown) return 1;
     return strcmp(name, "PRT") == 0 || strcmp(name, "MPRT") == 0 || strcmp(name, "ALL") == 0 ||
                    strcmp(name, "LLA") == 0
                ? 1
@@ -146,13 +161,11 @@ int print_ext_func_list()
     };
     add_cell("ALL");
     add_cell("PRT");
-    for (int r = 0; r <= 95 - 15; ++r) {
-        const char *name = calc_kw_tab[r];
-        if (strcmp(name, "TPRT") == 0 || strcmp(name, "POINT") == 0 || strcmp(name, "YAMABATO") == 0 ||
-            strcmp(name, "DWORK") == 0 || strcmp(name, "FMSGF") == 0) {
+    for (int code = kw_sin; code <= kw_delta_sym; ++code) {
+        if (code == kw_tprt || code == kw_point || code == kw_yamabato || code == kw_dwork || code == kw_fmsgf) {
             continue;
         }
-        add_cell(name);
+        add_cell(kw_text(code));
     }
     if (cells > 0) {
         const size_t m = strlen(line);

@@ -248,7 +248,7 @@ const char *lex_variable(const char **pp)
                 v.decl = calc_decl_num++;
             }
             const int t = add_tok('V', row, col);
-            if (t >= 0) calc_tok[t].argdepth = 255;
+            if (t >= 0) calc_tok[t].argdepth = tk_head_depth;
         } else {
             const int t = add_tok('V', row, col);
             if (t >= 0 && array_counter > 0) calc_tok[t].array_flag = 1;
@@ -324,7 +324,7 @@ const char *lex_function(const char **pp)
     } else if (strcmp(name, "MATRIX") == 0 || strcmp(name, "IMATRIX") == 0) {
         if (arg_counter > 0 || matrix_counter > 0 || array_counter > 0) return fail("E1092", *pp);
         matrix_counter = 1;
-        matrix_kind = name[0] == 'M' ? 1 : 2;
+        matrix_kind = name[0] == 'M' ? vk_real : vk_complex;
     } else if (strcmp(name, "ARRAY") == 0) {
         if (arg_counter > 0 || matrix_counter > 0 || array_counter > 0) return fail("E1093", *pp);
         array_counter = 1;
@@ -461,7 +461,7 @@ int var_find_or_add(int letter)
     v = calc_var();
     v.link = -1;
     v.idx_mark = -1;
-    v.kind = 1;
+    v.kind = vk_real;
     v.letter = static_cast<char>(letter);
     v.count = 1;
     v.title_mode = 1;
@@ -493,7 +493,7 @@ const char *lex_line()
         if (c == '\0' || c == '\n' || c == '\r' || c == '#') return nullptr;
         if (strncmp(p, "<>", 2) == 0 || strncmp(p, "::", 2) == 0 || strncmp(p, "=:", 2) == 0 ||
             strncmp(p, "+:", 2) == 0) {
-            const char code = c == '<' ? 53 : c == ':' ? 34 : c == '=' ? 39 : 36;
+            const char code = c == '<' ? tk_ne : c == ':' ? tk_colons : c == '=' ? tk_set_complex : tk_add_complex;
             add_tok(code, -1, calc_tok_col);
             p += 2;
         } else if (is_var_letter(p)) {
@@ -538,8 +538,8 @@ const char *lex_line()
             static const struct {
                 const char *text;
                 char code;
-            } ops[] = {{"<=", 49}, {"<", 48}, {">=", 51}, {">", 50}, {"==", 52}, {"=", '='},
-                       {"||", 56}, {"|", '|'}, {"+=", 57}, {"+", '+'}};
+            } ops[] = {{"<=", tk_le}, {"<", tk_lt},  {">=", tk_ge},    {">", tk_gt},  {"==", tk_eq},
+                       {"=", '='},    {"||", tk_or}, {"|", '|'}, {"+=", tk_add_to}, {"+", '+'}};
             for (const auto &o : ops) {
                 const size_t n = strlen(o.text);
                 if (strncmp(p, o.text, n) == 0) {
@@ -549,11 +549,11 @@ const char *lex_line()
                 }
             }
         } else if (c == '!') {
-            add_tok(54, -1, calc_tok_col);
+            add_tok(tk_bang, -1, calc_tok_col);
             ++p;
         } else if (c == '&') {
             const int two = p[1] == '&';
-            add_tok(two ? 55 : '&', -1, calc_tok_col);
+            add_tok(two ? tk_and : '&', -1, calc_tok_col);
             p += two ? 2 : 1;
         } else if (c == '<') {
             err = lex_angle(&p);
@@ -569,11 +569,11 @@ const char *lex_line()
             if (c == '*') {
                 int n = 1;
                 while (n < 4 && p[n] == '*') ++n;
-                add_tok(n == 1 ? '*' : n == 2 ? 60 : n == 3 ? 91 : 93, -1, calc_tok_col);
+                add_tok(n == 1 ? '*' : n == 2 ? tk_cross : n == 3 ? tk_star3 : tk_star4, -1, calc_tok_col);
                 p += n;
             } else if (c == '.') {
                 const int two = p[1] == '.';
-                add_tok(two ? 46 : 92, -1, calc_tok_col);
+                add_tok(two ? tk_range : tk_point, -1, calc_tok_col);
                 p += two ? 2 : 1;
             } else {
                 if (c == '{') ++calc_brace_depth;

@@ -7,7 +7,7 @@ namespace {
 int real_var(int node)
 {
     const int var = var_of_node(node);
-    return var >= 0 && calc_var_tab[var].kind == 1 ? var : -1;
+    return var >= 0 && calc_var_tab[var].kind == vk_real ? var : -1;
 }
 
 int fits(int var, long long n) { return calc_var_tab[var].storage != nullptr && calc_var_tab[var].cap >= n; }

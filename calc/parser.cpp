@@ -204,7 +204,7 @@ int pattern_mod(int gs, int ge)
 int pattern_postfix(int gs, int ge)
 {
     for (int i = gs; i + 1 <= ge; ++i) {
-        if (operand(i) && type_at(i + 1) == 54) {
+        if (operand(i) && type_at(i + 1) == tk_bang) {
             const int id = work[static_cast<size_t>(i + 1)];
             pool[static_cast<size_t>(id)].type = 'U';
             pool[static_cast<size_t>(id)].kids = {work[static_cast<size_t>(i)]};
@@ -264,12 +264,12 @@ int pattern_list(int gs, int ge)
 
 int try_patterns(int gs, int ge)
 {
-    static const char m_ops[] = {'/', '*', '&', '|', 92, 60};
+    static const char m_ops[] = {'/', '*', '&', '|', tk_point, tk_cross};
     static const char p_ops[] = {'+', '-'};
-    static const char e_ops[] = {48, 49, 50, 51, 52, 53, 46, 34, 91, 93};
-    static const char and_op[] = {55};
-    static const char or_op[] = {56};
-    static const char set_ops[] = {'=', 57, 39, 36};
+    static const char e_ops[] = {tk_lt, tk_le, tk_gt, tk_ge, tk_eq, tk_ne, tk_range, tk_colons, tk_star3, tk_star4};
+    static const char and_op[] = {tk_and};
+    static const char or_op[] = {tk_or};
+    static const char set_ops[] = {'=', tk_add_to, tk_set_complex, tk_add_complex};
     static const char pow_op[] = {'^'};
     return pattern_call(gs, ge) || pattern_empty_call(gs, ge) || pattern_empty_braces(gs, ge) ||
            pattern_group(gs, ge, '(', ')') || pattern_group(gs, ge, '{', '}') || binary(gs, ge, pow_op, 1, 'p') ||
@@ -309,7 +309,7 @@ void fill_row(int row, int id)
     calc_node &n = calc_node_tab[row];
     n.link = -1;
     n.type = w.type;
-    n.kind = 0;
+    n.kind = vk_plain;
     n.warn = 0;
     n.flag2 = 0;
     n.tok = w.tok;

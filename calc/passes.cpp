@@ -41,15 +41,28 @@ double sigma_count(int first)
 
 double max2(double a, double b) { return a > b ? a : b; }
 
-int leaf_kind(int kind)
+// The value kind of a variable standing in the context given.
+int leaf_kind(int context)
 {
-    switch (kind) {
-    case 1: return 3;
-    case 2: return 2;
-    case 3: return 1;
-    case 4: return 5;
-    case 8: return 9;
-    default: return 0;
+    switch (context) {
+    case ctx_complex: return vk_complex_leaf;
+    case ctx_imatrix: return vk_complex;
+    case ctx_matrix: return vk_real;
+    case ctx_quaternion: return vk_quaternion_leaf;
+    case ctx_cayley: return vk_octonion_leaf;
+    default: return vk_plain;
+    }
+}
+
+// The value kind of any other node standing in the context given.
+int node_kind_in(int context)
+{
+    switch (context) {
+    case ctx_complex: case ctx_imatrix: return vk_complex;
+    case ctx_matrix: return vk_real;
+    case ctx_quaternion: return vk_quaternion;
+    case ctx_cayley: return vk_octonion;
+    default: return vk_plain;
     }
 }
 
@@ -65,7 +78,7 @@ int check_inner_funcs(int node, int depth)
     int bad = 0;
     for (int k = 0; k < nd(node).nchild; ++k) bad |= check_inner_funcs(kid(node, k), depth + 1);
     calc_node &x = nd(node);
-    if (x.code != 56 || x.tok < 0) return bad;
+    if (x.code != op_call || x.tok < 0) return bad;
     const int label = calc_tok[x.tok].index;
     if (label < 0) return 1;
     const calc_label &l = calc_label_tab[label];
@@ -93,18 +106,18 @@ double count_repeats(int node, double factor, int flag)
 {
     const calc_node &x = nd(node);
     if (flag == 1 && x.type == 'F' && tok_type(node) == 'V') return loop_count(node) * factor;
-    if (flag == 1 && x.code == 81) return factor;
-    if ((x.code == 10 || x.code == 45) && x.type == 'G') {
+    if (flag == 1 && x.code == fn_complex) return factor;
+    if ((x.code == op_all || x.code == kw_lla) && x.type == 'G') {
         const double f = factor * loop_count(kid(node, 0));
         return max2(count_repeats(kid(node, 1), f, flag), factor);
     }
-    if (x.code == 111 && x.nchild > 0) {
+    if (x.code == fn_sigma && x.nchild > 0) {
         const double f = factor * sigma_count(kid(node, 0));
         double best = f;
         for (int k = 1; k < x.nchild; ++k) best = max2(best, count_repeats(kid(node, k), f, flag));
         return best;
     }
-    if ((x.code == 48 || x.code == 54) && x.type == 'G') {
+    if ((x.code == kw_matrix || x.code == kw_imatrix) && x.type == 'G') {
         return max2(count_repeats(kid(node, 1), factor, 1), factor);
     }
     if (x.nchild == 0) return factor;
@@ -134,7 +147,7 @@ int alloc_vars()
         }
         v.storage = static_cast<double *>(p);
         v.cap = doubles;
-        v.kind = 1;
+        v.kind = vk_real;
     }
     return 0;
 }
@@ -152,67 +165,70 @@ int free_vars()
 int propagate_kinds(int node, int kind, int mode)
 {
     calc_node &x = nd(node);
-    static const int mode_child[5] = {0, 3, 2, 4, 8};
-    static const int mode_node[5] = {0, 1, 2, 4, 8};
+    static const int mode_child[5] = {ctx_real, ctx_matrix, ctx_imatrix, ctx_quaternion, ctx_cayley};
+    static const int mode_node[5] = {vk_plain, vk_real, vk_complex, vk_quaternion, vk_octonion};
     switch (x.code) {
-    case 1:
-    case 69:
-        if (mode == 0) {
+    case op_assign:
+    case op_add_to:
+        if (mode == bm_none) {
             visit_children(node, 0, kind, mode);
         } else {
             visit_children(node, 0, mode_child[mode], mode);
             x.kind = static_cast<unsigned char>(mode_node[mode]);
         }
         return 0;
-    case 11:
+    case op_var:
         check_op_kind(node, kind);
         x.kind = static_cast<unsigned char>(leaf_kind(kind));
         return 0;
-    case 13: case 29: case 49:
+    case op_prt: case kw_out: case kw_mprt:
         return 0;
-    case 103:  // GAMMA: its arguments stay plain, the node takes the block's kind
-        x.kind = static_cast<unsigned char>(kind == 1 || kind == 2 ? 2 : kind == 3 ? 1 : kind == 4 ? 4 : kind == 8 ? 8 : 0);
+    case fn_gamma:  // GAMMA: its arguments stay plain, the node takes the block's kind
+        x.kind = static_cast<unsigned char>(node_kind_in(kind));
         return 0;
-    case 50: case 51:
-        if (kind == 1 || kind == 2) {
-            x.kind = 2;
-            visit_children(node, 0, 2, mode);
+    case kw_tr: case kw_det:
+        if (kind == ctx_complex || kind == ctx_imatrix) {
+            x.kind = vk_complex;
+            visit_children(node, 0, ctx_imatrix, mode);
         } else {
-            if (kind != 0) x.kind = 1;
-            visit_children(node, 0, 3, mode);
+            if (kind != ctx_real) x.kind = vk_real;
+            visit_children(node, 0, ctx_matrix, mode);
         }
         return 0;
-    case 78: case 79: case 80: case 89:
-        x.kind = 2;
-        visit_children(node, 0, 1, mode);
+    case fn_argument: case fn_real: case fn_imaginary: case fn_iabs:
+        x.kind = vk_complex;
+        visit_children(node, 0, ctx_complex, mode);
         return 0;
-    case 81:
-        x.kind = 2;
-        visit_children(node, 0, 0, mode);
+    case fn_complex:
+        x.kind = vk_complex;
+        visit_children(node, 0, ctx_real, mode);
         return 0;
-    case 83: visit_children(node, 0, 2, mode); return 0;
-    case 84: case 85: case 87: visit_children(node, 0, 1, mode); return 0;
-    case 86: visit_children(node, 0, 3, mode); return 0;
-    case 92: case 97: case 96: case 98: {
-        const int k = x.code == 92 || x.code == 97 ? 4 : 8;
-        if (x.nchild > 0) propagate_kinds(kid(node, 0), k, mode);
-        visit_children(node, 1, 0, mode);
-        x.kind = static_cast<unsigned char>(k);
+    case op_eq_complex: visit_children(node, 0, ctx_imatrix, mode); return 0;
+    case op_set_complex: case op_add_complex: case fn_itrace: visit_children(node, 0, ctx_complex, mode); return 0;
+    case op_eq_real: visit_children(node, 0, ctx_matrix, mode); return 0;
+    case fn_norm: case fn_element: case fn_onorm: case fn_oelement: {
+        const bool quaternion = x.code == fn_norm || x.code == fn_element;
+        if (x.nchild > 0) propagate_kinds(kid(node, 0), quaternion ? ctx_quaternion : ctx_cayley, mode);
+        visit_children(node, 1, ctx_real, mode);
+        x.kind = static_cast<unsigned char>(quaternion ? vk_quaternion : vk_octonion);
         return 0;
     }
-    case 93: visit_children(node, 0, kind, mode); x.kind = 4; return 0;
-    case 95: visit_children(node, 0, kind, mode); x.kind = 8; return 0;
-    case 114: visit_children(node, 0, 4, mode); return 0;
-    case 115: visit_children(node, 0, 8, mode); return 0;
+    case fn_quarter: visit_children(node, 0, kind, mode); x.kind = vk_quaternion; return 0;
+    case fn_octal: visit_children(node, 0, kind, mode); x.kind = vk_octonion; return 0;
+    case op_eq_quaternion: visit_children(node, 0, ctx_quaternion, mode); return 0;
+    case op_eq_octonion: visit_children(node, 0, ctx_cayley, mode); return 0;
     default: break;
     }
-    if (x.type == 'G' && (x.code == 48 || x.code == 54 || x.code == 91 || x.code == 94)) {
-        const int m = x.code == 48 ? 1 : x.code == 54 ? 2 : x.code == 91 ? 3 : 4;
+    if (x.type == 'G' && (x.code == kw_matrix || x.code == kw_imatrix || x.code == fn_quaternion || x.code == fn_cayley)) {
+        const int m = x.code == kw_matrix       ? bm_matrix
+                      : x.code == kw_imatrix    ? bm_imatrix
+                      : x.code == fn_quaternion ? bm_quaternion
+                                                : bm_cayley;
         visit_children(node, 1, kind, m);
     } else {
         visit_children(node, 0, kind, mode);
     }
-    x.kind = static_cast<unsigned char>(kind == 1 || kind == 2 ? 2 : kind == 3 ? 1 : kind == 4 ? 4 : kind == 8 ? 8 : 0);
+    x.kind = static_cast<unsigned char>(node_kind_in(kind));
     return 0;
 }
 
@@ -224,12 +240,12 @@ int check_op_kind(int node, int block)
     const char *text = nullptr;
     const char *code = nullptr;
     switch (block) {
-    case 0: if (mk != 1) code = "F335", text = "実数"; break;
-    case 1: if (mk != 2) code = "F334", text = "複素数"; break;
-    case 2: if (mk != 2) code = "F334", text = "IMATRIX"; break;
-    case 3: if (mk != 1) code = "F333", text = "MATRIX"; break;
-    case 4: code = "F331", text = "QUATERNION"; break;
-    case 8: code = "F332", text = "CAYLEY"; break;
+    case ctx_real: if (mk != vk_real) code = "F335", text = "実数"; break;
+    case ctx_complex: if (mk != vk_complex) code = "F334", text = "複素数"; break;
+    case ctx_imatrix: if (mk != vk_complex) code = "F334", text = "IMATRIX"; break;
+    case ctx_matrix: if (mk != vk_real) code = "F333", text = "MATRIX"; break;
+    case ctx_quaternion: code = "F331", text = "QUATERNION"; break;
+    case ctx_cayley: code = "F332", text = "CAYLEY"; break;
     default: break;
     }
     if (code == nullptr) return 0;

@@ -75,11 +75,11 @@ void element_text(int var, int r, char *buf, size_t size)
 {
     const calc_var &v = calc_var_tab[var];
     const long long at = static_cast<long long>(r) * elem_doubles(v.kind);
-    if (v.kind == 2) {
+    if (v.kind == vk_complex) {
         complex_text(buf, var_element(var, r), at + 1 < v.cap ? v.storage[at + 1] : 0.0);
         return;
     }
-    if (v.kind == 4 || v.kind == 8) {
+    if (v.kind == vk_quaternion || v.kind == vk_octonion) {
         double comp[8] = {0};
         for (int k = 0; k < v.kind && at + k < v.cap; ++k) comp[k] = v.storage[at + k];
         hyper_text(buf, size, comp, v.kind);
@@ -151,11 +151,11 @@ int function_form(int node, int dir)
     const int value = n == 1 ? f : n == 2 ? kid(node, 1) : -1;
     if (value >= 0) {
         if (dir > 0) {
-            prt_items(first, 1, last, -2, 0, value, 1);
-            prt_items(first, 1, last, -1, 0, value, 1);
+            prt_items(first, 1, last, body_heading, 0, value, 1);
+            prt_items(first, 1, last, body_prt_value, 0, value, 1);
         } else {
-            prt_items(last, -1, first, -2, 0, value, 1);
-            prt_items(last, -1, first, -1, 0, value, 1);
+            prt_items(last, -1, first, body_heading, 0, value, 1);
+            prt_items(last, -1, first, body_prt_value, 0, value, 1);
         }
     }
     if (calc_excel_fp != nullptr) fclose(calc_excel_fp);

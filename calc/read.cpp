@@ -171,7 +171,7 @@ int exec_read(int count, int first)
         if (label == nullptr) return -2;
         if (label[0] == '\0') label = nullptr;
     }
-    const int complex = nd(first).kind == 2;
+    const int complex = nd(first).kind == vk_complex;
     FILE *fp = open_source(name);
     if (fp == nullptr) {
         calc_printf("F444 行番号(%d)のファイル(%s)が見つかりません\r\n", calc_tok[nd(first).tok].line,

@@ -174,16 +174,16 @@ double ref_array(int node, int /*frame*/, int *kind_out, double *extra)
     }
     double *p = simple_ref(node, 0);
     if (p == nullptr) return 0.0;
-    int kind = 1;
+    int kind = vk_real;
     if (x.type != 'v' && x.type != 'r' && x.type != 'o' && x.type != 'D') {
         const int var = var_of_node(node);
         if (var >= 0 && calc_var_tab[var].decl < 0) kind = calc_var_tab[var].kind;
     } else if (x.type == 'v') {
         const int var = var_of_node(node);
-        if (var >= 0 && calc_var_tab[var].kind == 2) kind = 2;
+        if (var >= 0 && calc_var_tab[var].kind == vk_complex) kind = vk_complex;
     }
     if (kind_out != nullptr) *kind_out = kind;
-    if (extra != nullptr && kind > 1 && x.type != 'v') {
+    if (extra != nullptr && kind > vk_real && x.type != 'v') {
         for (int k = 1; k < kind; ++k) extra[k - 1] = p[k];
     }
     return p[0];

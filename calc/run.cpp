@@ -166,7 +166,7 @@ void clear_rows()
         t.array_flag = 0;
     }
     for (calc_node &n : calc_node_tab) {
-        n.kind = 0;
+        n.kind = vk_plain;
         n.warn = 0;
         n.flag2 = 0;
         n.link = -1;
@@ -219,7 +219,7 @@ int run_stages()
         return 13;
     }
     calc_kind_errs = 0;
-    propagate_kinds(root, 0, 0);
+    propagate_kinds(root, ctx_real, bm_none);
     if (calc_kind_errs > 0) {
         free_vars();
         calc_printf("F999 処理を中断します\r\n");

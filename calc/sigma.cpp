@@ -73,7 +73,7 @@ int *sigma_dir_slot()
 double sigma_sum(int node, int /*depth*/, int /*mode*/)
 {
     if (nd(node).nchild < 2 || !open_level(node)) return 0.0;
-    const int ok = walk(node, -4);
+    const int ok = walk(node, body_sigma_step);
     const double value = ok ? sigma_levels[calc_sigma_level].sum : 0.0;
     close_level(nd(node).child);
     return value;
@@ -82,7 +82,7 @@ double sigma_sum(int node, int /*depth*/, int /*mode*/)
 int sigma_sum_typed(int node, int /*depth*/, int /*mode*/)
 {
     if (nd(node).nchild < 2 || !open_level(node)) return -1;
-    const int ok = walk(node, -5);
+    const int ok = walk(node, body_sigma_typed);
     sigma_rec &s = sigma_levels[calc_sigma_level];
     int value = s.row;
     if (!ok) {

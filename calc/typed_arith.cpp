@@ -49,10 +49,10 @@ int sum_or_difference(int node, int row_a, int row_b, double sign)
     if (r < 0) return r;
     clear_row(r);
     const int nk = node_kind(node);
-    if (nk != 4 && nk != 8 && work_is_1x1(row_a) && work_is_1x1(row_b)) {
+    if (nk != vk_quaternion && nk != vk_octonion && work_is_1x1(row_a) && work_is_1x1(row_b)) {
         double p[4];
         work_parts(row_a, row_b, p);
-        put_complex(r, 0, p[0] + sign * p[2], nk == 2 ? p[1] + sign * p[3] : 0.0);
+        put_complex(r, 0, p[0] + sign * p[2], nk == vk_complex ? p[1] + sign * p[3] : 0.0);
         return r;
     }
     calc_work &w = calc_work_tab[r];
@@ -77,10 +77,10 @@ int scalar_product(int node, int row_a, int row_b)
     double a[8];
     double b[8];
     double *out = calc_work_tab[r].data;
-    if (nk == 4 || nk == 8) {
+    if (nk == vk_quaternion || nk == vk_octonion) {
         read_parts(row_a, 0, nk, a);
         read_parts(row_b, 0, nk, b);
-        if (nk == 4) quaternion_product(a, b, out);
+        if (nk == vk_quaternion) quaternion_product(a, b, out);
         else octonion_product(a, b, out);
         return r;
     }
@@ -99,10 +99,10 @@ int matrix_by_scalar(int node, int row_m, int row_s, int scalar_left)
     clear_row(r);
     const int nk = node_kind(node);
     const double sr = work_comp(row_s, 0, 0);
-    const double si = nk == 0 || nk == 1 ? 0.0 : work_comp(row_s, 0, 1);
+    const double si = nk == vk_plain || nk == vk_real ? 0.0 : work_comp(row_s, 0, 1);
     for (int e = 0; e < calc_work_tab[r].count; ++e) {
         const double er = work_comp(row_m, e, 0);
-        const double ei = nk == 0 || nk == 1 ? 0.0 : work_comp(row_m, e, 1);
+        const double ei = nk == vk_plain || nk == vk_real ? 0.0 : work_comp(row_m, e, 1);
         if (scalar_left) put_complex(r, e, sr * er - si * ei, sr * ei + er * si);
         else put_complex(r, e, er * sr - ei * si, er * si + sr * ei);
     }
@@ -125,7 +125,7 @@ int matrix_product(int node, int row_a, int row_b)
     if (r < 0) return r;
     clear_row(r);
     const int nk = node_kind(node);
-    const bool cplx = nk != 0 && nk != 1;
+    const bool cplx = nk != vk_plain && nk != vk_real;
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             double sr = 0.0;
@@ -227,7 +227,7 @@ int work_mul(int node, int row_a, int row_b)
     if (!work_valid(row_a) || !work_valid(row_b)) return -1;
     const int nk = node_kind(node);
     if (is_scalar(row_a) && is_scalar(row_b)) return scalar_product(node, row_a, row_b);
-    if (nk == 4 || nk == 8) return -3;
+    if (nk == vk_quaternion || nk == vk_octonion) return -3;
     if (is_matrix(row_a) && is_scalar(row_b)) return matrix_by_scalar(node, row_a, row_b, 0);
     if (is_scalar(row_a) && is_matrix(row_b)) return matrix_by_scalar(node, row_b, row_a, 1);
     if (is_matrix(row_a) && is_matrix(row_b)) return matrix_product(node, row_a, row_b);
@@ -240,14 +240,14 @@ int work_div(int node, int row_a, int row_b)
 {
     if (!work_valid(row_a) || !work_valid(row_b)) return -1;
     switch (node_kind(node)) {
-    case 1: {
+    case vk_real: {
         if (!one_element(row_b)) return -2;
         const double b = work_comp(row_b, 0, 0);
         if (b == 0.0) return -3;
         const double inv = 1.0 / b;
         return times_inverse(node, row_a, &inv, 1);
     }
-    case 2: {
+    case vk_complex: {
         if (!one_element(row_b)) return -4;
         const double br = work_comp(row_b, 0, 0);
         const double bi = work_comp(row_b, 0, 1);
@@ -256,8 +256,8 @@ int work_div(int node, int row_a, int row_b)
         const double inv[2] = {br / d, -bi / d};
         return times_inverse(node, row_a, inv, 2);
     }
-    case 4: return hyper_inverse(node, row_a, row_b, 4, -6);
-    case 8: return hyper_inverse(node, row_a, row_b, 8, -8);
+    case vk_quaternion: return hyper_inverse(node, row_a, row_b, 4, -6);
+    case vk_octonion: return hyper_inverse(node, row_a, row_b, 8, -8);
     default: break;
     }
     if (!work_is_1x1(row_a) || !work_is_1x1(row_b)) return -11;
@@ -266,7 +266,7 @@ int work_div(int node, int row_a, int row_b)
     const int nk = node_kind(node);
     double re;
     double im = 0.0;
-    if (nk == 0) {
+    if (nk == vk_plain) {
         re = p[0] / p[2];
     } else {
         const double d = p[2] * p[2] + p[3] * p[3];
@@ -301,7 +301,7 @@ int work_pow(int node, int row)
                     node_column(node));
         return -3;
     }
-    if (nk == 0 || nk == 1 || nk == 2 || nk == 4 || nk == 8) {
+    if (nk == vk_plain || nk == vk_real || nk == vk_complex || nk == vk_quaternion || nk == vk_octonion) {
         clear_row(row);
         w.data[0] = 1.0;
     }

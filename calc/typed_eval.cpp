@@ -59,14 +59,14 @@ int real_leaf(int node)
 
 int complex_leaf(int node)
 {
-    const int r = leaf_row(node, 2);
+    const int r = leaf_row(node, vk_complex);
     if (r < 0) return r;
     double *d = calc_work_tab[r].data;
     if (is_fn_var_node(node)) {
-        int kind = 1;
+        int kind = vk_real;
         double extra[8] = {0};
         d[0] = ref_array(node, 0, &kind, extra);
-        d[1] = kind == 2 ? extra[0] : 0.0;
+        d[1] = kind == vk_complex ? extra[0] : 0.0;
     } else if (unit_letter(node) != 0) {
         d[1] = 1.0;
     } else {
@@ -75,7 +75,7 @@ int complex_leaf(int node)
     return r;
 }
 
-// Quaternion (n = 4) and octonion (n = 8) leaves.
+// Quaternion and octonion leaves: n is the element kind, also its component count.
 int hyper_leaf(int node, int n)
 {
     const int r = leaf_row(node, n);
@@ -84,16 +84,16 @@ int hyper_leaf(int node, int n)
     const int letter = unit_letter(node);
     const int unit = letter - 'h';
     if (is_fn_var_node(node)) {
-        int kind = 1;
+        int kind = vk_real;
         double extra[8] = {0};
         const double v = ref_array(node, 0, &kind, extra);
-        if (kind == 8 && n == 4) {
+        if (kind == vk_octonion && n == vk_quaternion) {
             leaf_var_msg(node, "F318");
             return r;
         }
-        if (kind == 4 && n == 8) leaf_var_msg(node, "F319");
+        if (kind == vk_quaternion && n == vk_octonion) leaf_var_msg(node, "F319");
         d[0] = v;
-        const int copy = kind == 4 || kind == 8 ? kind : kind == 2 ? 2 : 1;
+        const int copy = kind == vk_quaternion || kind == vk_octonion ? kind : kind == vk_complex ? 2 : 1;
         for (int k = 1; k < copy && k < n; ++k) d[k] = extra[k - 1];
     } else if (letter != 0 && unit >= 1 && unit < n) {
         d[unit] = 1.0;
@@ -105,7 +105,10 @@ int hyper_leaf(int node, int n)
 
 int allowed_in_hyper(int code)
 {
-    static const int codes[] = {0, 1, 2, 3, 4, 5, 8, 9, 11, 14, 27, 58, 69, 70, 82, 93, 95, 110, 111};
+    static const int codes[] = {op_list,  op_assign, op_mul,    op_div,       op_add,     op_sub,
+                                op_neg,   op_number, op_var,    op_pow,       kw_pi,      op_plus,
+                                op_add_to, op_transpose, fn_point, fn_quarter, fn_octal, op_factorial,
+                                fn_sigma};
     for (int c : codes) {
         if (c == code) return 1;
     }
@@ -121,11 +124,11 @@ int default_path(int node)
         }
         return -1;
     }
-    int kind = 1;
+    int kind = vk_real;
     double extra[8] = {0};
     const double v = ref_array(node, 0, &kind, extra);
     const int r = value_row(node, v);
-    if (r >= 0 && elem_doubles(calc_work_tab[r].kind) >= 2 && kind >= 2) calc_work_tab[r].data[1] = extra[0];
+    if (r >= 0 && elem_doubles(calc_work_tab[r].kind) >= 2 && kind >= vk_complex) calc_work_tab[r].data[1] = extra[0];
     return r;
 }
 
@@ -254,50 +257,50 @@ int by_code(int node)
 {
     const calc_node &x = nd(node);
     const int code = x.code;
-    if ((x.kind == 4 || x.kind == 8) && !allowed_in_hyper(code)) return default_path(node);
+    if ((x.kind == vk_quaternion || x.kind == vk_octonion) && !allowed_in_hyper(code)) return default_path(node);
     switch (code) {
-    case 0: return statement_list(node);
-    case 1: return assignment(node);
-    case 2: return binary(node, work_mul);
-    case 3: return binary(node, work_div);
-    case 4: return binary(node, work_add);
-    case 5: return binary(node, work_sub);
-    case 8: return in_place(node, work_negate);
-    case 9: case 56: return value_row(node, eval_node(node, 0));
-    case 11: return work_import_var(node);
-    case 14: return power(node);
-    case 27: return value_row(node, pi_value);
-    case 58: return x.nchild >= 1 ? eval_typed(kid(node, 0)) : -1;
-    case 69: return accumulation(node);
-    case 70: return in_place(node, work_transpose);
-    case 76: return commutator(node, 0);
-    case 77: return commutator(node, 1);
-    case 82: calc_point(node); return -1;
-    case 105: return work_slash(node);
-    case 106: return work_minkowski(node);
-    case 110: return factorial_row(node);
-    case 116: return work_vector_product(node);
-    case 15: return unary(node, work_sin);
-    case 16: return unary(node, work_cos);
-    case 21: return unary(node, work_sqrt);
-    case 22: return unary(node, work_exp);
-    case 23: return unary(node, work_log);
-    case 24: return unary(node, work_abs);
-    case 50: return unary(node, work_tr);
-    case 51: return unary(node, work_det);
-    case 78: return unary(node, work_argument);
-    case 79: return unary(node, work_real);
-    case 80: return unary(node, work_imaginary);
-    case 81: return work_complex(node);
-    case 93: return work_quarter(node);
-    case 95: return work_octal(node);
-    case 103: return work_gamma(node);
-    case 104: return work_sum(node);
-    case 107: return work_comb(node, 4);
-    case 117: return work_comb(node, 3);
-    case 118: return work_ga3(node);
-    case 111: return sigma_sum_typed(node, 0, 1);
-    case 121: return value_row(node, ref_extfunc(node));
+    case op_list: return statement_list(node);
+    case op_assign: return assignment(node);
+    case op_mul: return binary(node, work_mul);
+    case op_div: return binary(node, work_div);
+    case op_add: return binary(node, work_add);
+    case op_sub: return binary(node, work_sub);
+    case op_neg: return in_place(node, work_negate);
+    case op_number: case op_call: return value_row(node, eval_node(node, 0));
+    case op_var: return work_import_var(node);
+    case op_pow: return power(node);
+    case kw_pi: return value_row(node, pi_value);
+    case op_plus: return x.nchild >= 1 ? eval_typed(kid(node, 0)) : -1;
+    case op_add_to: return accumulation(node);
+    case op_transpose: return in_place(node, work_transpose);
+    case op_commutator: return commutator(node, 0);
+    case op_anticommutator: return commutator(node, 1);
+    case fn_point: calc_point(node); return -1;
+    case op_slash: return work_slash(node);
+    case op_minkowski: return work_minkowski(node);
+    case op_factorial: return factorial_row(node);
+    case op_cross: return work_vector_product(node);
+    case kw_sin: return unary(node, work_sin);
+    case kw_cos: return unary(node, work_cos);
+    case kw_sqrt: return unary(node, work_sqrt);
+    case kw_exp: return unary(node, work_exp);
+    case kw_log: return unary(node, work_log);
+    case kw_abs: return unary(node, work_abs);
+    case kw_tr: return unary(node, work_tr);
+    case kw_det: return unary(node, work_det);
+    case fn_argument: return unary(node, work_argument);
+    case fn_real: return unary(node, work_real);
+    case fn_imaginary: return unary(node, work_imaginary);
+    case fn_complex: return work_complex(node);
+    case fn_quarter: return work_quarter(node);
+    case fn_octal: return work_octal(node);
+    case fn_gamma: return work_gamma(node);
+    case fn_sum: return work_sum(node);
+    case fn_comb4: return work_comb(node, 4);
+    case fn_comb3: return work_comb(node, 3);
+    case fn_ga3: return work_ga3(node);
+    case fn_sigma: return sigma_sum_typed(node, 0, 1);
+    case fn_delta: return value_row(node, ref_extfunc(node));
     default: return default_path(node);
     }
 }
@@ -308,11 +311,11 @@ int eval_typed(int node)
 {
     if (node < 0 || node >= calc_node_num) return -1;
     switch (nd(node).kind) {
-    case 0: return real_leaf(node);
-    case 3: return complex_leaf(node);
-    case 5: return hyper_leaf(node, 4);
-    case 9: return hyper_leaf(node, 8);
-    case 1: case 2: case 4: case 8: return by_code(node);
+    case vk_plain: return real_leaf(node);
+    case vk_complex_leaf: return complex_leaf(node);
+    case vk_quaternion_leaf: return hyper_leaf(node, vk_quaternion);
+    case vk_octonion_leaf: return hyper_leaf(node, vk_octonion);
+    case vk_real: case vk_complex: case vk_quaternion: case vk_octonion: return by_code(node);
     default: return -1;
     }
 }

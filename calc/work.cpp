@@ -42,7 +42,10 @@ int index_count(int node, int k)
 
 }  // namespace
 
-int elem_doubles(int kind) { return kind == 2 ? 2 : kind == 4 ? 4 : kind == 8 ? 8 : 1; }
+int elem_doubles(int kind)
+{
+    return kind == vk_complex ? 2 : kind == vk_quaternion ? 4 : kind == vk_octonion ? 8 : 1;
+}
 
 int var_of_node(int node)
 {
@@ -94,7 +97,7 @@ int work_alloc(int node, int dim, int xn, int yn)
         return -2;
     }
     const int nk = node >= 0 && node < calc_node_num ? nd(node).kind : 0;
-    const int kind = nk == 2 || nk == 4 || nk == 8 ? nk : 1;
+    const int kind = nk == vk_complex || nk == vk_quaternion || nk == vk_octonion ? nk : vk_real;
     double *data = static_cast<double *>(malloc(static_cast<size_t>(count) * elem_doubles(kind) * sizeof(double)));
     if (data == nullptr) return -4;
     calc_work &w = calc_work_tab[row];
@@ -136,8 +139,8 @@ int work_transpose(int row)
 {
     if (!work_valid(row)) return -1;
     calc_work &w = calc_work_tab[row];
-    if (w.kind == 4 || w.kind == 8) {
-        if (w.count != 1) return w.kind == 4 ? -2 : -3;
+    if (w.kind == vk_quaternion || w.kind == vk_octonion) {
+        if (w.count != 1) return w.kind == vk_quaternion ? -2 : -3;
         for (int k = 1; k < w.kind; ++k) w.data[k] = -w.data[k];
         return row;
     }
@@ -147,7 +150,7 @@ int work_transpose(int row)
         for (int c = 0; c < w.yn; ++c) {
             for (int k = 0; k < e; ++k) {
                 double x = w.data[(r * w.yn + c) * e + k];
-                if (k == 1 && w.kind == 2) x = -x;
+                if (k == 1 && w.kind == vk_complex) x = -x;
                 tmp[static_cast<size_t>((c * w.xn + r) * e + k)] = x;
             }
         }
@@ -188,7 +191,7 @@ int work_import_var(int node)
         const int row = work_alloc(node, 2, 1, 1);
         if (row < 0) return row;
         calc_work &w = calc_work_tab[row];
-        if (w.kind == 2) {
+        if (w.kind == vk_complex) {
             w.data[0] = v.unit ? 0.0 : eval_node(node, 0);
             w.data[1] = v.unit ? 1.0 : 0.0;
         } else {
@@ -217,8 +220,8 @@ int work_import_var(int node)
     calc_work &w = calc_work_tab[row];
     const long long n = static_cast<long long>(w.count) * elem_doubles(w.kind);
     for (long long i = 0; i < n; ++i) w.data[i] = 0.0;
-    const bool real = (nk == 0 || nk == 1) && (v.kind == 0 || v.kind == 1);
-    const bool cplx = nk == 2 && v.kind == 2;
+    const bool real = (nk == vk_plain || nk == vk_real) && (v.kind == vk_plain || v.kind == vk_real);
+    const bool cplx = nk == vk_complex && v.kind == vk_complex;
     const bool shape_ok = fail != -4;
     if ((real || cplx) && shape_ok && v.storage != nullptr && n <= v.cap) {
         memcpy(w.data, v.storage, static_cast<size_t>(n) * sizeof(double));
@@ -295,12 +298,12 @@ int var_storage(int node, int var, int kind)
     if (var < 0 || var >= calc_var_num) return 1;
     calc_var &v = calc_var_tab[var];
     const calc_token *t = node >= 0 && node < calc_node_num && nd(node).tok >= 0 ? &calc_tok[nd(node).tok] : nullptr;
-    if ((v.kind == 2 || v.kind == 4 || v.kind == 8) && kind == 1) {
+    if ((v.kind == vk_complex || v.kind == vk_quaternion || v.kind == vk_octonion) && kind == vk_real) {
         calc_printf("F526 行番号(%d) カラム位置(%d)で、変数(%s)のサイズの異なる指定でメモリの確保要求がありました\r\n",
                     t != nullptr ? t->line : -1, t != nullptr ? t->col + 1 : -1, var_disp_name(v.letter));
     }
     if (v.kind == kind && v.storage != nullptr) return 0;
-    if (kind != 1 && kind != 2 && kind != 4 && kind != 8) return 2;
+    if (kind != vk_real && kind != vk_complex && kind != vk_quaternion && kind != vk_octonion) return 2;
     free(v.storage);
     v.storage = nullptr;
     v.cap = 0;
@@ -343,9 +346,9 @@ int work_parts(int row_a, int row_b, double *parts)
     const calc_work &a = calc_work_tab[row_a];
     const calc_work &b = calc_work_tab[row_b];
     parts[0] = a.data[0];
-    parts[1] = a.kind == 2 ? a.data[1] : 0.0;
+    parts[1] = a.kind == vk_complex ? a.data[1] : 0.0;
     parts[2] = b.data[0];
-    parts[3] = b.kind == 2 ? b.data[1] : 0.0;
+    parts[3] = b.kind == vk_complex ? b.data[1] : 0.0;
     return 0;
 }
 
