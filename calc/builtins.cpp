@@ -261,9 +261,9 @@ int work_log(int node, int row)
     return result_row(node, std::log(std::sqrt(re * re + im * im)), std::atan2(im, re));
 }
 
-int work_quarter(int node) { return components_row(node, 4, 4, "QUARTER"); }
+int work_quarter(int node) { return components_row(node, 4, vk_quaternion, "QUARTER"); }
 
-int work_octal(int node) { return components_row(node, 8, 8, "OCTAL"); }
+int work_octal(int node) { return components_row(node, 8, vk_octonion, "OCTAL"); }
 
 int work_complex(int node)
 {

@@ -238,6 +238,15 @@ enum calc_block_mode {
     bm_cayley = 4,           // CAYLEY
 };
 
+// ---- what set_item_dirs does with the direction of each item's variable -----------------
+enum calc_dir_mode {
+    dirs_set = 1,            // set it to the value
+    dirs_save = 2,           // save it beside the variable, then set it
+    dirs_restore = 3,        // put the saved one back
+    dirs_sigma_save = 4,     // save it in the slot of the SIGMA level in progress, then set it
+    dirs_sigma_restore = 5,  // put the SIGMA level's one back
+};
+
 // ---- pseudo-nodes: the bodies prt_items walks that are no rows of the node table ------
 enum calc_pseudo_node {
     body_prt_value = -1,     // a data line: eval_node prints each cell (prt_value)

@@ -422,7 +422,7 @@ double sigma_sum(int node, int depth, int mode);
 int sigma_sum_typed(int node, int depth, int mode);
 int sigma_step(int first);
 int sigma_step_typed(int first);
-// The saved direction slot of the SIGMA level in progress (modes 4 and 5 of set_item_dirs).
+// The saved direction slot of the SIGMA level in progress (dirs_sigma_save and dirs_sigma_restore).
 int *sigma_dir_slot();
 
 // ---- TRACE and ITRACE (trace.cpp) ---------------------------------------------------------

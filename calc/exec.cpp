@@ -244,9 +244,9 @@ double exec_loop(int node, int depth, int dir)
     if (items < 1) return 0.0;
     const int first = nd(head).child;
     table_lookup(head);
-    set_item_dirs(first, items, dir, 1);
+    set_item_dirs(first, items, dir, dirs_set);
     prt_items(first + items - 1, -1, first, body, 0, depth + 1, dir);
-    set_item_dirs(first, items, 1, 1);
+    set_item_dirs(first, items, 1, dirs_set);
     return 0.0;
 }
 

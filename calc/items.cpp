@@ -218,17 +218,17 @@ int set_item_dirs(int first, int count, int value, int mode)
         const int var = item_var(first + k);
         if (var < 0) continue;
         calc_var &v = calc_var_tab[var];
-        if (mode == 1) {
+        if (mode == dirs_set) {
             v.dir = value;
-        } else if (mode == 2 || mode == 4) {
+        } else if (mode == dirs_save || mode == dirs_sigma_save) {
             v.saved_dir = v.dir;
             v.dir = value;
-        } else if (mode == 3) {
+        } else if (mode == dirs_restore) {
             v.dir = v.saved_dir;
-        } else if (mode == 4) {
+        } else if (mode == dirs_sigma_save) {
             *sigma_dir_slot() = v.dir;
             v.dir = value;
-        } else if (mode == 5) {
+        } else if (mode == dirs_sigma_restore) {
             v.dir = *sigma_dir_slot();
         }
     }

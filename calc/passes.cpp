@@ -219,7 +219,9 @@ int propagate_kinds(int node, int kind, int mode)
     case op_eq_octonion: visit_children(node, 0, ctx_cayley, mode); return 0;
     default: break;
     }
-    if (x.type == 'G' && (x.code == kw_matrix || x.code == kw_imatrix || x.code == fn_quaternion || x.code == fn_cayley)) {
+    const bool typed_block =
+        x.code == kw_matrix || x.code == kw_imatrix || x.code == fn_quaternion || x.code == fn_cayley;
+    if (x.type == 'G' && typed_block) {
         const int m = x.code == kw_matrix       ? bm_matrix
                       : x.code == kw_imatrix    ? bm_imatrix
                       : x.code == fn_quaternion ? bm_quaternion

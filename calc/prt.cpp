@@ -145,7 +145,7 @@ int function_form(int node, int dir)
     const int items = nd(f).nchild;
     const int first = nd(f).child;
     const int last = first + items - 1;
-    set_item_dirs(first, items, 1, 2);
+    set_item_dirs(first, items, 1, dirs_save);
     set_table_var(var);
     const int n = nd(node).nchild;
     const int value = n == 1 ? f : n == 2 ? kid(node, 1) : -1;
@@ -160,7 +160,7 @@ int function_form(int node, int dir)
     }
     if (calc_excel_fp != nullptr) fclose(calc_excel_fp);
     calc_excel_fp = nullptr;
-    set_item_dirs(first, items, 1, 3);
+    set_item_dirs(first, items, 1, dirs_restore);
     return 0;
 }
 

@@ -31,7 +31,7 @@ int open_level(int node)
 
 void close_level(int first)
 {
-    set_item_dirs(first, 1, 1, 5);
+    set_item_dirs(first, 1, 1, dirs_sigma_restore);
     --calc_sigma_level;
 }
 
@@ -41,7 +41,7 @@ int walk(int node, int body)
     const int n = nd(node).nchild;
     const int first = nd(node).child;
     table_lookup(node);
-    set_item_dirs(first, 1, 1, 4);
+    set_item_dirs(first, 1, 1, dirs_sigma_save);
     int last = first + n - 2;
     int summand = first + n - 1;
     if (nd(first).type == 'q' && nd(first).nchild >= 2) {

@@ -52,7 +52,7 @@ void leaf_var_msg(int node, const char *code)
 
 int real_leaf(int node)
 {
-    int kind = 1;
+    int kind = vk_real;
     const double v = is_fn_var_node(node) ? ref_array(node, 0, &kind, nullptr) : eval_node(node, 0);
     return value_row(node, v);
 }
