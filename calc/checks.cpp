@@ -112,8 +112,8 @@ void mark_blocks(int n)
     static const struct {
         const char *name;
         int code;
-    } blocks[] = {{"ALL", op_all},         {"LLA", kw_lla},   {"MATRIX", kw_matrix}, {"IMATRIX", kw_imatrix},
-                  {"QUATERNION", fn_quaternion}, {"CAYLEY", fn_cayley}};
+    } blocks[] = {{"ALL", op_all},          {"LLA", kw_lla},          {"MATRIX", kw_matrix},
+                  {"IMATRIX", kw_imatrix}, {"QUATERNION", fn_quaternion}, {"CAYLEY", fn_cayley}};
     for (const auto &b : blocks) {
         if (is_call_of(head, b.name)) {
             x.type = 'G';
