@@ -9,7 +9,6 @@
 
 #include "analyser/calls.h"
 #include "analyser/nesting.h"
-#include "analyser/result_files.h"
 #include "analyser/steps.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
