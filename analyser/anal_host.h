@@ -69,8 +69,10 @@ int range_line(int i);
 // this name, else 0.
 int has_list_name(const char *name);
 
-// The tree listing "ftree_s.txt": opened for writing (0, or 1 when it cannot
-// be created), closed, and the open stream (null when none is open).
+// The tree listing "ftree_s.txt", written through a temporary: opened (0,
+// or 1 when it cannot be created), closed and put in place (0, or 1 when a
+// write or the replacement failed: the old file kept), and the open stream
+// (null when none is open).
 int ftree_s_open(const char *name);
 int ftree_s_close();
 FILE *ftree_s_stream();

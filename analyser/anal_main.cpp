@@ -22,6 +22,7 @@
 #include "analyser/preproc.h"
 #include "analyser/range_labels.h"
 #include "analyser/report.h"
+#include "analyser/result_files.h"
 #include "analyser/search_keys.h"
 #include "analyser/source_load.h"
 #include "analyser/steps.h"
@@ -31,7 +32,6 @@
 #include "shell/msgbox.h"
 #include "shell/sjis.h"
 #include "shell/startup.h"
-#include "shell/sysfile.h"
 #include "shell/text.h"
 #include "shell/trace_log.h"
 #include "shell/winmsg.h"
@@ -43,8 +43,10 @@ int extern_depth;
 
 namespace {
 
-FILE *define_fp;
-FILE *ref_fp;  // "vokcall.tag" of a reference run
+dir_replacement define_out;  // "define.txt" of a list run
+dir_replacement list_out;    // the tag file, or "vokcall.tag" of a reference run
+FILE *define_fp;             // define_out's stream while it is open
+FILE *ref_fp;                // list_out's stream in a reference run
 char ref_key[key_token_size * 5];
 int max_defines;
 int total_defines;
@@ -421,36 +423,38 @@ int set_option(const char *arg)
     return 0;
 }
 
-// Opens the output files: 0, or 1 when the list cannot be written.
+// Opens the temporaries of the output files: 0, or anal_output_failed when
+// one of them cannot be written (a box names it).
 int open_outputs()
 {
     const char *list = opt_r ? "vokcall.tag" : opt_o_file;
+    define_out.fp = list_out.fp = nullptr;
     if (list[0] == '\0') return 0;
-    if (opt_o_file[0] != '\0') define_fp = sys_fopen("define.txt", "w");
-    FILE *fp = home_fopen(list, "w");
-    if (opt_r) ref_fp = fp;
-    else tag_fp = fp;
-    if (fp != nullptr) return 0;
-    dev_printf("file(%s) can't write open\n", list);
+    const char *failed = nullptr;
+    if (opt_o_file[0] != '\0' && !result_open(&define_out, "define.txt", result_in_cwd)) failed = "define.txt";
+    else if (!result_open(&list_out, list, result_in_home)) failed = list;
+    define_fp = define_out.fp;
+    if (opt_r) ref_fp = list_out.fp;
+    else tag_fp = list_out.fp;
+    if (failed == nullptr) return 0;
+    dev_printf("file(%s) can't write open\n", failed);
     char text[1200];
-    format_text(text, sizeof text, "file(%s) can't write open\n", list);
+    format_text(text, sizeof text, "file(%s) can't write open\n", failed);
     msg_box(anal_owner, text, "TAVIR警告画面", MB_ICONHAND);
-    if (define_fp != nullptr) fclose(define_fp);
+    if (define_fp != nullptr) dir_replace_close(&define_out, false);
     define_fp = nullptr;
-    return 1;
+    return anal_output_failed;
 }
 
-void close_outputs()
+// Puts the written outputs in place: 0, or 1 when one of them failed (a box
+// named it and its old file stays).
+int close_outputs()
 {
-    if (define_fp != nullptr) {
-        fprintf(define_fp, "T %d %d\n", max_defines, total_defines);
-        fclose(define_fp);
-        define_fp = nullptr;
-    }
-    if (tag_fp != nullptr) fclose(tag_fp);
-    if (ref_fp != nullptr) fclose(ref_fp);
-    tag_fp = nullptr;
-    ref_fp = nullptr;
+    if (define_fp != nullptr) fprintf(define_fp, "T %d %d\n", max_defines, total_defines);
+    const int define_failed = result_close(&define_out, true);
+    const int list_failed = result_close(&list_out, true);
+    define_fp = tag_fp = ref_fp = nullptr;
+    return define_failed | list_failed;
 }
 
 // The end of a flow run: the chart's letters saved, the gotos resolved, the
@@ -502,7 +506,7 @@ int anal_main(int argc, char **argv)
     if (words != 0) wordattr_error(words, limit);
     if (opt_d_file[0] != '\0') read_env_defines(opt_d_file);
     take_define_snapshot();
-    if (open_outputs() != 0) return 1;
+    if (open_outputs() != 0) return anal_output_failed;
     if (flow_mode()) alloc_flow_grid();
     if (step_mode) clear_step_records();
     for (int i = 1; i < argc; ++i) {
@@ -510,10 +514,10 @@ int anal_main(int argc, char **argv)
         if (opt_r && ref_file[0] != '\0' && strcmp(argv[i], ref_file) != 0) continue;
         if (analyse_file(i, argv[i]) != 0) break;
     }
-    close_outputs();
+    const int unwritten = close_outputs();
     if (flow_mode()) finish_flow();
     anal_trace_on = 1;
-    return run_result;
+    return unwritten != 0 ? anal_output_failed : run_result;
 }
 
 int is_source_file(const char *name)

@@ -10,6 +10,9 @@ extern int ref_next_line;
 extern int ref_header_due;
 extern int extern_depth;
 
+// One analyser run over the files and options of argv: 0 done, -1 a source
+// ended inside a class, anal_output_failed (analyser/result_files.h) when an
+// output file could not be written (a box said which; its old file stays).
 int anal_main(int argc, char **argv);
 
 // Reference lists: whether line n is a hit, the header and class lines due

@@ -10,11 +10,11 @@
 #include "analyser/anal_host.h"
 #include "analyser/body_scan.h"
 #include "analyser/report.h"
+#include "analyser/result_files.h"
 #include "analyser/tree_walk.h"
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
-#include "shell/sysfile.h"
 #include "shell/text.h"
 
 char **SRCTBL;
@@ -44,7 +44,8 @@ int name_heads[name_hash_size];
 int32_t name_heads_of_tree[MAX_NAME];
 int32_t name_tails_of_tree[MAX_NAME];
 int chain_rows;  // rows [0, chain_rows) of the two chain tables are in use; the rest are set when first asked for
-FILE *ftree_t_fp;
+dir_replacement ftree_t_out;  // "ftree_t.txt" through its temporary
+FILE *ftree_t_fp;             // ftree_t_out's stream while it is open
 
 // Group state of store_relation and the source cache of add_trig.
 int last_source = -1;
@@ -324,10 +325,11 @@ int write_ftree_t()
 {
     call_tables_release();
     reset_counts();
-    ftree_t_fp = sys_fopen("ftree_t.txt", "w");
+    result_open(&ftree_t_out, "ftree_t.txt", result_in_cwd);
+    ftree_t_fp = ftree_t_out.fp;
     if (ftree_t_fp == nullptr) show_once(once_ftree_t, "★★★E2222 Open ftree_t.txt★★★\r\n");
     if (allocate_tables() != 0) {
-        if (ftree_t_fp != nullptr) fclose(ftree_t_fp);
+        if (ftree_t_fp != nullptr) dir_replace_close(&ftree_t_out, false);
         ftree_t_fp = nullptr;
         return 1;
     }
@@ -337,13 +339,13 @@ int write_ftree_t()
 int call_tables_release()
 {
     if (CALLTBL != nullptr) flush_call_chains();
-    if (ftree_t_fp != nullptr) fclose(ftree_t_fp);
+    const int unwritten = result_close(&ftree_t_out, false);
     ftree_t_fp = nullptr;
     free_tables();
     snum = nnum = func_num = call_num = 0;
     trig_num = 0;
     aft = -1;
-    return 0;
+    return unwritten;
 }
 
 int call_tables_reset()
@@ -596,9 +598,8 @@ int write_ftree()
 
 int write_ftree_sources()
 {
-    FILE *fp = sys_fopen("ftree_f.txt", "w");
-    if (fp == nullptr) return 0;
-    write_source_lines(fp);
-    fclose(fp);
-    return 0;
+    dir_replacement out;
+    if (!result_open(&out, "ftree_f.txt", result_in_cwd)) return 1;
+    write_source_lines(out.fp);
+    return result_close(&out, false);
 }

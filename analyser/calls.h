@@ -67,6 +67,8 @@ extern int tree_externals;   // 1: functions defined in no analysed file are sho
 
 // The tree build's tables: 0, or 1 when memory ran out (nothing kept).
 int write_ftree_t();
+// Frees the call tables and puts the call-line list "ftree_t.txt" in place:
+// 0, or 1 when it could not be written (its old file kept).
 int call_tables_release();
 // call_tables_release, then every count, flag and cache as at program start.
 int call_tables_reset();
@@ -97,7 +99,8 @@ int name_chain_reset();
 
 // The tree: "ftree_s.txt" lines through the open listing, nodes to the tree builder.
 int write_ftree();
-// "ftree_f.txt": one "S" line per source file.
+// "ftree_f.txt": one "S" line per source file.  0, or 1 when it could not
+// be written (its old file kept).
 int write_ftree_sources();
 
 #endif

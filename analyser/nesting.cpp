@@ -10,6 +10,7 @@
 #include "analyser/options.h"
 #include "analyser/preproc.h"
 #include "analyser/range_labels.h"
+#include "analyser/result_files.h"
 #include "analyser/steps.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
@@ -480,15 +481,14 @@ int write_nesting_list(const char *source, const char *list, int layout, int kin
     int count = 0;
     load_source(source, &count);
     read_for_listing(kind);
-    FILE *fp = home_fopen(list, "w");
-    if (fp == nullptr) return 0;
+    dir_replacement out;
+    if (!result_open(&out, list, result_in_home)) return 0;
     chain_blocks();
     set_chain_columns();
     list_shape shape = {layout, kind, deepest_nesting(), 0};
     shape.width = 2 * shape.deepest + (layout == 'E' ? 5 : 11);
     char *field = static_cast<char *>(area_alloc(list_area, area_data_size));
-    if (field != nullptr) write_list_lines(fp, shape, field, area_data_size);
-    fclose(fp);
+    if (field != nullptr) write_list_lines(out.fp, shape, field, area_data_size);
     area_free(list_area);
-    return 1;
+    return result_close(&out, false) == 0 ? 1 : 0;
 }

@@ -35,7 +35,8 @@ int check_area_marks(int *line);
 // "/*END:" marker stands in the loaded source; 0 none ("//" comments pass).
 int find_plain_comment(int *line);
 // layout 'E' without line numbers, else with them; kind 'd', 's', '#' or
-// any other.  1 written, 0 the list file cannot be opened.
+// any other.  1 written, 0 the list file could not be written (its old
+// file kept).
 int write_nesting_list(const char *source, const char *list, int layout, int kind);
 
 #endif

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "analyser/result_files.h"
 #include "analyser/source_load.h"
 #include "shell/dirs.h"
 #include "shell/lbuf.h"
@@ -128,16 +129,14 @@ int set_step_extra(const char *name, int functions, int classes, int enums)
 
 int write_step_report(const char *file, int numbered)
 {
-    home_remove(file);
-    FILE *fp = home_fopen(file, "w");
+    dir_replacement out;
     int failed = 1;
-    if (fp != nullptr) {
-        write_prefix(fp, numbered, -1);
-        fprintf(fp, "%-32s %7s %6s %6s %6s %6s %6s %6s %5s %5s %5s\n", "file", "total", "real", "comnt", "inact",
+    if (result_open(&out, file, result_in_home)) {
+        write_prefix(out.fp, numbered, -1);
+        fprintf(out.fp, "%-32s %7s %6s %6s %6s %6s %6s %6s %5s %5s %5s\n", "file", "total", "real", "comnt", "inact",
                 "direc", "empty", "comnta", "func", "class", "enum");
-        write_records(fp, numbered);
-        failed = ferror(fp) ? 1 : 0;
-        if (fclose(fp) != 0) failed = 1;
+        write_records(out.fp, numbered);
+        failed = result_close(&out, false);
     }
     clear_step_records();
     return failed;

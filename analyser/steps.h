@@ -28,7 +28,8 @@ int count_steps(const char *file);
 int add_step_record(const char *name, int total, int real, int comment, int inactive, int directive, int empty,
                     int commented);
 int set_step_extra(const char *name, int functions, int classes, int enums);
-// 0 written; 1 the file cannot be opened or written.  The records end here.
+// 0 written; 1 the file cannot be opened or written (its old file kept).
+// The records end here.
 int write_step_report(const char *file, int numbered);
 // "...." with r, c, i, d for the flags 8, 4, 2, 1 of the 0-based line;
 // buffer of at least 5 bytes.

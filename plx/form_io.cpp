@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "plx/model.h"
+#include "plx/replace.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
 #include "shell/words.h"
@@ -109,16 +110,6 @@ void write_sections(FILE *fp)
     }
 }
 
-// Puts the written temporary in the place of path: 0, or 1 (temporary removed).
-int replace_file(const char *temp, const char *path)
-{
-    if (sys_rename(temp, path) == 0) return 0;
-    sys_remove(path);  // a rename onto an existing file is refused on Windows
-    if (sys_rename(temp, path) == 0) return 0;
-    sys_remove(temp);
-    return 1;
-}
-
 }  // namespace
 
 int plx_read_form(const char *path)
@@ -149,5 +140,5 @@ int plx_write_form(const char *path)
         sys_remove(temp);
         return 1;
     }
-    return replace_file(temp, path);
+    return plx_replace_file(temp, path);
 }

@@ -15,6 +15,11 @@ struct dir_replacement {
 // Opens the temporary in the folder where dir_fopen(name, "w") would write
 // name: true when it is open.
 bool dir_replace_open(dir_replacement *r, const char *name);
+// Opens the temporary beside the file at path (as sys_fopen takes it): true
+// when it is open.
+bool dir_replace_at(dir_replacement *r, const char *path);
+// Opens the temporary beside name in the home folder: true when it is open.
+bool home_replace_open(dir_replacement *r, const char *name);
 // Closes the temporary; when ok and every write succeeded, renames it over
 // the file (0), else removes it and keeps the file (1).
 int dir_replace_close(dir_replacement *r, bool ok);

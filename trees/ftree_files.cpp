@@ -14,7 +14,8 @@
 
 namespace {
 
-FILE *listing;
+dir_replacement listing_out;  // the tree listing through its temporary
+FILE *listing;                // listing_out's stream while it is open
 
 const int occ_text_size = 10000;
 const int occ_cap = 1000;
@@ -168,15 +169,16 @@ int node_mark(const char *suffix)
 int ftree_s_open(const char *name)
 {
     ftree_s_close();
-    listing = sys_fopen(name, "w");
+    dir_replace_at(&listing_out, name);
+    listing = listing_out.fp;
     return listing == nullptr ? 1 : 0;
 }
 
 int ftree_s_close()
 {
-    if (listing != nullptr) fclose(listing);
+    if (listing == nullptr) return 0;
     listing = nullptr;
-    return 0;
+    return dir_replace_close(&listing_out, true);
 }
 
 FILE *ftree_s_stream() { return listing; }
@@ -254,8 +256,7 @@ int write_tree_form(const char *name)
         fprintf(fp, "%.*s\n", (int)strcspn(line, "\n"), line);
     }
     if (dir_replace_close(&out, true) != 0) return 1;
-    write_ftree_sources();
-    return 0;
+    return write_ftree_sources() == 0 ? 0 : 2;
 }
 
 const char *hex_name(int n)

@@ -15,7 +15,8 @@ int write_fe_line(int box, const char *call_file, int call_line, int caller_line
 
 // Writes the builder's marked boxes (and QFONT, VBUTTON always) as the tree
 // form through a temporary, then "ftree_f.txt": 0, or 1 when the form could
-// not be created or a write or the close failed (an old file is kept).
+// not be created or a write or the close failed, 2 when "ftree_f.txt" could
+// not be written (an old file is kept).
 int write_tree_form(const char *name);
 
 // Upper-case hexadecimal digits of n without leading zeros ("0" for 0), in

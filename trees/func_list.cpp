@@ -10,6 +10,7 @@
 
 #include "analyser/anal_inputs.h"
 #include "analyser/anal_main.h"
+#include "analyser/result_files.h"
 #include "analyser/search_keys.h"
 #include "analyser/steps.h"
 #include "shell/dirs.h"
@@ -402,7 +403,7 @@ int select_main(int argc, char **argv)
         std::vector<char *> words;
         for (char *p = strtok(cmd_buf, " "); p != nullptr; p = strtok(nullptr, " ")) words.push_back(p);
         words.push_back(nullptr);
-        anal_runner((int)words.size() - 1, words.data());
+        if (anal_runner((int)words.size() - 1, words.data()) == anal_output_failed) return anal_output_failed;
     }
     load_tag_file(tag);
     return 0;

@@ -48,7 +48,8 @@ extern int (*anal_runner)(int argc, char **argv);
 
 // The select command: runs the analyser over the file words (writing
 // "voktavir.tag") and loads the tag file ("-fname" chooses another).
-// Returns 0 in every case.
+// Returns 0, or anal_output_failed when the analyser could not write its
+// list (a box said so; the tag file is then not loaded).
 int select_main(int argc, char **argv);
 
 // Reads the tag file named into the list (no analyser run): 0 loaded, 1

@@ -11,6 +11,7 @@
 #include "analyser/calls.h"
 #include "analyser/flow_nodes.h"
 #include "analyser/parser.h"
+#include "analyser/result_files.h"
 #include "shell/codeout.h"
 #include "shell/line_cut.h"
 #include "shell/msgbox.h"
@@ -220,7 +221,7 @@ int run_anal_ref(char *name, size_t size, int *pos)
     }
     if (append_file_set() != 0) return ref_nothing;
     cur_index = -1;
-    run_cmd_buf();
+    if (run_cmd_buf() == anal_output_failed) return ref_unwritten;
     char command[] = "select -fvokcall.tag";
     run_command(command, select_main);
     return ref_ran;

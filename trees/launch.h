@@ -25,7 +25,8 @@ enum ref_result {
     ref_header = 2,     // a header: its text is in the name
     ref_base_found = 3, // a class whose base class is at the position
     ref_nested = 4,     // a nested class found at the position
-    ref_no_base = 5     // a class without a base class found; the entry's position
+    ref_no_base = 5,    // a class without a base class found; the entry's position
+    ref_unwritten = 6   // the search's list could not be written (a box said so); nothing loaded
 };
 
 // Formats a command into cmd_buf: 0, or 1 after the "too little room" box

@@ -28,6 +28,8 @@ namespace {
 
 const char form_file[] = "ftree.f";
 const char listing_file[] = "ftree_s.txt";
+const char sources_file[] = "ftree_f.txt";
+const char calls_file[] = "ftree_t.txt";
 const char not_tree_text[] = "関数ツリーでないので抽出できません";
 const int text_size = 1024;
 
@@ -89,10 +91,10 @@ int write_tree_files()
     } else {
         tree_level_reset();
         write_ftree();
-        if (write_tree_form(form_file) != 0) failed = form_file;
-        ftree_s_close();
+        const int form = ftree_s_close() != 0 ? -1 : write_tree_form(form_file);
+        if (form != 0) failed = form < 0 ? listing_file : form == 1 ? form_file : sources_file;
     }
-    call_tables_release();
+    if (call_tables_release() != 0 && failed == nullptr) failed = calls_file;
     ftree_free();
     if (failed == nullptr) return tree_built;
     tree_extract = 0;

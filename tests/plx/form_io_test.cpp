@@ -12,6 +12,7 @@
 #include "forms/formfile.h"
 #include "plx/form_io.h"
 #include "tests/plx/plx_fixture.h"
+#include "tests/support/small_fs.h"
 
 namespace {
 
@@ -121,6 +122,38 @@ TEST_F(PlxForms, FailedWriteKeepsTheOldFile)
     rmdir("out.f.$$$");
     EXPECT_EQ(0, plx_write_form("out.f"));
     EXPECT_EQ("#F2\n    0     0     1     1 WORK         \n#L2\n#P1\n\n", file_text("out.f"));
+}
+
+// A folder at the file's name, a full disk and a read-only folder: the
+// write fails, the folder or old file stays as it was and no temporary is left.
+TEST_F(PlxForms, FailedReplacementKeepsWhatStoodThere)
+{
+    enum { at_name, full, read_only };
+    const char *const names[] = {"a folder at the name", "a full disk", "a read-only folder"};
+    plx_item_add(0, 0, 1, 1, "WORK", "");
+    plx_mark_every();
+    const std::string start = std::filesystem::current_path().string();
+    for (int kind : {at_name, full, read_only}) {
+        small_fs::folder fs(small_fs::folder_name("plxout", kind), kind != at_name);
+        if (kind != at_name && !fs.mounted()) {
+            printf("skipped %s: no small file system could be mounted here\n", names[kind]);
+            continue;
+        }
+        ASSERT_EQ(host_chdir(fs.path().c_str()), 0);
+        if (kind == at_name) make_folder("out.f");
+        else write_file("out.f", "old bytes\n");
+        if (kind == full) {
+            EXPECT_TRUE(fs.fill());
+        } else if (kind == read_only) {
+            EXPECT_TRUE(fs.make_read_only());
+        }
+        const std::set<std::string> before = failed_write::folder_names();
+        const std::string old = failed_write::bytes_of("out.f");
+        EXPECT_EQ(1, plx_write_form("out.f")) << names[kind];
+        EXPECT_EQ(old, failed_write::bytes_of("out.f")) << names[kind];
+        EXPECT_EQ(before, failed_write::folder_names()) << names[kind];
+        ASSERT_EQ(host_chdir(start.c_str()), 0);
+    }
 }
 
 }  // namespace
