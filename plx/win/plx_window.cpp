@@ -146,14 +146,18 @@ void plx_read_old(HWND hwnd)
     show_counts(hwnd);
 }
 
-// ".fﾌｧｲﾙ出力": writes the model to the path's ".f" file.
+// ".fﾌｧｲﾙ出力": writes the model to the path's ".f" file; a file that could
+// not be written in full is left as it was, and a box says so.
 void plx_write_f(HWND hwnd)
 {
     char path[field_size];
     char f[field_size + 4];
     field_text(hwnd, plx_id_path, path);
     plx_path_ext(f, sizeof f, path, ".f");
-    plx_write_form(f);
+    if (plx_write_form(f) == 0) return;
+    char text[field_size + 64];
+    format_text(text, sizeof text, "ファイル(%s)の作成に失敗しました！", f);
+    MessageBoxA(hwnd, text, "ＦＴコンバート", MB_OK | MB_ICONWARNING);
 }
 
 void plx_close(HWND hwnd)

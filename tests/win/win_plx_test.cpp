@@ -3,7 +3,11 @@
 // real messages (a conversion, a broken tree, stacking, the keys, close).
 #include <windows.h>
 
+#include "own_box.h"
+
 #include <gtest/gtest.h>
+
+#include <direct.h>
 
 #include <cstdio>
 #include <string>
@@ -62,6 +66,20 @@ std::string text_of(HWND hwnd)
     char buf[300];
     GetWindowTextA(hwnd, buf, sizeof buf);
     return buf;
+}
+
+std::string refusal_text;  // the text of the box the timer answered
+
+// Reads and closes the window's box once it is open.
+void CALLBACK answer_refusal(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND box = own_box("ＦＴコンバート");
+    if (box == nullptr) return;  // not open yet: the next tick tries again
+    KillTimer(nullptr, id);
+    char text[300] = "";
+    GetDlgItemTextA(box, 0xffff, text, sizeof text);
+    refusal_text = text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 TEST(WinPlx, PaintDrawsOutlinesFrameAndLinksAtScrolledPlaces)
@@ -140,6 +158,28 @@ TEST(WinPlx, WindowRunsItsCommandsAndKeepsRunningAfterABrokenTree)
     MSG m;
     EXPECT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     plx_font_free();
+}
+
+TEST(WinPlx, WriteOverAFolderSaysSoAndKeepsTheFolder)
+{
+    plx_reset();
+    plx_item_add(10, 10, 50, 30, "BOX", "a");
+    _mkdir("held.f");
+    HINSTANCE inst = GetModuleHandleA(nullptr);
+    HWND w = plx_create_main(inst, inst);  // the class stands from the case above
+    ASSERT_NE(nullptr, w);
+    SetWindowTextA(GetDlgItem(w, plx_id_path), "held");
+    refusal_text.clear();
+    SetTimer(nullptr, 0, 100, answer_refusal);
+    SendMessageA(w, WM_COMMAND, MAKEWPARAM(plx_id_write_f, 0), 0);
+    EXPECT_EQ("ファイル(held.f)の作成に失敗しました！", refusal_text);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("held.f"));
+    EXPECT_NE(0u, GetFileAttributesA("held.f") & FILE_ATTRIBUTE_DIRECTORY);
+    SendMessageA(w, WM_CLOSE, 0, 0);
+    MSG m;
+    PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    plx_font_free();
+    _rmdir("held.f");
 }
 
 }  // namespace
