@@ -220,7 +220,7 @@ int set_item_dirs(int first, int count, int value, int mode)
         calc_var &v = calc_var_tab[var];
         if (mode == dirs_set) {
             v.dir = value;
-        } else if (mode == dirs_save || mode == dirs_sigma_save) {
+        } else if (mode == dirs_save) {
             v.saved_dir = v.dir;
             v.dir = value;
         } else if (mode == dirs_restore) {

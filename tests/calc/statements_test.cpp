@@ -39,6 +39,15 @@ TEST(Sigma, SumsOverItemsAndSummandLists)
          "103\r\n"},
         {"inside LLA the sum counts up", "x1; x0 = 0; dx = 1;\nLLA(x) { TRACE(\"%g %g\", SIGMA(x, x(x)), x(x)); };\n",
          "1 1\r\n1 0\r\n"},
+        {"after a sum, plain or nested, the loop's offsets still follow its direction",
+         "x4; x0 = 0; dx = 1;\nALL(<x]) { s = SIGMA(x, 1); w(x) = x(x - dx); };\n"
+         "LLA([x>) { s = SIGMA(x, 1); y(x) = x(x - dx); s = SIGMA(x, SIGMA(x, 1)); z(x) = x(x - dx); };\n"
+         "PRT([w], [y], [z]);\n",
+         "  no\t         w\t         y\t         z\r\n   0\t  0.000000\t  1.000000\t  1.000000\r\n"
+         "   1\t  0.000000\t  2.000000\t  2.000000\r\n   2\t  1.000000\t  3.000000\t  3.000000\r\n"
+         "   3\t  2.000000\t  4.000000\t  4.000000\r\n   4\t  3.000000\t  0.000000\t  0.000000\r\n"},
+        {"a sum inside a summand leaves the outer sum counting up",
+         "x1; dx = 1;\nLLA(x) { TRACE(\"%g %g\", SIGMA(x, SIGMA(x, 1) * dx), dx); };\n", "4 -1\r\n4 -1\r\n"},
         {"typed sums", "x2; y0;\nMATRIX(A(x, y)) { A = COMB3(1, 2, 3); };\n"
                        "MATRIX() { B(x, y) = SIGMA(x, A); C(x, y) = SIGMA(x%2, A, A * 10); };\nMPRT(B(x, y)); MPRT(C(x, y));\n",
          "F520 変数(y)のサイズが指定されていません、取りあえず1個にします\r\n"
