@@ -160,9 +160,9 @@ int close_classes()
         class_stack[class_depth].pending = 0;
         const int start = class_stack[class_depth].start;
         --class_depth;
-        if (flow_mode() && range_start > 0) {
+        if (flow_mode() && flow_start_line > 0) {
             if (class_depth == 0) {
-                range_end = cur_line;
+                anal_end_line = cur_line;
                 return 0;
             }
             add_range_label(start - 1, cur_line + 1, "クラス");
@@ -199,7 +199,7 @@ int requested_anonymous_class()
     level.kind = 0;
     if (read_on() < 0 || scan_body("(", 0) != 0) return -1;
     if (read_on() < 0) return -1;
-    anon_class_line = -1;
+    flow_anon_line = -1;
     return class_depth < class_cap ? 2 : 7;
 }
 
@@ -232,7 +232,7 @@ int function_follows(const reader_state &saved)
 {
     load_reader_state_from(&saved);
     local_class_count = 0;
-    if (flow_mode() && range_start <= 0) {
+    if (flow_mode() && flow_start_line <= 0) {
         cb_num = 0;  // the chart shows one function
         free_labels();
     }
@@ -250,7 +250,7 @@ int function_follows(const reader_state &saved)
         ++func_head_num;
         return 1;
     }
-    if (range_start > 0) {
+    if (flow_start_line > 0) {
         if (is("{") && scan_body("{", 0) != 0) return 0;
         add_range_label(func_line[0] - 1, cur_line + 1, "関数");
         return 1;
@@ -276,20 +276,20 @@ void declaration_loop(void *)
         }
         reader_state saved;
         save_reader_state_to(&saved);
-        const int r = anon_class_line >= 1 ? requested_anonymous_class() : parse_declaration();
+        const int r = flow_anon_line >= 1 ? requested_anonymous_class() : parse_declaration();
         switch (r) {
         case -1:
             return;
         case 1:
-            if (flow_mode() && range_stop_at_decl == 1) {
-                range_end = cur_line;
+            if (flow_mode() && flow_decl_flag == 1) {
+                anal_end_line = cur_line;
                 return;
             }
             break;
         case 2:
         case 3:
-            if (flow_mode() && range_start == 0) {
-                range_end = class_stack[class_depth + 1].start;
+            if (flow_mode() && flow_start_line == 0) {
+                anal_end_line = class_stack[class_depth + 1].start;
                 return;
             }
             open_level(r);
@@ -333,8 +333,8 @@ void end_of_file_steps()
     if (begin_count() > 0)
         code_printf("%s(%d):BEGIN_XXX...END_XXX文の対応が取れていません、END_XXX文の検出失敗\r\n", cur_file, begin_line);
     if (flow_mode()) {
-        if (range_start == 0 && range_end == 0) range_end = cur_line;
-        else if (range_start > 0 && range_end == 0) range_end = cur_line - 1;
+        if (flow_start_line == 0 && anal_end_line == 0) anal_end_line = cur_line;
+        else if (flow_start_line > 0 && anal_end_line == 0) anal_end_line = cur_line - 1;
     }
     if (opt_r) report_pending_before(cur_line);
     add_inactive_range(1);
@@ -379,10 +379,10 @@ int analyse_file(int index, const char *name)
     if (opt_r && !ref_down) reference_prepass();
     cur_line = last_token_line = prev_token_line = 1;
     ref_header_due = 1;
-    if (flow_mode() && range_start >= 0) {
+    if (flow_mode() && flow_start_line >= 0) {
         clear_line_marks();
         set_entry_flag(g_entry);
-        range_end = 0;
+        anal_end_line = 0;
     }
     if (skip_to_start_line()) anal_guard(declaration_loop, nullptr);
     end_of_file_steps();

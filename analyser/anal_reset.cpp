@@ -68,7 +68,7 @@ int anal_reset()
     sel_cb = -1;
     cur_cb = -2;
     last_caption_code = 0;
-    flow_wide_option = 0;
+    flow_wide = 0;
     reset_flow_pieces();
     init_sjis_table();
     init_char_class();

@@ -29,7 +29,7 @@ int trig_num;
 int aft = -1;
 int func_head_num;
 int trig_skip_check;
-int tree_externals;
+int tree_external;
 
 namespace {
 
@@ -352,7 +352,7 @@ int call_tables_reset()
 {
     call_tables_release();
     reset_counts();
-    tree_externals = 0;
+    tree_external = 0;
     name_chain_reset();
     return 0;
 }

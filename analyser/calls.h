@@ -63,7 +63,7 @@ extern int trig_num;         // relations of the current file
 extern int aft;              // where the current caller group begins
 extern int func_head_num;    // function bodies scanned in list mode
 extern int trig_skip_check;  // the next relation is recorded whatever its callee
-extern int tree_externals;   // 1: functions defined in no analysed file are shown
+extern int tree_external;    // 1: functions defined in no analysed file are shown
 
 // The tree build's tables: 0, or 1 when memory ran out (nothing kept).
 int write_ftree_t();

@@ -422,7 +422,7 @@ void anonymous_class()
     }
     const int start = cur_line;
     skip_group("{");
-    if (range_run_flag != 0) return;
+    if (flow_anon_func_flag != 0) return;
     add_inactive_range(1);
     char text[range_text_size];
     format_text(text, sizeof text, "無名クラス(%s)", name);

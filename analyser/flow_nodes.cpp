@@ -18,7 +18,7 @@ cb *cbp[cb_cap];
 int cb_num;
 int cur_cb = -2;
 int last_caption_code;
-int flow_wide_option;
+int flow_wide;
 
 #define PIECES_INIT { \
     {"    ", "1111", "～～", "-─-", "4444", " ┌-", "-┐ ", "-┬-", "....", " └-", "-┘ ", "-┴-", " │ ", " ├-", \
@@ -183,7 +183,7 @@ int loop_back_cb(int i)
 {
     if (!valid_cb(i) || cbp[i]->t == 'D') return -1;
     const cb *c = cbp[i];
-    if (flow_wide_option && c->m == 'r' && (c->t == 'F' || c->t == 'W')) {
+    if (flow_wide && c->m == 'r' && (c->t == 'F' || c->t == 'W')) {
         const int b = branch_target_cb(i - 2);
         return valid_cb(b) && cbp[b]->m == 'y' ? next_visible_cb(b) : b;
     }

@@ -77,6 +77,6 @@ int select_pieces(int wide);
 int use_pc98_pieces();
 int reset_flow_pieces();  // the pieces of a fresh program
 
-extern int flow_wide_option;
+extern int flow_wide;
 
 #endif

@@ -163,8 +163,8 @@ int parse_enum(int start)
     }
     if (tag_fp != nullptr) fprintf(tag_fp, "%s %d %s;%s()\n", cur_file, start, name, quote_prefix(class_depth));
     if (opt_r) enum_hits(start, name);
-    if (!opt_i && !opt_r && range_stop_at_decl != 1) {
-        if (range_start > 0) add_range_label(start - 1, cur_line + 1, "ENUM");
+    if (!opt_i && !opt_r && flow_decl_flag != 1) {
+        if (flow_start_line > 0) add_range_label(start - 1, cur_line + 1, "ENUM");
         else add_range_label(start, cur_line + 2, "ENUM");
     }
     return 1;
@@ -649,7 +649,7 @@ int head_tail()
 
 namespace {
 
-bool flow_request() { return !opt_i && !opt_r && (range_start == -1 || range_start == 0); }
+bool flow_request() { return !opt_i && !opt_r && (flow_start_line == -1 || flow_start_line == 0); }
 
 }  // namespace
 

@@ -15,7 +15,7 @@ int cut_reported;
 
 bool is_unknown(const func_rec &f) { return f.kind < 0 && f.src < 0; }
 
-bool is_shown(const func_rec &f) { return tree_externals || !is_unknown(f); }
+bool is_shown(const func_rec &f) { return tree_external || !is_unknown(f); }
 
 // A duplicate function's definition in the file of the call.
 void resolve_duplicate(int f, int source, int *src, int *line)
@@ -75,7 +75,7 @@ int tree_walk(int head, int depth, int root)
         last_tree_box = add_tree_box(src, line, depth, r.name, box_kind(f, root), call.source, call.call_line,
                                      call.caller_line, r.kind);
         const bool on_path = r.root == root;
-        const bool external = tree_externals && is_unknown(r);
+        const bool external = tree_external && is_unknown(r);
         if (!r.dup && !on_path && !external && !r.expanded) expand(f, depth, root);
     }
     return 0;
@@ -84,7 +84,7 @@ int tree_walk(int head, int depth, int root)
 int shown_elsewhere(int f, int root)
 {
     const func_rec &r = FUNCTBL[f];
-    if (r.dup || r.root == root || (tree_externals && is_unknown(r)) || !r.expanded || r.head < 0) return 0;
+    if (r.dup || r.root == root || (tree_external && is_unknown(r)) || !r.expanded || r.head < 0) return 0;
     for (int c = CALLTBL[r.head].first_child; c >= 0; c = CALLTBL[c].next_sibling) {
         if (is_shown(FUNCTBL[CALLTBL[c].callee])) return 1;
     }

@@ -191,7 +191,7 @@ extern int calc_work_dumps;
 inline int work_valid(int row) { return row >= 0 && row < calc_work_max && calc_work_tab[row].data != nullptr; }
 
 // ---- run state and settings -----------------------------------------------
-extern char calc_path[1024];
+extern char calc_file[1024];
 extern int calc_line_no;
 extern char calc_line_buf[calc_line_size];
 extern const char *calc_line_start;

@@ -25,9 +25,9 @@ const int max_steps = 1001;
 
 char type_at(int i) { return pool[static_cast<size_t>(work[static_cast<size_t>(i)])].type; }
 
-int is_operand_type(char t) { return ((t >= 'A' && t <= 'Z') || (t >= 'a' && t <= 'z')) && t != 'f' && t != 'V'; }
+int is_operand(char t) { return ((t >= 'A' && t <= 'Z') || (t >= 'a' && t <= 'z')) && t != 'f' && t != 'V'; }
 
-int operand(int i) { return is_operand_type(type_at(i)); }
+int operand(int i) { return is_operand(type_at(i)); }
 
 int is_name(char t) { return t == 'f' || t == 'V' || t == 'i'; }
 

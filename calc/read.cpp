@@ -154,7 +154,7 @@ int read_cells(const char *line, int complex, double *out, int max)
 
 FILE *open_source(const char *name)
 {
-    if (name[0] == '\0') return calc_hook_open(calc_path, "r");
+    if (name[0] == '\0') return calc_hook_open(calc_file, "r");
     const int slot = (is_digit(name[0]) || (name[0] >= 'a' && name[0] <= 'z')) && name[1] == ':';
     return slot ? calc_hook_open(name, "r") : sys_fopen(name, "r");
 }
@@ -175,7 +175,7 @@ int exec_read(int count, int first)
     FILE *fp = open_source(name);
     if (fp == nullptr) {
         calc_printf("F444 行番号(%d)のファイル(%s)が見つかりません\r\n", calc_tok[nd(first).tok].line,
-                    name[0] == '\0' ? calc_path : name);
+                    name[0] == '\0' ? calc_file : name);
         return -3;
     }
     static char line[calc_line_size];

@@ -15,7 +15,7 @@
 const char calc_program_name[] = "VOKTAVIR Ornak計算言語";
 const char calc_build_date[] = VOK_COMMIT_DATE;
 
-char calc_path[1024];
+char calc_file[1024];
 int calc_line_no;
 char calc_line_buf[calc_line_size];
 const char *calc_line_start = calc_line_buf;
@@ -295,7 +295,7 @@ int run_calc_file(const char *path)
     const time_t start = time(nullptr);
     calc_reset();
     excel_csv_start();
-    copy_bounded(calc_path, sizeof calc_path, path);
+    copy_bounded(calc_file, sizeof calc_file, path);
     clear_rows();
     FILE *fp = calc_hook_open(path, "r");
     if (fp == nullptr) return 1;

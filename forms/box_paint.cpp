@@ -120,7 +120,7 @@ void put_label(box_look *out, const box_rec &b, const char *text, unsigned colou
 }
 
 // The inside text at (x + 3, y + 2).
-void put_inside(box_look *out, const box_rec &b, const char *text, unsigned colour, unsigned back, int font)
+void text_in_font(box_look *out, const box_rec &b, const char *text, unsigned colour, unsigned back, int font)
 {
     put_text(out, text, b.x + 3, b.y + 2, colour, back, font);
 }
@@ -189,7 +189,7 @@ void group_texts(int i, const box_rec &b, const char *name, const char *kind, bo
     } else if (is(kind, "WIDGET") && f0[0] != '\0') {
         back = colour_cyan;
     }
-    put_inside(out, b, text, colour_default, back, font);
+    text_in_font(out, b, text, colour_default, back, font);
 }
 
 void letter_texts(int i, const box_rec &b, const char *name, const char *kind, int letter, box_look *out)
@@ -199,10 +199,10 @@ void letter_texts(int i, const box_rec &b, const char *name, const char *kind, i
     case 'g':
         format_text(text, sizeof text, "%s:", kind);
         if (name[0] == '\0') {
-            put_inside(out, b, text, colour_default, colour_light_green, font_label);
+            text_in_font(out, b, text, colour_default, colour_light_green, font_label);
         } else {
             put_label(out, b, text, colour_default, colour_light_green);
-            put_inside(out, b, name, colour_default, colour_default, font_label);
+            text_in_font(out, b, name, colour_default, colour_default, font_label);
         }
         return;
     case 's': {
@@ -211,25 +211,25 @@ void letter_texts(int i, const box_rec &b, const char *name, const char *kind, i
         char three[4];
         copy_span(three, sizeof three, kind, 3);
         format_text(text, sizeof text, "%s:%s", three, is(kind, "FOR") || is(kind, "ALL") ? f0 : name);
-        put_inside(out, b, text, colour_default, colour_cyan, font_label);
+        text_in_font(out, b, text, colour_default, colour_cyan, font_label);
         return;
     }
     case 'w':
         format_text(text, sizeof text, "%s:%s", kind, name);
-        put_inside(out, b, text, colour_default, colour_cyan, font_label);
+        text_in_font(out, b, text, colour_default, colour_cyan, font_label);
         return;
     case 'j':
         format_text(text, sizeof text, "J:%s", name);
-        put_inside(out, b, text, colour_default, colour_cyan, font_label);
+        text_in_font(out, b, text, colour_default, colour_cyan, font_label);
         return;
     case 'W':
         if (name[0] != '\0') put_label(out, b, name, colour_default, colour_default);
         format_text(text, sizeof text, "%s:", kind);
-        put_inside(out, b, text, colour_default, colour_cyan, font_label);
+        text_in_font(out, b, text, colour_default, colour_cyan, font_label);
         return;
     default:
         format_text(text, sizeof text, "%c:%s", letter, name);
-        put_inside(out, b, text, colour_default, colour_default, font_label);
+        text_in_font(out, b, text, colour_default, colour_default, font_label);
     }
 }
 
@@ -246,36 +246,36 @@ void label_texts(int i, box_look *out)
         name_or_kind = text;
     }
     if (is(kind, "BOX") || is(kind, "XITEM")) {
-        put_inside(out, b, name_or_kind, colour_default, colour_default, font_text);
+        text_in_font(out, b, name_or_kind, colour_default, colour_default, font_text);
     } else if (is(kind, "FBOX")) {
         char t[300];
         format_text(t, sizeof t, "%s:", named ? name : "FBOX");
-        put_inside(out, b, t, colour_default, colour_default, font_label);
+        text_in_font(out, b, t, colour_default, colour_default, font_label);
     } else if (named && is(kind, "AREA")) {
         char t[300];
         format_text(t, sizeof t, "AREA:%s", name);
-        put_inside(out, b, t, colour_default, colour_default, font_label);
+        text_in_font(out, b, t, colour_default, colour_default, font_label);
     } else if (named && case_no(kind) >= 0) {
         char t[300];
         format_text(t, sizeof t, "%d:%s", case_no(kind), name);
-        put_inside(out, b, t, colour_default, colour_default, font_label);
+        text_in_font(out, b, t, colour_default, colour_default, font_label);
     } else if (named && is(kind, "PROC")) {
-        put_inside(out, b, name, colour_default, colour_cyan, font_label);
+        text_in_font(out, b, name, colour_default, colour_cyan, font_label);
     } else if (named && (is(kind, "WM") || is(kind, "ID"))) {
-        put_inside(out, b, name, colour_default, colour_default, font_label);
+        text_in_font(out, b, name, colour_default, colour_default, font_label);
     } else if (is(kind, "RBOX") || is(kind, "RITEM")) {
         if (is(kind, "RITEM")) add_shadows(out, 2, -2);
-        put_inside(out, b, name_or_kind, colour_red, colour_default, font_text);
+        text_in_font(out, b, name_or_kind, colour_red, colour_default, font_text);
     } else if (is(kind, "GBOX") || is(kind, "GITEM")) {
         if (is(kind, "GITEM")) add_shadows(out, 2, 0);
-        put_inside(out, b, name_or_kind, colour_green, colour_default, font_text);
+        text_in_font(out, b, name_or_kind, colour_green, colour_default, font_text);
     } else if (is(kind, "YBOX") || is(kind, "YITEM")) {
-        put_inside(out, b, name_or_kind, colour_black, colour_yellow, font_text);
+        text_in_font(out, b, name_or_kind, colour_black, colour_yellow, font_text);
     } else if (is(kind, "ABOX") || is(kind, "AITEM")) {
-        put_inside(out, b, name_or_kind, colour_black, colour_cyan, font_text);
+        text_in_font(out, b, name_or_kind, colour_black, colour_cyan, font_text);
     } else if (is(kind, "BBOX") || is(kind, "BITEM")) {
         if (is(kind, "BITEM")) add_shadows(out, 0, -2);
-        put_inside(out, b, name_or_kind, colour_blue, colour_default, font_text);
+        text_in_font(out, b, name_or_kind, colour_blue, colour_default, font_text);
     } else if ((named && (is(kind, "DETAIL") || is(kind, "TAIL") || is(kind, "UNION") || is(kind, "VBUTTON") ||
                           is(kind, "ITEM"))) ||
                is(kind, "WIDGET") || is(kind, "BDATA") || is(kind, "EDATA")) {
@@ -288,18 +288,18 @@ void label_texts(int i, box_look *out)
         if (is(kind, "UNION")) {
             if (f0[0] != '\0') format_text(t, sizeof t, "U=>%s", f0);
             else copy_bounded(t, sizeof t, "UNION:");
-            put_inside(out, b, t, colour_default, colour_yellow, font_label);
+            text_in_font(out, b, t, colour_default, colour_yellow, font_label);
         } else if (is(kind, "VBUTTON")) {
-            if (f0[0] != '\0') put_inside(out, b, f0, colour_default, colour_button_face, font_text);
-            else put_inside(out, b, "VBUTTON:", colour_default, colour_button_face, font_label);
+            if (f0[0] != '\0') text_in_font(out, b, f0, colour_default, colour_button_face, font_text);
+            else text_in_font(out, b, "VBUTTON:", colour_default, colour_button_face, font_label);
         } else {
-            put_inside(out, b, text, colour_default, colour_yellow, font_label);
+            text_in_font(out, b, text, colour_default, colour_yellow, font_label);
         }
     } else {
         char t[300];
         format_text(t, sizeof t, "%s:", kind);
         put_label(out, b, t, colour_default, colour_default);
-        put_inside(out, b, name, colour_dark_green, colour_default, font_label);
+        text_in_font(out, b, name, colour_dark_green, colour_default, font_label);
     }
 }
 
@@ -321,6 +321,13 @@ int push_text(text_item *texts, int cap, int *n, const char *text, int x, int y)
     t.back = colour_default;
     t.font = font_text;
     return 0;
+}
+
+// The outline of box b as four line segments in the device context's pen.
+void frame_rect(const box_rec &b, shape_item *shapes, int cap, int *n)
+{
+    const paint_point pts[5] = {{b.x, b.y}, {b.endx, b.y}, {b.endx, b.endy}, {b.x, b.endy}, {b.x, b.y}};
+    add_lines(shapes, cap, n, pen_dc, pts, 5);
 }
 
 // The characters of text one under another, centred on the box; a
@@ -480,8 +487,7 @@ int box_text_items(int i, text_item *texts, int text_cap, shape_item *shapes, in
     case style_bottom_center: push_text(texts, text_cap, &n, text, cx0, b.endy + 2); break;
     case style_framed: {
         if (!omit) push_text(texts, text_cap, &n, text, b.x + 2, b.y + 2);
-        const paint_point pts[5] = {{b.x, b.y}, {b.endx, b.y}, {b.endx, b.endy}, {b.x, b.endy}, {b.x, b.y}};
-        add_lines(shapes, shape_cap, shape_n, pen_dc, pts, 5);
+        frame_rect(b, shapes, shape_cap, shape_n);
         break;
     }
     case style_vline: *shape_n = shape_items(i, i, 't', shapes, shape_cap); break;

@@ -24,7 +24,7 @@ char undo_kind[kind_size];
 int swap_mark[box_cap];
 int form_storage;
 int shift_held;
-int full_off;
+int full_as_centering;
 find_history_rec find_history[find_history_cap];
 int find_history_num;
 

@@ -46,7 +46,7 @@ struct route {
     int cap;
     int n;
     void lines(int pen, std::initializer_list<paint_point> pts) { add_lines(out, cap, &n, pen, pts.begin(), static_cast<int>(pts.size())); }
-    void arrow(paint_point p, paint_point q, paint_point r)
+    void arrow_head(paint_point p, paint_point q, paint_point r)
     {
         const paint_point pts[3] = {p, q, r};
         add_shape(out, cap, &n, shape_arrow, pen_shape, pts, 3);
@@ -198,11 +198,11 @@ bool is_related_name(const char *name) { return is(name, "SET") || is(name, "ANY
 
 bool beyond(int i) { return box_table[i].y < -4095 || box_table[i].y > 4095; }
 
-int related_items(int l, shape_item *out, int cap)
+int draw_related_link(int l, shape_item *out, int cap)
 {
     const link_rec &k = link_table[l];
     if (k.from != cur_box && k.to != cur_box && show_hidden_links == 0) return 0;
-    return straight_items(k.from, k.to, is(k.name, "SET") ? pen_related_set : pen_related, out, cap);
+    return draw_straight_link(k.from, k.to, is(k.name, "SET") ? pen_related_set : pen_related, out, cap);
 }
 
 }  // namespace
@@ -247,19 +247,19 @@ int shape_items(int ia, int ib, char code, shape_item *out, int cap)
     case 'U': {
         r.lines(pen_shape, {{acx, acy}, {bcx, acy}});
         const int back = acx < bcx ? bcx - 10 : bcx + 10;
-        r.arrow({back, acy - 5}, {bcx, acy}, {back, acy + 5});
+        r.arrow_head({back, acy - 5}, {bcx, acy}, {back, acy + 5});
         break;
     }
     case 'R': {
         r.lines(pen_shape, {{acx, acy}, {acx, bcy}});
         const int back = bcy < acy ? bcy + 10 : bcy - 10;
-        r.arrow({acx - 5, back}, {acx, bcy}, {acx + 5, back});
+        r.arrow_head({acx - 5, back}, {acx, bcy}, {acx + 5, back});
         break;
     }
-    case 'r': r.arrow({b.x - 10, bcy - 5}, {b.x, bcy}, {b.x - 10, bcy + 5}); break;
-    case 'l': r.arrow({b.endx + 10, bcy - 5}, {b.endx, bcy}, {b.endx + 10, bcy + 5}); break;
-    case 'd': r.arrow({bcx - 5, b.y - 10}, {bcx, b.y}, {bcx + 5, b.y - 10}); break;
-    case 'u': r.arrow({bcx - 5, b.endy + 10}, {bcx, b.endy}, {bcx + 5, b.endy + 10}); break;
+    case 'r': r.arrow_head({b.x - 10, bcy - 5}, {b.x, bcy}, {b.x - 10, bcy + 5}); break;
+    case 'l': r.arrow_head({b.endx + 10, bcy - 5}, {b.endx, bcy}, {b.endx + 10, bcy + 5}); break;
+    case 'd': r.arrow_head({bcx - 5, b.y - 10}, {bcx, b.y}, {bcx + 5, b.y - 10}); break;
+    case 'u': r.arrow_head({bcx - 5, b.endy + 10}, {bcx, b.endy}, {bcx + 5, b.endy + 10}); break;
     case 'c':
         r.lines(pen_shape_blue, {{a.endx, a.y}, {b.x, b.y}});
         r.lines(pen_shape_blue, {{a.endx, a.endy}, {b.x, b.endy}});
@@ -275,7 +275,7 @@ int shape_items(int ia, int ib, char code, shape_item *out, int cap)
     return r.n;
 }
 
-int straight_items(int ia, int ib, int pen, shape_item *out, int cap)
+int draw_straight_link(int ia, int ib, int pen, shape_item *out, int cap)
 {
     if (!on_level(ia) || !on_level(ib)) return 0;
     route r{out, cap, 0};
@@ -300,7 +300,7 @@ int link_items(int l, int pen, shape_item *out, int cap)
     if (l != cur_link && is_space_pair(k.from, k.to)) return 0;
     bool swap = false;
     const char code = route_code(k.name, &swap);
-    if (code == 0) return straight_items(k.from, k.to, pen, out, cap);
+    if (code == 0) return draw_straight_link(k.from, k.to, pen, out, cap);
     return swap ? shape_items(k.to, k.from, code, out, cap) : shape_items(k.from, k.to, code, out, cap);
 }
 
@@ -309,10 +309,10 @@ int link_paint_items(int l, shape_item *out, int cap)
     if (l < l_sta || l >= l_num) return 0;
     const link_rec &k = link_table[l];
     if (!in_form(k.from) || !in_form(k.to) || (beyond(k.from) && beyond(k.to))) return 0;
-    if (is_related_name(k.name)) return related_items(l, out, cap);
+    if (is_related_name(k.name)) return draw_related_link(l, out, cap);
     if (is(k.name, "on_set")) {
         if (!is(box_table[k.to].kind, "COMMENT") || is(box_table[k.from].kind, "TAG")) return link_items(l, pen_link, out, cap);
-        return related_items(l, out, cap);
+        return draw_related_link(l, out, cap);
     }
     if (has_prefix(k.name, "no_set") == 0) return link_items(l, pen_link_dotted, out, cap);
     return link_items(l, pen_link, out, cap);

@@ -27,7 +27,7 @@ int shape_items(int a, int b, char code, shape_item *out, int cap);
 
 // The straight segment from box a to box b in pen, by the first of the eight
 // facing rules that applies; 0 when either box is off the current level.
-int straight_items(int a, int b, int pen, shape_item *out, int cap);
+int draw_straight_link(int a, int b, int pen, shape_item *out, int cap);
 
 // Link l routed by its name in pen (draw_link): 0 items when l is outside
 // the table, an end box is off the current level, or a "$space" pair hides

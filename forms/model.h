@@ -60,7 +60,7 @@ extern char undo_kind[kind_size];
 extern int swap_mark[box_cap];
 extern int form_storage;  // 1 once form_alloc ran
 extern int shift_held;    // Shift is down on the FORM screen
-extern int full_off;      // the generators place FULL as CENTERING
+extern int full_as_centering;  // the generators place FULL as CENTERING
 
 struct find_history_rec {
     int scroll_x, scroll_y, box, link;

@@ -1,4 +1,4 @@
-// The parameter text: one line of blank-separated fields per box, all boxes'
+// The parameter text: one para_line of blank-separated fields per box, all boxes'
 // lines in one buffer in box order.  A field that begins with a double quote
 // runs to its closing quote (a backslash takes the next byte, a Shift-JIS
 // pair is taken whole) and keeps its quotes; every newline ends a line and a

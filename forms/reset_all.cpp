@@ -36,7 +36,7 @@ void forms_reset_all()
     undo_name[0] = undo_kind[0] = '\0';
     form_storage = 0;
     shift_held = 0;
-    full_off = 0;
+    full_as_centering = 0;
     find_box_reset();
     form_state_reset();
     box_paint_reset();

@@ -79,7 +79,7 @@ void plan_form(form_plan *p, int top)
     expr_field(p->y, sizeof p->y, top, 4);
     expr_field(p->w, sizeof p->w, top, 5);
     expr_field(p->h, sizeof p->h, top, 6);
-    const bool as_center = full_off == 1;
+    const bool as_center = full_as_centering == 1;
     p->x_full = strcmp(p->x, "FULL") == 0 && !as_center;
     p->y_full = strcmp(p->y, "FULL") == 0 && !as_center;
     p->x_center = strcmp(p->x, "CENTERING") == 0 || (strcmp(p->x, "FULL") == 0 && as_center);

@@ -610,7 +610,7 @@ void write_sizes(gen_file *out, const xform &p)
 {
     const int top = p.info.top;
     if (p.info.full) {
-        if (full_off != 0) {
+        if (full_as_centering != 0) {
             gen_put(out, top, "\twf = %s;\n", p.w[0] != '\0' ? p.w : "1");
             gen_put(out, top, "\thf = %s;\n", p.h[0] != '\0' ? p.h : "1");
         } else {

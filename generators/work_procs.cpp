@@ -159,10 +159,10 @@ window_geometry geometry(int top)
     get_para(g.width, top, 5);
     get_para(g.height, top, 6);
     const bool xf = strcmp(g.x, "FULL") == 0, yf = strcmp(g.y, "FULL") == 0;
-    g.x_full = xf && full_off == 0;
-    g.y_full = yf && full_off == 0;
-    g.x_center = strcmp(g.x, "CENTERING") == 0 || (xf && full_off != 0);
-    g.y_center = strcmp(g.y, "CENTERING") == 0 || (yf && full_off != 0);
+    g.x_full = xf && full_as_centering == 0;
+    g.y_full = yf && full_as_centering == 0;
+    g.x_center = strcmp(g.x, "CENTERING") == 0 || (xf && full_as_centering != 0);
+    g.y_center = strcmp(g.y, "CENTERING") == 0 || (yf && full_as_centering != 0);
     return g;
 }
 

@@ -122,6 +122,21 @@ int take_line(const char *text, int line_number, int x_step, int y_step)
     return plx_add_func(line_number, f.level, parent, f.name, x_step, y_step);
 }
 
+// The lines of an open ".ft" file with a fresh reader state: plx_ft_done, or
+// plx_ft_broken at the first broken line.
+int plx_read_ft_file(FILE *fp, int x_step, int y_step, int first_line, int last_line_wanted)
+{
+    for (int &n : read_line_at) n = -1;
+    plx_ft_report[0] = '\0';
+    char line[plx_ft_line_size];
+    int result = plx_ft_done;
+    for (int number = 1; result == plx_ft_done && read_line(line, sizeof line, fp) != nullptr; ++number) {
+        if ((first_line > 0 && number < first_line) || (last_line_wanted > 0 && number > last_line_wanted)) continue;
+        result = take_line(line, number, x_step, y_step);
+    }
+    return result;
+}
+
 }  // namespace
 
 int plx_add_func(int line_number, int level, int parent_line, const char *name, int x_step, int y_step)
@@ -164,14 +179,7 @@ int plx_convert_ft(const char *path, int x_step, int y_step, int first_line, int
         plx_mark_all();
         return plx_ft_missing;
     }
-    for (int &n : read_line_at) n = -1;
-    plx_ft_report[0] = '\0';
-    char line[plx_ft_line_size];
-    int result = plx_ft_done;
-    for (int number = 1; result == plx_ft_done && read_line(line, sizeof line, fp) != nullptr; ++number) {
-        if ((first_line > 0 && number < first_line) || (last_line_wanted > 0 && number > last_line_wanted)) continue;
-        result = take_line(line, number, x_step, y_step);
-    }
+    const int result = plx_read_ft_file(fp, x_step, y_step, first_line, last_line_wanted);
     fclose(fp);
     return result;
 }

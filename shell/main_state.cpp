@@ -10,6 +10,7 @@ int work_mode;
 int state;
 int source_open;
 int keep_code_text;
+int &keep_code = keep_code_text;
 win_handle bar_screen;
 int bar_group;
 int shift_down;

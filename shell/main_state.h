@@ -41,6 +41,7 @@ enum list_state { state_none = 0, state_functions = 1, state_references = 2 };
 extern int state;
 extern int source_open;     // 1 once a source was opened through the category field
 extern int keep_code_text;  // 1: the CODE output is not emptied before each listing
+extern int &keep_code;      // the same flag as LIST's system-menu item 53 shows it
 
 extern win_handle bar_screen;  // the screen whose key-help page the function buttons show, null none
 extern int bar_group;          // that page, 1 to 6; 0 none

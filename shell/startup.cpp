@@ -22,7 +22,7 @@ int default_lang;
 int lang_mode;
 int flow_zoom = 13;
 int list_font_size = 12;
-int code_font_size = 16;
+int output_font_size = 16;
 int form_mode;
 int xwin_mode;
 int startup_form_flag;
@@ -46,7 +46,7 @@ const unsigned lang_command = 67;          // main: 67, 68, 69 choose the defaul
 const unsigned startup_form_command = 79;  // main: toggles startup_form_flag and its check mark
 const unsigned list_font_command = 82;     // LIST: takes list_font_size
 const unsigned xwin_command = 58;          // FORM: toggles xwin_mode
-const unsigned code_font_command = 1;      // CODE (WM_COMMAND): rebuilds its font from code_font_size
+const unsigned code_font_command = 1;      // CODE (WM_COMMAND): rebuilds its font from output_font_size
 
 void take_language(bool view)
 {
@@ -107,7 +107,7 @@ int apply_screen_values(int when)
     const bool view = when == values_on_view;
     if (view) load_list_setting();
     take_language(view);
-    code_font_size = value_number("RELATION");
+    output_font_size = value_number("RELATION");
     take_startup_form(view);
     const int zoom = value_number("FLOW");
     if (zoom >= 7 && zoom <= 16) flow_zoom = zoom;
@@ -130,7 +130,7 @@ int store_screen_values()
     put_number("TAVIR", default_lang);
     put_number("FLOW", flow_zoom);
     put_number("CODE", list_font_size);
-    put_number("RELATION", code_font_size);
+    put_number("RELATION", output_font_size);
     return 0;
 }
 

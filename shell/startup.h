@@ -12,7 +12,7 @@ extern int default_lang;       // 0 C/C++, 1 Pro*C, 2 Java
 extern int lang_mode;          // language of the project in use
 extern int flow_zoom;          // FLOW zoom step, 7..16
 extern int list_font_size;     // LIST font size, 10..18
-extern int code_font_size;     // CODE output font size
+extern int output_font_size;   // CODE output font size
 extern int form_mode;          // 9 FORM covers the desktop, 99 X-Window generation
 extern int xwin_mode;          // 1 when form_mode is 99
 extern int startup_form_flag;  // 1: "begin.f" goes into the category field

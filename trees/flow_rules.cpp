@@ -21,7 +21,7 @@ int flow_keep_code;
 int flow_fix_zoom;
 int node_table_mode;
 int flow_drag_state;
-int flow_press_x, flow_press_y;
+flow_point flow_press_point;
 
 namespace {
 
@@ -56,7 +56,7 @@ int flow_zoom_in()
 int flow_zoom_out()
 {
     if (flow_zoom < zoom_min + 1) return 0;
-    zoom_out_hook(flow_press_x, flow_press_y);
+    zoom_out_hook(flow_press_point.x, flow_press_point.y);
     --flow_zoom;
     return 1;
 }
@@ -197,6 +197,6 @@ int flow_rules_reset()
     flow_fix_zoom = 0;
     node_table_mode = 0;
     flow_drag_state = gesture_none;
-    flow_press_x = flow_press_y = 0;
+    flow_press_point.x = flow_press_point.y = 0;
     return 0;
 }

@@ -15,7 +15,11 @@ extern int flow_keep_code;   // menu 45: focus the CODE output after a show
 extern int flow_fix_zoom;    // menu 52
 extern int node_table_mode;  // developer switch: Shift clicks show node-table rows
 extern int flow_drag_state;  // the gesture begun by the last press (flow_gesture_state)
-extern int flow_press_x, flow_press_y;  // the press point in window pixels
+// A point on the FLOW window, in window pixels.
+struct flow_point {
+    int x, y;
+};
+extern flow_point flow_press_point;  // the press point in window pixels
 
 // A window pixel in chart pixels at the zoom.
 int chart_px(int p);

@@ -41,20 +41,20 @@ void set_flow_inputs(int e)
 {
     const char *t = fl_name[e];
     const int line = fl_kind_line[e].line;
-    range_start = -1;
-    anon_class_line = -1;
+    flow_start_line = -1;
+    flow_anon_line = -1;
     if (count_trailing_colons(t) > 0) {
-        range_start = line;
+        flow_start_line = line;
     } else if (is_decl_text(t)) {
-        range_start = line;
-        range_stop_at_decl = 1;
+        flow_start_line = line;
+        flow_decl_flag = 1;
     } else if (has_down_mark(t)) {
-        range_start = line;
-        anon_class_line = line;
+        flow_start_line = line;
+        flow_anon_line = line;
     } else if (has_up_mark(t)) {
-        range_run_flag = 1;
+        flow_anon_func_flag = 1;
     } else {
-        range_run_flag = 0;
+        flow_anon_func_flag = 0;
     }
 }
 
@@ -151,12 +151,12 @@ int run_anal_range()
 {
     const int e = select_entry();
     if (e < 0) return -1;
-    range_stop_at_decl = 0;
+    flow_decl_flag = 0;
     set_cur_file(fl_file[e]);
     if (is_header(e)) {
         clear_cb_num();
-        range_start = -1;
-        anon_class_line = -1;
+        flow_start_line = -1;
+        flow_anon_line = -1;
         list_entry_line = 0;
         return 0;
     }
@@ -168,16 +168,16 @@ int run_anal_range()
     if (format_command("vokanal %s -l%d -L%d -o", fl_file[e], fl_kind_line[e].line, fl_kind_line[e].sub_line) == 0) {
         result = run_cmd_buf();
     }
-    range_run_flag = 0;
+    flow_anon_func_flag = 0;
     return result;
 }
 
 int run_anal_lines(const char *file, int first, int last)
 {
-    range_start = -1;
-    anon_class_line = -1;
-    range_stop_at_decl = 0;
-    range_run_flag = 0;
+    flow_start_line = -1;
+    flow_anon_line = -1;
+    flow_decl_flag = 0;
+    flow_anon_func_flag = 0;
     hit_line = 0;
     set_cur_file(file);
     if (format_command("vokanal %s -l%d -L%d -o", file, first, last) != 0) return -1;

@@ -361,7 +361,7 @@ int list_click_entry(win_handle list, bool history)
     char name[fl_name_size];
     sel_name(name, sizeof name);
     draw_function_top(list, name, 999);
-    if (keep_code_text == 0) send_msg(code_out_hwnd, WM_SETTEXT, 0, reinterpret_cast<intptr_t>(""));
+    if (keep_code == 0) send_msg(code_out_hwnd, WM_SETTEXT, 0, reinterpret_cast<intptr_t>(""));
     char file[fl_file_size];
     copy_bounded(file, sizeof file, fl_file[e]);
     if (is_header(e)) fill_list_with_parse(code_out_hwnd, file, 0);

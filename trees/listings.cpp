@@ -226,10 +226,10 @@ void walk_file_scope(void *)
 // that the function heads make no flow nodes: 0, else the guard stopped it.
 int guarded_walk()
 {
-    const int saved_start = range_start;
-    range_start = 1;
+    const int saved_start = flow_start_line;
+    flow_start_line = 1;
     const int r = anal_guard(walk_file_scope, nullptr);
-    range_start = saved_start;
+    flow_start_line = saved_start;
     return r;
 }
 
@@ -334,20 +334,20 @@ int mark_hits(int first, int last)
 
 int fill_list(win_handle edit, int mode)
 {
-    int first = range_start == 0 ? 1 : range_start;
-    if (range_start == -1) {
+    int first = flow_start_line == 0 ? 1 : flow_start_line;
+    if (flow_start_line == -1) {
         if (cb_num < 2) return 0;
         first = cbp[1]->sline;
         if (!hidden_flags[hidden_flow] && hwndF != nullptr) {
             mark_hits(first, cbp[1]->eline + 1);
             return 0;
         }
-        range_end = cbp[1]->eline;
+        anal_end_line = cbp[1]->eline;
     }
-    mark_hits(first, range_end);
+    mark_hits(first, anal_end_line);
     set_mark_filter(mode);
     start_rows();
-    list_rows(edit, first, range_end);
+    list_rows(edit, first, anal_end_line);
     return 0;
 }
 
@@ -398,8 +398,8 @@ int function_top_x() { return flow_zoom >= 0 ? flow_zoom : 16 >> -flow_zoom; }
 int function_top_text(const char *name, int width, char *out, size_t size)
 {
     out[0] = '\0';
-    if (func_line[0] < 1 || range_start == 0) return 1;
-    int line = range_start > 0 ? range_start : sel_line() > 0 ? sel_line() : func_line[0];
+    if (func_line[0] < 1 || flow_start_line == 0) return 1;
+    int line = flow_start_line > 0 ? flow_start_line : sel_line() > 0 ? sel_line() : func_line[0];
     while (line >= 1 && line <= line_count && is_operator_text(skip_line_blanks(source_lines[line - 1])) != 0) ++line;
     copy_bounded(out, size, name);
     if (line >= 1 && line <= line_count) {

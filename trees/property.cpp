@@ -24,6 +24,7 @@
 #include "shell/winmsg.h"
 
 int prop_cur_member;
+int &prop_field = prop_cur_member;
 win_handle prop_member_list;
 win_handle prop_value_edit;
 win_handle prop_value_list;

@@ -54,11 +54,11 @@ int ask_questions(const char *category, const char *target)
     }
     const int externals = say("外部関数を含めて関数ツリーを作成しますか？", MB_YESNOCANCEL | MB_ICONQUESTION);
     if (externals == IDCANCEL) return tree_cancelled;
-    tree_externals = externals == IDYES ? 1 : 0;
+    tree_external = externals == IDYES ? 1 : 0;
     copy_bounded(key, sizeof key, target);
     trim_blanks(key);
     tree_extract = 0;
-    if (!tree_externals ||
+    if (!tree_external ||
         say("多重論理検索又は対象欄の論理検索キイで\r\n関数ツリーを抽出しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return tree_built;
     }

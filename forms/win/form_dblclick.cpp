@@ -45,7 +45,7 @@ void file_in_use(char (&name)[100]) { form_field_text(form_name_edit, name, size
 void back_at_box(HWND hwnd, int b)
 {
     prop_reset();
-    prop_cur_member = -1;
+    prop_field = -1;
     if (b >= form_sta && b < form_num) {
         set_cur_box(b);
         char kind[kind_size];
@@ -334,7 +334,7 @@ void return_to_caller(HWND hwnd, bool ask)
     SetWindowTextA(form_name_edit, found);
     if (found[0] != '\0') load_form(found);
     prop_reset();
-    prop_cur_member = -1;
+    prop_field = -1;
     undo_clear();
     place_form_window(hwnd);
     form_repaint(hwnd);

@@ -131,22 +131,28 @@ void draw_text(HDC dc, const paint_tools &t, const text_item &x)
     SetBkColor(dc, old_back);
 }
 
+// Box i in the pen of its mark: its shadows, frame and label texts.
+void draw_box(HDC dc, const paint_tools &t, int i)
+{
+    box_look look;
+    box_look_of(i, &look);
+    if (!look.drawn) return;
+    const box_rec &b = box_table[i];
+    SelectObject(dc, t.pens[look.pen]);
+    for (int s = 0; s < look.shadow_num; ++s) {
+        const int dx = look.shadows[s].x, dy = look.shadows[s].y;
+        Rectangle(dc, b.x + dx, clip_y(b.y + dy), b.endx + dx, clip_y(b.endy + dy));
+    }
+    Rectangle(dc, b.x, clip_y(b.y), b.endx + look.right_extra, clip_y(b.endy));
+    for (int k = 0; k < look.text_num; ++k) draw_text(dc, t, look.texts[k]);
+}
+
 // The frame and label of every framed box, in table order.
 void paint_frames(HDC dc, const paint_tools &t, const view_rect &v)
 {
     for (int i = form_sta; i < form_num; ++i) {
         if (box_outside(v, i, label_margin) || !box_framed(i)) continue;
-        box_look look;
-        box_look_of(i, &look);
-        if (!look.drawn) continue;
-        const box_rec &b = box_table[i];
-        SelectObject(dc, t.pens[look.pen]);
-        for (int s = 0; s < look.shadow_num; ++s) {
-            const int dx = look.shadows[s].x, dy = look.shadows[s].y;
-            Rectangle(dc, b.x + dx, clip_y(b.y + dy), b.endx + dx, clip_y(b.endy + dy));
-        }
-        Rectangle(dc, b.x, clip_y(b.y), b.endx + look.right_extra, clip_y(b.endy));
-        for (int k = 0; k < look.text_num; ++k) draw_text(dc, t, look.texts[k]);
+        draw_box(dc, t, i);
     }
 }
 
@@ -164,6 +170,22 @@ void paint_styled(HDC dc, const paint_tools &t, const view_rect &v)
     }
 }
 
+// Every box of the current form: the frames first, then the styled boxes'
+// texts and shapes over them.
+void paint_boxes(HDC dc, const paint_tools &t, const view_rect &v)
+{
+    paint_frames(dc, t, v);
+    paint_styled(dc, t, v);
+}
+
+// Link l routed by its name in pen.
+void draw_link_pen(HDC dc, const paint_tools &t, int l, int pen)
+{
+    shape_item items[link_item_cap];
+    const int n = link_items(l, pen, items, link_item_cap);
+    for (int k = 0; k < n; ++k) draw_shape(dc, t, items[k]);
+}
+
 void paint_links(HDC dc, const paint_tools &t, const view_rect &v)
 {
     shape_item items[link_item_cap];
@@ -174,10 +196,7 @@ void paint_links(HDC dc, const paint_tools &t, const view_rect &v)
     }
     int marked[marked_cap];
     const int m = marked_links(marked, marked_cap);
-    for (int r = 0; r < m; ++r) {
-        const int n = link_items(marked[r], pen_link_marked, items, link_item_cap);
-        for (int k = 0; k < n; ++k) draw_shape(dc, t, items[k]);
-    }
+    for (int r = 0; r < m; ++r) draw_link_pen(dc, t, marked[r], pen_link_marked);
 }
 
 void paint_work_marks(HDC dc, const paint_tools &t)
@@ -202,8 +221,7 @@ int paint_form(HDC dc, int width, int height)
     make_tools(dc, &t);
     SetBkMode(dc, OPAQUE);
     const view_rect v = clip_view(dc);
-    paint_frames(dc, t, v);
-    paint_styled(dc, t, v);
+    paint_boxes(dc, t, v);
     paint_links(dc, t, v);
     paint_work_marks(dc, t);
     shape_item frame{shape_lines, pen_box_armed, 5, {}};

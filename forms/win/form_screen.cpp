@@ -72,14 +72,14 @@ HWND pad_buttons[pad_button_count];
 
 // The gesture in progress (-1: none).
 struct gesture_rec {
-    int x, y;            // where it started
-    int last_x, last_y;  // the last point a rubber band was drawn to
-    int box;             // the box hit at the start
-    int button;          // 0 left, 1 right
-    int keys;            // the MK_ word of the press
-    int create;          // 1: 生成 for this gesture (gen_rel_mode swapped by Shift)
-    int band;            // 1 while a rubber band is on the screen
-    int band_rect[4];    // its rectangle
+    int drag_x, drag_y;            // where it started
+    int drag_last_x, drag_last_y;  // the last point a rubber band was drawn to
+    int drag_box;                  // the box hit at the start
+    int drag_button;               // 0 left, 1 right
+    int press_keys;                // the MK_ word of the press
+    int create;                    // 1: 生成 for this gesture (gen_rel_mode swapped by Shift)
+    int band;                      // 1 while a rubber band is on the screen
+    int band_rect[4];              // its rectangle
 };
 gesture_rec gesture = {-1, -1, -1, -1, -1, -1, 0, 0, 0, {0, 0, 0, 0}};
 
@@ -185,25 +185,25 @@ bool ask(HWND hwnd, const char *question)
 // The gesture state cleared; the mode a Shift press swapped comes back.
 void gesture_clear()
 {
-    gesture.box = gesture.last_x = gesture.last_y = gesture.x = gesture.y = -1;
+    gesture.drag_box = gesture.drag_last_x = gesture.drag_last_y = gesture.drag_x = gesture.drag_y = -1;
     gesture.band = 0;
 }
 
 void gesture_reset()
 {
     gesture_clear();
-    toggle_gen_rel(gesture.keys, 'e');
+    toggle_gen_rel(gesture.press_keys, 'e');
 }
 
 void gesture_start(int keys, int button, int x, int y)
 {
-    gesture.keys = keys;
+    gesture.press_keys = keys;
     toggle_gen_rel(keys, 's');
-    gesture.button = button;
+    gesture.drag_button = button;
     gesture.create = gen_rel_mode == mode_create ? 1 : 0;
-    gesture.x = x;
-    gesture.y = y;
-    gesture.last_x = gesture.last_y = -1;
+    gesture.drag_x = x;
+    gesture.drag_y = y;
+    gesture.drag_last_x = gesture.drag_last_y = -1;
     gesture.band = 0;
     ShowWindow(name_label, SW_HIDE);
 }
@@ -237,39 +237,39 @@ void show_band(HWND hwnd, int x0, int y0, int x1, int y1)
 // The moved or grown outline of the box under the left press.
 void left_band(HWND hwnd, int x, int y)
 {
-    int box = corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr);
+    int box = corner_at_point(gesture.drag_x, gesture.drag_y, corner_tolerance, nullptr);
     const bool grow = box >= 0;
-    if (!grow) box = box_at_point(gesture.x, gesture.y, nullptr);
+    if (!grow) box = box_at_point(gesture.drag_x, gesture.drag_y, nullptr);
     if (box < 0) return;
     int r[4];
     get_box_rect(box, &r[0], &r[1], &r[2], &r[3]);
-    if (grow) grow_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.x, y - gesture.y);
-    else shift_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.x, y - gesture.y);
+    if (grow) grow_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.drag_x, y - gesture.drag_y);
+    else shift_drag_rect(&r[0], &r[1], &r[2], &r[3], x - gesture.drag_x, y - gesture.drag_y);
     show_band(hwnd, r[0], r[1], r[2], r[3]);
 }
 
 void mouse_move(HWND hwnd, int keys, int x, int y)
 {
-    if (gesture.x >= 0 && !gesture.create && (abs(x - gesture.x) >= 3 || abs(y - gesture.y) >= 3))
+    if (gesture.drag_x >= 0 && !gesture.create && (abs(x - gesture.drag_x) >= 3 || abs(y - gesture.drag_y) >= 3))
         ShowWindow(name_label, SW_HIDE);
-    if (gesture.x < 0 || !gesture.create) return;
+    if (gesture.drag_x < 0 || !gesture.create) return;
     if ((keys & MK_RBUTTON) != 0 && (keys & MK_LBUTTON) == 0) {
-        if (x <= gesture.x || y <= gesture.y) return;
-        show_band(hwnd, gesture.x, gesture.y, x, y);
+        if (x <= gesture.drag_x || y <= gesture.drag_y) return;
+        show_band(hwnd, gesture.drag_x, gesture.drag_y, x, y);
     } else if ((keys & MK_LBUTTON) != 0 && (keys & MK_RBUTTON) == 0) {
         left_band(hwnd, x, y);
     } else {
         return;
     }
-    gesture.last_x = x;
-    gesture.last_y = y;
+    gesture.drag_last_x = x;
+    gesture.drag_last_y = y;
 }
 
 // The End key's one-click move of the current box to an empty place.
 void click_move(HWND hwnd, int keys, int x, int y)
 {
     click_move_pending = 0;
-    if (gesture.box >= 0) {
+    if (gesture.drag_box >= 0) {
         msg_box(hwnd, "既存の矩形の上に重ねて移動出来ません", msg_caption_text, MB_ICONHAND);
     } else if (cur_box < 0) {
         MessageBeep(0);
@@ -285,7 +285,7 @@ void click_move(HWND hwnd, int keys, int x, int y)
 
 void paste_click(HWND hwnd, int keys, int x, int y)
 {
-    if (gesture.box < 0) {
+    if (gesture.drag_box < 0) {
         int boxes = 0, lines = 0;
         if (para_line_count(&boxes, &lines) != 0) {
             char text[200];
@@ -303,7 +303,7 @@ void paste_click(HWND hwnd, int keys, int x, int y)
         }
     } else {
         char kind[kind_size];
-        copy_box_kind(gesture.box, kind);
+        copy_box_kind(gesture.drag_box, kind);
         const bool keeps = strcmp(kind, "DETAIL") == 0 || strcmp(kind, "TAIL") == 0 || strcmp(kind, "UNION") == 0 ||
                            strcmp(kind, "HTML") == 0;
         if (!keeps) msg_box(hwnd, "既存の矩形の上に重ねて貼り付け出来ません", msg_caption_text, MB_ICONHAND);
@@ -335,7 +335,7 @@ int take_main_fields(int b)
 // Both buttons held, the right one pressed first.
 void chord_after_right(HWND hwnd, int keys, int x, int y)
 {
-    const int b = gesture.box;
+    const int b = gesture.drag_box;
     const bool ctrl = (keys & MK_CONTROL) != 0;
     if (b < 0) {
         MessageBeep(0);
@@ -372,7 +372,7 @@ void left_down(HWND hwnd, int keys, int x, int y)
         gesture_reset();
         return;
     }
-    gesture.box = box_at_point(x, y, nullptr);
+    gesture.drag_box = box_at_point(x, y, nullptr);
     if (click_move_pending) click_move(hwnd, keys, x, y);
     else if (pending_op != op_none) paste_click(hwnd, keys, x, y);
     else if ((keys & MK_RBUTTON) != 0) chord_after_right(hwnd, keys, x, y);
@@ -439,7 +439,7 @@ void related_click(HWND hwnd, int b)
         write_place_file(kind, r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
     fill_property(b, kind);
-    fill_click_targets(b, kind, (gesture.keys & MK_CONTROL) != 0);
+    fill_click_targets(b, kind, (gesture.press_keys & MK_CONTROL) != 0);
 }
 
 // The release of a 関連-mode left gesture: a click on a box (kept for the
@@ -447,8 +447,8 @@ void related_click(HWND hwnd, int b)
 int relate_up(HWND hwnd, int x, int y)
 {
     const int b = box_at_point(x, y, hwnd);
-    if (b < 0 || gesture.box < 0) return -1;
-    if (b == gesture.box) {
+    if (b < 0 || gesture.drag_box < 0) return -1;
+    if (b == gesture.drag_box) {
         related_click(hwnd, b);
         if (sel_changed) form_repaint(hwnd);
         sel_changed = 0;
@@ -456,12 +456,12 @@ int relate_up(HWND hwnd, int x, int y)
     }
     char name[name_size];
     form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
-    const int a = gesture.box;
-    const int r = gesture.keys == (MK_LBUTTON | MK_CONTROL) ? unrelate_pair(a, b, name, hwnd, target_field.edit)
+    const int a = gesture.drag_box;
+    const int r = gesture.press_keys == (MK_LBUTTON | MK_CONTROL) ? unrelate_pair(a, b, name, hwnd, target_field.edit)
                                                             : relate_boxes(a, b, name, hwnd, target_field_handle());
     if (r == -2) MessageBeep(0);
     if (r == -1) {
-        if ((gesture.keys & MK_CONTROL) != 0) add_links_from_list(a, b, target_field_handle(), hwnd);
+        if ((gesture.press_keys & MK_CONTROL) != 0) add_links_from_list(a, b, target_field_handle(), hwnd);
         else add_link(a, b, name, hwnd);
     }
     form_repaint(hwnd);
@@ -481,16 +481,16 @@ void moved_box_targets(int box)
 
 void create_up(HWND hwnd, int x, int y)
 {
-    const bool ctrl = (gesture.keys & MK_CONTROL) != 0;
-    const int dx = x - gesture.x, dy = y - gesture.y;
+    const bool ctrl = (gesture.press_keys & MK_CONTROL) != 0;
+    const int dx = x - gesture.drag_x, dy = y - gesture.drag_y;
     const int saved = relate_off;
     if (ctrl) relate_off = 1;
     int changed = 0;
-    const int corner = corner_at_point(gesture.x, gesture.y, corner_tolerance, hwnd);
+    const int corner = corner_at_point(gesture.drag_x, gesture.drag_y, corner_tolerance, hwnd);
     if (corner >= 0) {
         changed = resize_box(corner, dx, dy);
     } else {
-        const int box = box_at_point(gesture.x, gesture.y, hwnd);
+        const int box = box_at_point(gesture.drag_x, gesture.drag_y, hwnd);
         if (box >= 0 && (dx != 0 || dy != 0)) {
             changed = move_box(box, dx, dy);
             if (ctrl) move_children(box, dx, dy);
@@ -507,20 +507,20 @@ void left_up(HWND hwnd, int x, int y)
 {
     last_up_left = 1;
     if (form_hooks.clear_occurrence != nullptr) form_hooks.clear_occurrence();
-    if (gesture.box != gesture_consumed) SetFocus(hwnd);
+    if (gesture.drag_box != gesture_consumed) SetFocus(hwnd);
     erase_band(hwnd);
     const bool empty_press =
-        gesture.box < 0 && (!gesture.create || corner_at_point(gesture.x, gesture.y, corner_tolerance, nullptr) < 0);
+        gesture.drag_box < 0 && (!gesture.create || corner_at_point(gesture.drag_x, gesture.drag_y, corner_tolerance, nullptr) < 0);
     int kept = -1;
-    if (empty_press && gesture.box != gesture_consumed) {
+    if (empty_press && gesture.drag_box != gesture_consumed) {
         char folder[dir_path_size];
         load_name_list(target_field_handle(), "vokpos.dat", folder, 0);  // a press on an empty place
-    } else if (gesture.x >= 0) {
+    } else if (gesture.drag_x >= 0) {
         if (gesture.create) create_up(hwnd, x, y);
         else kept = relate_up(hwnd, x, y);
     }
     gesture_reset();
-    gesture.box = kept;
+    gesture.drag_box = kept;
 }
 
 // The names of a kind's ".d" file into the target list; a FORM box stands
@@ -541,7 +541,7 @@ void list_kind_names(const char *kind, char (&folder)[dir_path_size])
 
 // The pop-up description of the box under a right press in 関連 mode,
 // placed beside the point as the main screen places its hints.
-void show_name_label(HWND hwnd, int x, int y)
+void place_name_label(HWND hwnd, int x, int y)
 {
     const int b = box_at_point(x, y, nullptr);
     if (b < 0) return;
@@ -574,8 +574,8 @@ void chord_after_left(HWND hwnd, int keys, int b)
             move_with_children(b, dx, dy, ctrl);
             form_repaint(hwnd);
         }
-        PostMessageA(hwnd, WM_LBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.x, gesture.y));
-        PostMessageA(hwnd, WM_RBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.x, gesture.y));
+        PostMessageA(hwnd, WM_LBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.drag_x, gesture.drag_y));
+        PostMessageA(hwnd, WM_RBUTTONUP, static_cast<WPARAM>(keys), MAKELPARAM(gesture.drag_x, gesture.drag_y));
     } else if (!ctrl) {
         fit_box_to_name(b, hwnd);
     } else {
@@ -602,10 +602,10 @@ void right_down(HWND hwnd, int keys, int x, int y)
         return;
     }
     undo_clear();
-    const int left_box = gesture.box;
+    const int left_box = gesture.drag_box;
     gesture_start(keys, 1, x, y);
     if ((keys & MK_LBUTTON) == 0) {
-        if (!gesture.create) show_name_label(hwnd, x, y);
+        if (!gesture.create) place_name_label(hwnd, x, y);
         return;
     }
     chord_after_left(hwnd, keys, left_box);
@@ -618,16 +618,16 @@ void right_up(HWND hwnd, int x, int y)
     SetFocus(hwnd);
     erase_band(hwnd);
     ShowWindow(name_label, SW_HIDE);
-    if (gesture.x < 0) return;
+    if (gesture.drag_x < 0) return;
     int changed = 0;
-    if ((gesture.keys & ~MK_SHIFT) == (MK_RBUTTON | MK_CONTROL)) {
-        const int pressed = box_at_point(gesture.x, gesture.y, nullptr);
+    if ((gesture.press_keys & ~MK_SHIFT) == (MK_RBUTTON | MK_CONTROL)) {
+        const int pressed = box_at_point(gesture.drag_x, gesture.drag_y, nullptr);
         if (pressed >= 0) changed = move_box_index(box_at_point(x, y, nullptr), pressed) == 0 ? 1 : 0;
     } else if (gesture.create) {
-        changed = add_box_rect(gesture.x, gesture.y, x, y, min_box_side);
+        changed = add_box_rect(gesture.drag_x, gesture.drag_y, x, y, min_box_side);
     }
     if (changed != 1) {
-        const int box = box_at_point(gesture.x, gesture.y, hwnd);
+        const int box = box_at_point(gesture.drag_x, gesture.drag_y, hwnd);
         rclick_kind[0] = rclick_name[0] = '\0';
         char folder[dir_path_size];
         if (box < 0) {
@@ -715,7 +715,7 @@ bool function_key(HWND hwnd, unsigned key)
         delete_subtree_key(hwnd);
     } else if (key >= VK_F6 && key <= VK_F9) {
         pending_op = op_align_h_once + static_cast<int>(key - VK_F6);
-        align_button = gesture.button;
+        align_button = gesture.drag_button;
         undo_clear_redraw(hwnd);
     } else if (key == VK_F11) {
         undo_last(hwnd);
@@ -956,7 +956,7 @@ void toggle_item(HWND hwnd, int *flag, unsigned id)
 void after_reload(HWND hwnd)
 {
     prop_reset();
-    prop_cur_member = -1;
+    prop_field = -1;
     form_repaint(hwnd);
 }
 
@@ -967,7 +967,7 @@ void empty_form(HWND hwnd)
     clear_defs();
     form_clear();
     prop_reset();
-    prop_cur_member = -1;
+    prop_field = -1;
     form_title(hwnd);
     hide_panes();
     int x = 0, y = 0, w = 0, h = 0;
@@ -980,7 +980,7 @@ void close_every_form(HWND hwnd)
     form_reset();
     SetWindowTextA(form_name_edit, "");
     prop_reset();
-    prop_cur_member = -1;
+    prop_field = -1;
     place_form_window(hwnd);
     form_repaint(hwnd);
 }
@@ -1132,7 +1132,7 @@ bool form_sys_command(HWND hwnd, unsigned id, LPARAM lparam)
     case 40: toggle_item(hwnd, &relate_off, id); return true;
     case 41: toggle_item(hwnd, &keep_main_shown, id); return true;
     case 42: toggle_item(hwnd, &keep_prop_shown, id); return true;
-    case 44: toggle_item(hwnd, &full_off, id); return true;
+    case 44: toggle_item(hwnd, &full_as_centering, id); return true;
     case 62: toggle_item(hwnd, &show_hidden_links, id); reset_cur_box(); form_repaint(hwnd); return true;
     case 88: reset_item_marks(); form_repaint(hwnd); return true;
     case 89: name_items(); form_repaint(hwnd); return true;
@@ -1161,10 +1161,10 @@ void sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
 
 void left_dblclk(HWND hwnd, int keys, int x, int y)
 {
-    const int box = gesture.box;
+    const int box = gesture.drag_box;
     gesture_start(keys, 0, x, y);
-    gesture.x = gesture.y = -1;
-    gesture.box = form_left_dblclk(hwnd, keys, x, y, box);
+    gesture.drag_x = gesture.drag_y = -1;
+    gesture.drag_box = form_left_dblclk(hwnd, keys, x, y, box);
 }
 
 void right_dblclk(HWND hwnd, int keys, int x, int y)
@@ -1201,8 +1201,8 @@ bool end_open_gesture(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
     if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) return false;
     const WPARAM other = msg == WM_LBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON;
-    if (gesture.last_x < 0 || (wparam & other) != 0) return false;
-    SendMessageA(hwnd, gesture.button == 1 ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(gesture.last_x, gesture.last_y));
+    if (gesture.drag_last_x < 0 || (wparam & other) != 0) return false;
+    SendMessageA(hwnd, gesture.drag_button == 1 ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(gesture.drag_last_x, gesture.drag_last_y));
     SendMessageA(hwnd, msg, wparam, lparam);
     return true;
 }
@@ -1259,7 +1259,7 @@ void open_form_name(HWND hwnd, const char *name)
     if (strchr(name, '*') == nullptr && strchr(name, '?') == nullptr) {
         load_form(name);
         prop_reset();
-        prop_cur_member = -1;
+        prop_field = -1;
         place_form_window(hwnd);
     } else {
         char command[300];

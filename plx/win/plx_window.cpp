@@ -110,11 +110,11 @@ void plx_read_ft(HWND hwnd)
     const int first = field_number(hwnd, plx_id_first_line);
     const int last = field_number(hwnd, plx_id_last_line);
     char path[field_size];
-    char ft[field_size + 4];
+    char ft_file[field_size + 4];
     field_text(hwnd, plx_id_path, path);
     plx_cur_save(path);
-    plx_path_ext(ft, sizeof ft, path, ".ft");
-    if (plx_convert_ft(ft, x_step, y_step, first, last) == plx_ft_broken) show_result(hwnd, plx_ft_report);
+    plx_path_ext(ft_file, sizeof ft_file, path, ".ft");
+    if (plx_convert_ft(ft_file, x_step, y_step, first, last) == plx_ft_broken) show_result(hwnd, plx_ft_report);
     else show_counts(hwnd);
 }
 

@@ -44,7 +44,7 @@ protected:
     void TearDown() override
     {
         tree_mode = 0;
-        tree_externals = 0;
+        tree_external = 0;
         param_num = 0;
         call_tables_release();
         ftree_s_close();

@@ -236,7 +236,7 @@ namespace {
 TEST_F(Driver, FlowRunBuildsTheHeadRun)
 {
     anal_test::write_file("a.c", "int x;\nint f(int a)\n{\n  return a;\n}\nint g() { return 0; }\n");
-    range_start = -1;
+    flow_start_line = -1;
     g_entry = 2;
     EXPECT_EQ(anal_test::run_vokanal({"a.c", "-l2", "-L-1", "-o"}), 0);
     ASSERT_EQ(cb_num, 6);  // the head run, the body's slot and its return
@@ -259,9 +259,9 @@ TEST_F(Driver, FlowRunBuildsTheHeadRun)
 TEST_F(Driver, ListingRangeLabels)
 {
     anal_test::write_file("a.cpp", "class A {\n  void f() {\n  }\n  void g() { }\n};\nint h() { return 0; }\n");
-    range_start = 1;
+    flow_start_line = 1;
     EXPECT_EQ(anal_test::run_vokanal({"a.cpp", "-l1", "-L-1", "-o"}), 0);
-    EXPECT_EQ(range_end, 5);
+    EXPECT_EQ(anal_end_line, 5);
     ASSERT_EQ(range_label_num, 2);
     EXPECT_STREQ(range_label[0].text, "関数");
     EXPECT_EQ(range_label[0].start, 1);
@@ -287,11 +287,11 @@ TEST_F(Driver, RequestedAnonymousClass)
 {
     lang_mode = 2;
     anal_test::write_file("A.java", "class A {\n  void f() {\n    r = new Runnable() {\n      public void anal_test::run_vokanal() { }\n    };\n  }\n}\n");
-    range_start = 3;
-    anon_class_line = 3;
+    flow_start_line = 3;
+    flow_anon_line = 3;
     EXPECT_EQ(anal_test::run_vokanal({"A.java", "-l3", "-L-1", "-o"}), 0);
-    EXPECT_EQ(anon_class_line, -1);
-    EXPECT_EQ(range_end, 5);
+    EXPECT_EQ(flow_anon_line, -1);
+    EXPECT_EQ(anal_end_line, 5);
     ASSERT_GE(range_label_num, 1);
     EXPECT_STREQ(range_label[0].text, "関数");
 }
@@ -355,16 +355,16 @@ TEST_F(Driver, ListTwoWordWithoutItsGroup)
 TEST_F(Driver, HeadRunWithRangeStartZero)
 {
     anal_test::write_file("a.c", "int f(void)\n{\n  return 0;\n}\n");
-    range_start = 0;
+    flow_start_line = 0;
     EXPECT_EQ(anal_test::run_vokanal({"a.c", "-l1", "-L-1", "-o"}), 0);
     ASSERT_EQ(cb_num, 6);
     EXPECT_EQ(cbp[2]->parent, -1);
     EXPECT_EQ(cbp[0]->eline, 4);
-    EXPECT_EQ(range_end, 4);
+    EXPECT_EQ(anal_end_line, 4);
 
     anal_test::write_file("b.cpp", "class A {\n  int f() { return 0; }\n};\n");
     EXPECT_EQ(anal_test::run_vokanal({"b.cpp", "-l1", "-L-1", "-o"}), 0);  // stops at the class start
-    EXPECT_EQ(range_end, 1);
+    EXPECT_EQ(anal_end_line, 1);
     EXPECT_EQ(cb_num, 0);
 }
 

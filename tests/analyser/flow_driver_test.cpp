@@ -25,7 +25,7 @@ protected:
         anal_test::fresh();
         reset_anal_inputs();
         set_anal_owner(capture::new_edit());
-        range_start = -1;
+        flow_start_line = -1;
         remove("voktavir.dat");
         anal_test::write_file("wordattr.dat", "");
     }
@@ -83,15 +83,15 @@ TEST_F(FlowDriver, StartLinePicksTheFunction)
 TEST_F(FlowDriver, RangeRequests)
 {
     anal_test::write_file("a.c", two_functions);
-    range_start = 0;  // a flow request that reports the end of what it read
+    flow_start_line = 0;  // a flow request that reports the end of what it read
     EXPECT_EQ(flow("a.c", 6), 0);
     EXPECT_EQ(cb_num, 5);
-    EXPECT_EQ(range_end, 10);
+    EXPECT_EQ(anal_end_line, 10);
 
-    range_start = 1;  // a listing range: labels, no nodes
+    flow_start_line = 1;  // a listing range: labels, no nodes
     EXPECT_EQ(flow("a.c", 1), 0);
     EXPECT_EQ(cb_num, 0);
-    EXPECT_EQ(range_end, 10);
+    EXPECT_EQ(anal_end_line, 10);
     ASSERT_EQ(range_label_num, 2);
     EXPECT_STREQ(range_label[0].text, "関数");
     EXPECT_EQ(range_label[0].start, 0);
@@ -108,7 +108,7 @@ TEST_F(FlowDriver, RangeRequests)
                           "};\n"
                           "int h() { return 0; }\n");
     EXPECT_EQ(flow("n.cpp", 1), 0);  // the inner class's range replaces f's
-    EXPECT_EQ(range_end, 6);          // the outer class ends the range
+    EXPECT_EQ(anal_end_line, 6);      // the outer class ends the range
     ASSERT_EQ(range_label_num, 2);
     EXPECT_STREQ(range_label[0].text, "クラス");
     EXPECT_EQ(range_label[0].start, 1);
@@ -118,12 +118,12 @@ TEST_F(FlowDriver, RangeRequests)
     EXPECT_EQ(range_label[1].end, 6);
 
     anal_test::write_file("b.c", "int x;\nint f(void)\n{\n  return 0;\n}\n");
-    range_start = -1;
-    range_stop_at_decl = 1;  // ends at the first complete declaration
+    flow_start_line = -1;
+    flow_decl_flag = 1;  // ends at the first complete declaration
     EXPECT_EQ(flow("b.c", 1), 0);
-    EXPECT_EQ(range_end, 1);
+    EXPECT_EQ(anal_end_line, 1);
     EXPECT_EQ(cb_num, 0);
-    range_stop_at_decl = 0;
+    flow_decl_flag = 0;
     EXPECT_EQ(flow("b.c", 1), 0);
     EXPECT_EQ(cb_num, 6);
 }

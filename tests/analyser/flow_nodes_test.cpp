@@ -95,9 +95,9 @@ TEST_F(Nodes, Navigation)
     EXPECT_EQ(loop_back_cb(brk), -1);
     EXPECT_EQ(loop_back_cb(cont), test + 2);  // the loop's step record
     EXPECT_EQ(loop_back_cb(test + 2), -1);
-    flow_wide_option = 1;
+    flow_wide = 1;
     EXPECT_EQ(loop_back_cb(test + 2), slot);
-    flow_wide_option = 0;
+    flow_wide = 0;
 
     cbp[test]->fold = 1;
     EXPECT_EQ(branch_target_cb(test), -1);

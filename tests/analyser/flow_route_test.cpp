@@ -397,7 +397,7 @@ TEST_P(RouteSource, RoutingIsStableAndKeepsEveryNode)
     anal_test::write_file("wordattr.dat", "");
     anal_test::write_file("src.c", GetParam());
     set_anal_owner(capture::new_edit());
-    range_start = -1;
+    flow_start_line = -1;
     free_flow_grid();  // the run allocates its own rows
     std::vector<std::string> args = {"vokanal", "src.c", "-l1", "-L-1", "-o"};
     std::vector<char *> argv;

@@ -24,7 +24,7 @@ protected:
     void TearDown() override
     {
         tree_mode = 0;
-        tree_externals = 0;
+        tree_external = 0;
         call_tables_release();
         clear_includes();
     }

@@ -33,7 +33,7 @@ inline void setup()
 // call_tables_release.
 inline void build(std::vector<std::string> files, int externals = 0)
 {
-    tree_externals = externals;
+    tree_external = externals;
     ASSERT_EQ(write_ftree_t(), 0);
     tree_mode = 1;
     files.push_back("-i");

@@ -11,8 +11,8 @@
 //   [WORD ...] vokanal ...   the analyser on the command text, as the screens
 //                            run it; the words before it, each beginning with
 //                            "+", say what the screen does around the run:
-//     +start=N +decl +anon=N +entry=N   the flow inputs: range_start,
-//                            range_stop_at_decl 1, anon_class_line, g_entry
+//     +start=N +decl +anon=N +entry=N   the flow inputs: flow_start_line,
+//                            flow_decl_flag 1, flow_anon_line, g_entry
 //     +tree    a function-tree build: the call tables before the run, then
 //              "ftree_s.txt", the tree walk into the tree builder, "ftree.f",
 //              "ftree_f.txt" and the release
@@ -299,9 +299,9 @@ void dump_classes()
 
 void set_flow_inputs(const run_words &w)
 {
-    if (w.has_start) range_start = w.start;
-    range_stop_at_decl = w.decl ? 1 : 0;
-    anon_class_line = w.anon;
+    if (w.has_start) flow_start_line = w.start;
+    flow_decl_flag = w.decl ? 1 : 0;
+    flow_anon_line = w.anon;
     g_entry = w.entry;
 }
 
@@ -310,7 +310,7 @@ int run_analyser(const run_words &w, std::string command)
 {
     set_flow_inputs(w);
     if (w.tree) {
-        tree_externals = w.externals ? 1 : 0;
+        tree_external = w.externals ? 1 : 0;
         if (write_ftree_t() != 0) printf("--- tree write_ftree_t failed\n");
         else tree_mode = 1;
     }

@@ -76,7 +76,7 @@ TEST_F(LinkRoute, StraightLinksFollowTheFirstFacingRule)
         const int a = box("EDIT", "a", 0, 0, 100, 50);
         const int b = box("EDIT", "b", c.x, c.y, c.endx, c.endy);
         shape_item items[link_item_cap];
-        EXPECT_EQ(show(items, straight_items(a, b, pen_link, items, link_item_cap)), c.expect);
+        EXPECT_EQ(show(items, draw_straight_link(a, b, pen_link, items, link_item_cap)), c.expect);
     }
 }
 

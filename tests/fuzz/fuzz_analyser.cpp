@@ -83,7 +83,7 @@ void analyse(const char *text, int lang)
 void flow(int line)
 {
     start_fresh(0);
-    range_start = -1;
+    flow_start_line = -1;
     char command[256];
     format_text(command, sizeof command, "vokanal f.c -l%d -L-1 -o", line);
     try {

@@ -29,7 +29,7 @@ protected:
         copy_bounded(proj_dirs, sizeof proj_dirs, "g0");
         form_mode = 0;
         xwin_mode = 0;
-        full_off = 0;
+        full_as_centering = 0;
     }
 
     void TearDown() override

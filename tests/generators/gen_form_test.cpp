@@ -85,7 +85,7 @@ TEST_F(GenForm, PositionByNumberCenteringAndFull)
 {
     struct place_case {
         const char *fields;
-        int full_off;
+        int full_as_centering;
         std::vector<std::string> present, absent;
     } const cases[] = {
         {"- c - 5 6 300 200", 0, {"#define W(w_x)     (w_x)\n", "\t\t5,                     // initial x position\n",
@@ -109,7 +109,7 @@ TEST_F(GenForm, PositionByNumberCenteringAndFull)
         SCOPED_TRACE(c.fields);
         forms_reset_all();
         form_alloc();
-        full_off = c.full_off;
+        full_as_centering = c.full_as_centering;
         form(c.fields);
         ASSERT_EQ(0, generate());
         EXPECT_TRUE(holds(c.present));

@@ -27,7 +27,7 @@ protected:
     {
         WorkTest::SetUp();
         generators_reset_all();
-        full_off = 0;
+        full_as_centering = 0;
         std::filesystem::remove_all("work.BK");
         std::filesystem::remove("work.c");
         for (const char *f : sample_files) std::filesystem::copy_file(samples + f, std::string("p0/") + f);
@@ -373,11 +373,11 @@ TEST_F(WorkGen, CutLoadRefusesReuse)
 namespace {
 
 // The window function of the second window for a FORM box's geometry and
-// a WNDCLASS box, with and without full_off.
+// a WNDCLASS box, with and without full_as_centering.
 TEST_F(WorkGen, GeometryAndWindowClassOfAWindow)
 {
     struct geometry_case {
-        int full_off;
+        int full_as_centering;
         const char *const texts[4];
     };
     const geometry_case cases[] = {
@@ -388,13 +388,13 @@ TEST_F(WorkGen, GeometryAndWindowClassOfAWindow)
              "\t\tw,                     // initial x position\n"}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.full_off);
+        SCOPED_TRACE(c.full_as_centering);
         std::filesystem::remove("p0/work.c");
         edit("p0/swin2.f", "- サブ画面 - CENTERING CENTERING 300 200", "- \"サブ\" - FULL 5 300 200");
         edit("p0/swin2.f", "#L2", "      10\t  90\t 110\t 100\tWNDCLASS  \t          \n#L2");
         edit("p0/swin2.f", "メモ WS_CHILD|WS_VISIBLE|WS_BORDER\n", "メモ WS_CHILD|WS_VISIBLE|WS_BORDER\n\"CS_OWNDC\" omit 8 \"\" omit omit omit\n");
         load_work();
-        full_off = c.full_off;
+        full_as_centering = c.full_as_centering;
         generate();
         const std::string text = bytes("p0/work.c");
         const std::string part = text.substr(text.find("HWND swin2(HWND"));
@@ -406,7 +406,7 @@ TEST_F(WorkGen, GeometryAndWindowClassOfAWindow)
         }
         std::filesystem::remove("p0/swin2.f");
         std::filesystem::copy_file(samples + "swin2.f", "p0/swin2.f");
-        full_off = 0;
+        full_as_centering = 0;
     }
 }
 

@@ -3,7 +3,7 @@
 // It enters FOLDER (no project in use: slot 0 is the folder itself) and,
 // for each FORM, loads <FORM>.f and the definitions <FORM>.R from a fresh
 // model and generates <FORM>.c (with <FORM>.h) as the FORM screen does.
-// -m sets form_mode, -x X-Window generation, -c full_off (FULL placed as
+// -m sets form_mode, -x X-Window generation, -c full_as_centering (FULL placed as
 // CENTERING), -a the answers of the questions in order ("y" Yes, "n" No;
 // later questions get OK).  For each form standard output gets:
 //   "=== <n> <form>"              n counts the forms from 1
@@ -89,7 +89,7 @@ int main(int argc, char **argv)
     for (int i = first + 1; i < argc; ++i) {
         form_mode = mode;
         xwin_mode = xwin;
-        full_off = centering;
+        full_as_centering = centering;
         run_one(i - first, argv[i]);
     }
     return 0;

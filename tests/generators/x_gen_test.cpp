@@ -220,13 +220,13 @@ TEST_F(XGen, ApplicationCallsAndShowFunctions)
 }
 
 // W() and H(): identity when the target equals the designer's screen,
-// scaled otherwise; FULL with and without full_off; CENTERING.
+// scaled otherwise; FULL with and without full_as_centering; CENTERING.
 TEST_F(XGen, SizesAndScaling)
 {
     const struct {
         const char *display;
         const char *fields;
-        int full_off;
+        int full_as_centering;
         std::vector<std::string> present, absent;
     } cases[] = {
         {"W:1024\nH:768\n", "- c - 1 2 300 200", 0, {"#define W(w_x)     (w_x)\n", "#define H(h_x)     (h_x)\n"}, {"wf", "\tint w;\n"}},
@@ -248,7 +248,7 @@ TEST_F(XGen, SizesAndScaling)
         form_alloc();
         generators_reset_all();
         put("xdisplay.dat", c.display[0] != '\0' ? c.display : "S:12\nT:34\n");
-        full_off = c.full_off;
+        full_as_centering = c.full_as_centering;
         form(c.fields);
         EXPECT_EQ(0, generate());
         EXPECT_TRUE(holds(c.present));

@@ -125,7 +125,7 @@ TEST(Startup, ScreenValuesOfTheTable)
         EXPECT_STREQ(value, r.form_row) << r.form;
         EXPECT_EQ(default_lang, 2);
         EXPECT_EQ(lang_mode, 2);
-        EXPECT_EQ(code_font_size, 14);
+        EXPECT_EQ(output_font_size, 14);
         EXPECT_EQ(startup_form_flag, 1);
         EXPECT_EQ(hidden_flags[hidden_list], 1);
         EXPECT_EQ(hidden_flags[hidden_flow], 1);

@@ -139,7 +139,7 @@ TEST_F(Views, ViewValuesGoToTheRunningScreens)
         EXPECT_EQ(cmds{"CMD 1"}, commands_to(hwndC)) << c.name;
         EXPECT_EQ(c.zoom, flow_zoom) << c.name;
         EXPECT_EQ(c.list_font, list_font_size) << c.name;
-        EXPECT_EQ(15, code_font_size) << c.name;
+        EXPECT_EQ(15, output_font_size) << c.name;
         EXPECT_EQ(c.begin_f ? "begin.f" : "x.c", capture::edit_text(main_controls[ctl_category])) << c.name;
         EXPECT_EQ(1u, capture::repaints.size()) << c.name;
     }

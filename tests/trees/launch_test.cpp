@@ -66,7 +66,7 @@ TEST_F(Launch, FlowRunInputsByEntryMarks)
         EXPECT_EQ(inputs_seen()[0].anon, c.seen.anon) << c.command;
         EXPECT_EQ(inputs_seen()[0].decl, c.seen.decl) << c.command;
         EXPECT_EQ(inputs_seen()[0].run_flag, c.seen.run_flag) << c.command;
-        EXPECT_EQ(range_run_flag, 0) << c.command;
+        EXPECT_EQ(flow_anon_func_flag, 0) << c.command;
         EXPECT_EQ(list_entry_line, c.list_line);
         EXPECT_EQ(hit_line, 0);
         EXPECT_EQ(range_count(), 0);
@@ -82,8 +82,8 @@ TEST_F(Launch, FlowRunOfAHeaderOrNothing)
     EXPECT_EQ(run_anal_range(), 0);
     EXPECT_TRUE(anal_calls().empty());
     EXPECT_EQ(cb_num, 0);
-    EXPECT_EQ(range_start, -1);
-    EXPECT_EQ(anon_class_line, -1);
+    EXPECT_EQ(flow_start_line, -1);
+    EXPECT_EQ(flow_anon_line, -1);
     cur_index = -1;
     EXPECT_EQ(run_anal_range(), -1);
     EXPECT_TRUE(anal_calls().empty());
@@ -115,10 +115,10 @@ TEST_F(Launch, ResultRangeOfAReferenceList)
 
 TEST_F(Launch, LineRangeRunClearsTheInputs)
 {
-    range_start = 5;
-    anon_class_line = 5;
-    range_stop_at_decl = 1;
-    range_run_flag = 1;
+    flow_start_line = 5;
+    flow_anon_line = 5;
+    flow_decl_flag = 1;
+    flow_anon_func_flag = 1;
     hit_line = 4;
     EXPECT_EQ(run_anal_lines("b.c", 3, 9), 0);
     EXPECT_EQ(call_text(0), "vokanal b.c -l3 -L9 -o");

@@ -79,7 +79,7 @@ inline int fake_anal(int argc, char **argv)
 {
     std::vector<std::string> args(argv, argv + argc);
     anal_calls().push_back(args);
-    inputs_seen().push_back(flow_inputs{range_start, anon_class_line, range_stop_at_decl, range_run_flag});
+    inputs_seen().push_back(flow_inputs{flow_start_line, flow_anon_line, flow_decl_flag, flow_anon_func_flag});
     for (const std::string &a : args) {
         if (a.compare(0, 2, "-o") == 0 && a.size() > 2 && !fake_tag().empty()) write_file(a.substr(2), fake_tag());
     }

@@ -100,18 +100,18 @@ TEST_F(Listings, CurrentFunctionForEachRangeStart)
         }
         hwndF = capture::new_edit();
         hidden_flags[hidden_flow] = r.flow_shown ? 0 : 1;
-        range_start = r.start;
-        range_end = r.end;
+        flow_start_line = r.start;
+        anal_end_line = r.end;
         search_mode = 1;
         copy_bounded(search_text, sizeof search_text, "count");
         capture::edit_text(out) = "";
         EXPECT_EQ(fill_list(out, filter_collect), 0);
         EXPECT_EQ(shown(), r.listing) << r.start << " " << r.flow_shown;
         if (r.flow_shown) {
-            EXPECT_EQ(range_end, 0);  // the chart's pane shows the code
+            EXPECT_EQ(anal_end_line, 0);  // the chart's pane shows the code
         }
         if (r.start == -1 && !r.flow_shown) {
-            EXPECT_EQ(range_end, 9);
+            EXPECT_EQ(anal_end_line, 9);
         }
     }
 }
@@ -119,8 +119,8 @@ TEST_F(Listings, CurrentFunctionForEachRangeStart)
 TEST_F(Listings, SelectedRowsAndSeparators)
 {
     load("a.c", source);
-    range_start = 0;
-    range_end = 10;
+    flow_start_line = 0;
+    anal_end_line = 10;
     set_line_selected(2, 1);
     set_line_mark(9, "●");
     add_range_label(6, 11, "関数");
@@ -325,16 +325,16 @@ TEST_F(Listings, FirstLineAcrossTheList)
     load("a.c", "\n  = \n\tint\tmain(void)\n{\n");
     char text[top_text_size];
     func_line[0] = 2;
-    range_start = -1;
+    flow_start_line = -1;
     EXPECT_EQ(function_top_text("main", 30, text, sizeof text), 0);
     EXPECT_EQ(std::string(text), "main int main(void)" + std::string(11, ' '));
-    range_start = 0;
+    flow_start_line = 0;
     EXPECT_EQ(function_top_text("main", 30, text, sizeof text), 1);
-    range_start = 9;  // past the end: the name alone
+    flow_start_line = 9;  // past the end: the name alone
     EXPECT_EQ(function_top_text("main", 6, text, sizeof text), 0);
     EXPECT_STREQ(text, "main  ");
     func_line[0] = 0;
-    range_start = -1;
+    flow_start_line = -1;
     EXPECT_EQ(function_top_text("main", 30, text, sizeof text), 1);
 
     struct zoom_row {

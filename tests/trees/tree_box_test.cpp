@@ -311,7 +311,7 @@ TEST(TreeDepth, ChainOf105StopsAtLevel99)
     std::string src;
     for (int i = 0; i < 105; ++i) src += "void f" + std::to_string(i) + "(void) { f" + std::to_string(i + 1) + "(); }\n";
     anal_test::write_file("chain.c", src);
-    tree_externals = 0;
+    tree_external = 0;
     ASSERT_EQ(write_ftree_t(), 0);
     tree_mode = 1;
     anal_test::run_vokanal({"chain.c", "-i"});

@@ -104,7 +104,7 @@ TEST_F(TreeBuild, BuildsLoadsAndSavesTheTree)
 {
     ASSERT_EQ(build("a.c", "", {IDNO}), tree_built);
     EXPECT_EQ(analyses, 1);
-    EXPECT_EQ(tree_externals, 0);
+    EXPECT_EQ(tree_external, 0);
     EXPECT_EQ(capture::boxes.size(), 1u);
     EXPECT_STREQ(cur_form_name, "ftree.f");
     EXPECT_GE(box_named("helper"), 3);

@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     load_bitmaps(instance);
     startup_read_data();
     app_instance = instance;
-    code_font_size = 14;
+    output_font_size = 14;
     create_main_font();
     if (register_classes(instance) != 0 || create_windows(instance) != 0) return 1;
     char command[600];

@@ -106,7 +106,7 @@ protected:
         init_sjis_table();
         init_char_class();  // the analyser's character classes, as at start-up
         app_instance = instance;
-        code_font_size = 99;  // unchecked at start-up: the creation makes it 16
+        output_font_size = 99;  // unchecked at start-up: the creation makes it 16
         create_main_font();
         ASSERT_EQ(register_classes(instance), 0);
         ASSERT_EQ(create_windows(instance), 0);
@@ -163,21 +163,21 @@ TEST_F(code_screen, FontKeysStopAtTheirLimits)
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(out(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
         return static_cast<int>(lf.lfHeight);
     };
-    code_font_size = 17;
+    output_font_size = 17;
     SendMessageA(code(), WM_KEYUP, VK_UP, extended);
-    EXPECT_EQ(code_font_size, 18);
+    EXPECT_EQ(output_font_size, 18);
     EXPECT_EQ(height(), -18);
     SendMessageA(code(), WM_KEYUP, VK_UP, extended);
-    EXPECT_EQ(code_font_size, 18);
-    code_font_size = 11;
+    EXPECT_EQ(output_font_size, 18);
+    output_font_size = 11;
     SendMessageA(code(), WM_KEYUP, VK_DOWN, extended);
     SendMessageA(code(), WM_KEYUP, VK_DOWN, extended);
-    EXPECT_EQ(code_font_size, 10);
+    EXPECT_EQ(output_font_size, 10);
     EXPECT_EQ(height(), -10);
     SendMessageA(code(), WM_COMMAND, 26, 0);  // the "↓" button
-    EXPECT_EQ(code_font_size, 10);
+    EXPECT_EQ(output_font_size, 10);
     SendMessageA(code(), WM_COMMAND, 25, 0);
-    EXPECT_EQ(code_font_size, 11);
+    EXPECT_EQ(output_font_size, 11);
 }
 
 TEST_F(code_screen, InsertTakesTheSelectionAndKeepsTheUsersClipboard)

@@ -467,7 +467,7 @@ TEST_F(form_screen, SystemMenuTogglesFollowTheirCheckMarks)
     const struct {
         unsigned id;
         int *flag;
-    } toggles[] = {{40, &relate_off}, {41, &keep_main_shown}, {42, &keep_prop_shown}, {44, &full_off}, {62, &show_hidden_links}};
+    } toggles[] = {{40, &relate_off}, {41, &keep_main_shown}, {42, &keep_prop_shown}, {44, &full_as_centering}, {62, &show_hidden_links}};
     HMENU menu = GetSystemMenu(form_window(), FALSE);
     for (const auto &t : toggles) {
         for (const int expected : {1, 0}) {

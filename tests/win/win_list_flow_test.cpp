@@ -474,9 +474,9 @@ TEST_F(SampleScreens, FlowSystemMenuAndTargetSelection)
     EXPECT_EQ(GetMenuState(GetSystemMenu(flow(), FALSE), 52, MF_BYCOMMAND) & MF_CHECKED, 0u + MF_CHECKED);
     SendMessageA(flow(), WM_SYSCOMMAND, 63, 0);
     EXPECT_FALSE(text_of(code_out_hwnd).empty());
-    const int wide = flow_wide_option;
+    const int wide = flow_wide;
     SendMessageA(flow(), WM_SYSCOMMAND, 50, 0);
-    EXPECT_NE(flow_wide_option, wide);
+    EXPECT_NE(flow_wide, wide);
     EXPECT_GT(cb_num, 0);
     EXPECT_EQ(code_mark_num, 0);
 

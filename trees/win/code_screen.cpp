@@ -74,7 +74,7 @@ void read_category(char *buf, int size)
 void new_output_font()
 {
     HFONT old = output_font;
-    output_font = CreateFontA(-code_font_size, 0, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, output_face);
+    output_font = CreateFontA(-output_font_size, 0, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, output_face);
     SendMessageA(out(), WM_SETFONT, reinterpret_cast<WPARAM>(output_font), TRUE);
     if (old != nullptr) DeleteObject(old);
     InvalidateRect(out(), nullptr, TRUE);
@@ -82,12 +82,12 @@ void new_output_font()
 
 void font_key(int step)
 {
-    const int size = code_font_size + step;
+    const int size = output_font_size + step;
     if (size < font_min || size > font_max) {
         MessageBeep(0);
         return;
     }
-    code_font_size = size;
+    output_font_size = size;
     new_output_font();
 }
 
@@ -354,7 +354,7 @@ LRESULT CALLBACK code_child_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
 
 void code_create(HWND hwnd)
 {
-    if (code_font_size < font_min || code_font_size > font_max) code_font_size = font_default;
+    if (output_font_size < font_min || output_font_size > font_max) output_font_size = font_default;
     white_brush = CreateSolidBrush(RGB(255, 255, 255));
     code_out_hwnd = CreateWindowExA(0, "EDIT", "",
                                     WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |

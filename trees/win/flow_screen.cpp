@@ -78,7 +78,7 @@ int mark_on_window(int n) { return mark_cell(n, 0); }
 
 HWND hw(win_handle h) { return static_cast<HWND>(h); }
 
-const char *const button_captions[screen_button_count] = {"★", "覧", "コ", "↑", "↓", "編"};
+const char *const flow_buttons[screen_button_count] = {"★", "覧", "コ", "↑", "↓", "編"};
 const int hint_id = 99;
 const int menu_keep_code = 45;
 const int menu_wide = 50;
@@ -99,7 +99,7 @@ void check_item(HWND hwnd, int item, int on)
 void zoom_key(HWND hwnd, bool in)
 {
     if (in && flow_zoom < zoom_max) highlight_clear();
-    if (!in && flow_zoom > zoom_min) zoom_out_hook(flow_press_x, flow_press_y);
+    if (!in && flow_zoom > zoom_min) zoom_out_hook(flow_press_point.x, flow_press_point.y);
     if ((in ? flow_zoom_in() : flow_zoom_out()) == 0) {
         MessageBeep(0);
         return;
@@ -184,11 +184,11 @@ void press(HWND hwnd, int button, WPARAM keys, LPARAM lparam)
     const int other = button == press_left ? MK_RBUTTON : MK_LBUTTON;
     const int mods = ((keys & MK_SHIFT) ? mod_shift : 0) | ((keys & MK_CONTROL) ? mod_ctrl : 0)
                      | ((keys & other) ? mod_other_button : 0);
-    flow_press_x = (short)LOWORD(lparam);
-    flow_press_y = (short)HIWORD(lparam);
+    flow_press_point.x = (short)LOWORD(lparam);
+    flow_press_point.y = (short)HIWORD(lparam);
     int action = act_none;
     flow_drag_state = flow_press(button, mods, &action);
-    press_action(hwnd, action, flow_press_x, flow_press_y);
+    press_action(hwnd, action, flow_press_point.x, flow_press_point.y);
 }
 
 // The callout from the press to the release point, drawn on the window.
@@ -198,8 +198,8 @@ void callout(HWND hwnd, int x, int y)
     target_text(text, sizeof text);
     cell_seg line{};
     int tx = 0, ty = 0;
-    if (callout_geometry(text, chart_px(flow_press_x), chart_px(flow_press_y), chart_px(x), chart_px(y), &line, &tx,
-                         &ty) != 0) {
+    if (callout_geometry(text, chart_px(flow_press_point.x), chart_px(flow_press_point.y), chart_px(x), chart_px(y),
+                         &line, &tx, &ty) != 0) {
         MessageBeep(0);
         return;
     }
@@ -222,16 +222,16 @@ void callout(HWND hwnd, int x, int y)
 void release(HWND hwnd, LPARAM lparam)
 {
     const int x = (short)LOWORD(lparam), y = (short)HIWORD(lparam);
-    const int drag = flow_drag_class(flow_press_x - x, flow_press_y - y);
+    const int drag = flow_drag_class(flow_press_point.x - x, flow_press_point.y - y);
     const int action = flow_release(flow_drag_state, drag);
     flow_drag_state = gesture_none;
     switch (action) {
     case rel_show:
-        show_code(flow_press_x, flow_press_y, ext_plain, pane_show);
+        show_code(flow_press_point.x, flow_press_point.y, ext_plain, pane_show);
         after_show();
         break;
     case rel_scroll:
-        if (scroll_grid(chart_px(flow_press_x - x), chart_px(flow_press_y - y))) repaint(hwnd);
+        if (scroll_grid(chart_px(flow_press_point.x - x), chart_px(flow_press_point.y - y))) repaint(hwnd);
         break;
     case rel_clear:
         highlight_clear();
@@ -311,7 +311,7 @@ bool sys_command(HWND hwnd, WPARAM item)
         if (flow_keep_code) SetFocus(hw(code_out_hwnd));
         return true;
     case menu_wide:
-        flow_wide_option = !flow_wide_option;
+        flow_wide = !flow_wide;
         run_anal_range();
         code_mark_clear();
         highlight_clear();
@@ -343,7 +343,7 @@ LRESULT CALLBACK flow_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     screen_hint_message(hwnd, msg, wparam, lparam, hint_popup, &hint_point);
     switch (msg) {
     case WM_CREATE:
-        hint_popup = create_screen_buttons(hwnd, 'F', button_captions, hint_id);
+        hint_popup = create_screen_buttons(hwnd, 'F', flow_buttons, hint_id);
         create_flow_brushes();
         flow_invert_cell = invert_on_window;
         flow_mark_node = mark_on_window;

@@ -343,7 +343,7 @@ void search_hits_key()
         return;
     }
     target_clear();
-    if (!keep_code_text) {
+    if (!keep_code) {
         set_code_caption("");
         empty_code_output();
     }
@@ -452,9 +452,9 @@ bool sys_command(HWND hwnd, WPARAM item)
         if (del_list_col()) InvalidateRect(hwnd, nullptr, TRUE);
         return true;
     case menu_keep_code:
-        keep_code_text = !keep_code_text;
+        keep_code = !keep_code;
         CheckMenuItem(GetSystemMenu(hwnd, FALSE), menu_keep_code,
-                      MF_BYCOMMAND | (keep_code_text ? MF_CHECKED : MF_UNCHECKED));
+                      MF_BYCOMMAND | (keep_code ? MF_CHECKED : MF_UNCHECKED));
         return true;
     case menu_font: new_list_font(hwnd); return true;
     default: return false;
