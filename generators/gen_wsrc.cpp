@@ -150,53 +150,54 @@ int write_backup(const char *source, const char *backup)
     return 0;
 }
 
-// The refusal of a reuse: the file, the reason, the line.
-int refuse_reuse(const char *file, const char *reason, int line)
+// The refusal of a reuse: the source as its box names it, the reason, the line.
+int refuse_reuse(const char *name, const char *reason, int line)
 {
     char text[1200];
     format_text(text, sizeof text, "流用ソースファイル(%s)に異常があります、流用は出来ません、\r\n%s\r\n%d行目の近辺に問題があります",
-                file, reason, line);
+                name, reason, line);
     return refuse(text);
 }
 
 // The four checks of the loaded old source: 0, or 1 refused.
-int check_old_source(const char *file, int count)
+int check_old_source(const char *name, int count)
 {
     int line = 0;
     if (check_area_marks(&line) != 0 || find_plain_comment(&line) != 0) {
-        return refuse_reuse(file, "AREA,END文以外の/*...*/型のコメントがあります、ソースを見直して下さい", line);
+        return refuse_reuse(name, "AREA,END文以外の/*...*/型のコメントがあります、ソースを見直して下さい", line);
     }
     const int pairs = check_area_pairs(&line);
     if (pairs >= 1 && pairs <= 7) {
-        return refuse_reuse(file, "AREA:～END:の対応が取れていません、ソースを見直して下さい", line);
+        return refuse_reuse(name, "AREA:～END:の対応が取れていません、ソースを見直して下さい", line);
     }
     if (pairs >= 8) {
-        return refuse_reuse(file, "#if,#ifdef～#endif間にAREA,CASE文関連の文があります、ソースを見直して下さい", line);
+        return refuse_reuse(name, "#if,#ifdef～#endif間にAREA,CASE文関連の文があります、ソースを見直して下さい", line);
     }
     if (check_switch_tabs(&line) != 0) {
-        return refuse_reuse(file, "switch,case,default,}文の前にタブ以外の文字があります、ソースを見直して下さい", line);
+        return refuse_reuse(name, "switch,case,default,}文の前にタブ以外の文字があります、ソースを見直して下さい", line);
     }
     const int indent = check_indent(&line, count);
     if (indent == 1 || indent == 3) {
-        return refuse_reuse(file, "switch,case,default,}文の字下げが正しくありません、ソースを見直して下さい", line);
+        return refuse_reuse(name, "switch,case,default,}文の字下げが正しくありません、ソースを見直して下さい", line);
     }
     if (indent != 0) {
-        return refuse_reuse(file, "switch,case,default,}文の前のタブ数がばらばらです、ソースを見直して下さい", line);
+        return refuse_reuse(name, "switch,case,default,}文の前のタブ数がばらばらです、ソースを見直して下さい", line);
     }
     return 0;
 }
 
-// Reuse: the old lines loaded, backed up and checked; 0 with work_old_lines set, or 1 stopped.
-int prepare_reuse(const char *file, const char *backup)
+// Reuse of file (name as its box gives it): the old lines loaded, backed up
+// and checked; 0 with work_old_lines set, or 1 stopped.
+int prepare_reuse(const char *name, const char *file, const char *backup)
 {
     flow_reset();
     int count = 0;
     if (load_source(file, &count) != 1) return report_open_failure(file);
     if (load_cut != 0) {
-        return refuse_reuse(file, "ファイルを最後まで読めません、ソースを見直して下さい", count);
+        return refuse_reuse(name, "ファイルを最後まで読めません、ソースを見直して下さい", count);
     }
     if (write_backup(file, backup) != 0) return 1;
-    if (check_old_source(file, count) != 0) return 1;
+    if (check_old_source(name, count) != 0) return 1;
     work_old_lines = count;
     return 0;
 }
@@ -207,17 +208,18 @@ int ask(const char *text)
     return msg_box(hwndO, text, msg_caption_text, MB_YESNO | MB_ICONQUESTION);
 }
 
-// The two questions for an existing source: 0 go on (reusing or not), 1 stopped.
-int choose_reuse(const char *file, const char *backup)
+// The two questions for an existing source, which they name as its box
+// does: 0 go on (reusing or not), 1 stopped.
+int choose_reuse(const char *name, const char *file, const char *backup)
 {
     char text[1500];
     format_text(text, sizeof text,
                 "ソースファィル(%s)を流用しますが、よろしいですか？\r\nはいのとき、バックアップソースファイルは%sになります\r\n"
                 "いいえのとき、新規に作成します",
-                file, backup);
-    if (ask(text) == IDYES) return prepare_reuse(file, backup);
+                name, backup);
+    if (ask(text) == IDYES) return prepare_reuse(name, file, backup);
     work_old_lines = 0;
-    format_text(text, sizeof text, "既存のソースファィル(%s)を壊しますが、よろしいですか？", file);
+    format_text(text, sizeof text, "既存のソースファィル(%s)を壊しますが、よろしいですか？", name);
     if (ask(text) == IDYES) return 0;
     msg_box(hwndO, "ソースの生成を中止します", msg_caption_text, MB_OK | MB_ICONEXCLAMATION);
     return 1;
@@ -242,8 +244,9 @@ void report_dropped_branches(const char *file)
 }
 
 // Writes the new text to a temporary and puts it in place when whole and
-// every filled region of the old source was carried.
-int write_source(int source, const char *file)
+// every filled region of the old source was carried; the refusals name the
+// source as its box does.
+int write_source(int source, const char *name, const char *file)
 {
     dir_replacement r;
     if (!dir_replace_open(&r, file)) return report_open_failure(file);
@@ -253,12 +256,12 @@ int write_source(int source, const char *file)
     const int fault = work_old_lines > 0 ? work_carry_audit(&line) : 0;
     work_out = nullptr;
     if (dir_replace_close(&r, fault == 0 && !ferror(r.fp)) != 0 && fault == 0) return report_open_failure(file);
-    if (fault == 0 && work_old_lines > 0) report_dropped_branches(file);
+    if (fault == 0 && work_old_lines > 0) report_dropped_branches(name);
     if (fault == carry_dropped) {
-        return refuse_reuse(file, "新しいソースに無い領域(AREA～END)に記述があります、フォームを見直して下さい", line);
+        return refuse_reuse(name, "新しいソースに無い領域(AREA～END)に記述があります、フォームを見直して下さい", line);
     }
     if (fault == carry_duplicate) {
-        return refuse_reuse(file, "同じ領域(AREA～END)が二つあります、ソースを見直して下さい", line);
+        return refuse_reuse(name, "同じ領域(AREA～END)が二つあります、ソースを見直して下さい", line);
     }
     return 0;
 }
@@ -342,11 +345,11 @@ int gen_wsrc_file(int source)
     format_text(backup + strlen(backup), sizeof backup - strlen(backup), ".BK");
     if (name[0] == '\0' || work_collect(source) != 0) return 0;
     if (resolve_source(name, file, sizeof file)) {
-        if (choose_reuse(file, backup) != 0) return 0;
+        if (choose_reuse(name, file, backup) != 0) return 0;
     } else {
         copy_bounded(file, sizeof file, name);
     }
-    write_source(source, file);
+    write_source(source, name, file);
     work_old_lines = 0;
     return 0;
 }

@@ -319,10 +319,45 @@ TEST_F(WorkGen, SourceInTheSecondSlotIsAskedBackedUpAndReplacedThere)
     edit("p1/work.c", "/*AREA:includes*/\n\n", "/*AREA:includes*/\n#include <stdio.h>\n");
     const std::string old = bytes("p1/work.c");
     const std::string shown = generate({IDYES});
-    EXPECT_NE(std::string::npos, shown.find("(1:work.c)を流用")) << shown;
+    EXPECT_NE(std::string::npos, shown.find("(work.c)を流用")) << shown;
     EXPECT_EQ(old, bytes("p1/work.c"));
     EXPECT_EQ(old, bytes("work.BK"));
     EXPECT_FALSE(std::filesystem::exists("p0/work.c"));
+}
+
+// A source found in the second folder slot: the questions and a refusal of
+// its reuse name it as its SOURCE box does, not by the slot it was found in.
+TEST_F(WorkGen, QuestionsAndRefusalsNameTheSourceAsItsBoxDoes)
+{
+    load_work();
+    generate();
+    std::filesystem::rename("p0/work.c", "p1/work.c");
+    const std::string generated = bytes("p1/work.c");
+    const std::string region = "/*AREA:includes*/\n";
+    const std::string with_comment = std::string(generated).replace(generated.find(region), region.size(), region + "/* note */\n");
+    const std::string comment_line =
+        std::to_string(std::count(with_comment.begin(), with_comment.begin() + with_comment.find("/* note */"), '\n') + 1);
+    const struct {
+        const char *what;
+        const std::string &source;
+        std::vector<int> answers;
+        std::string text;
+    } cases[] = {
+        {"reuse", generated, {IDYES},
+         "ソースファィル(work.c)を流用しますが、よろしいですか？\r\nはいのとき、バックアップソースファイルはwork.BKになります\r\n"
+         "いいえのとき、新規に作成します|"},
+        {"overwrite", generated, {IDNO, IDNO}, "|既存のソースファィル(work.c)を壊しますが、よろしいですか？|"},
+        {"refusal", with_comment, {IDYES},
+         "|流用ソースファイル(work.c)に異常があります、流用は出来ません、\r\nAREA,END文以外の/*...*/型のコメントがあります、"
+         "ソースを見直して下さい\r\n" + comment_line + "行目の近辺に問題があります|"},
+    };
+    for (const auto &c : cases) {
+        write_file("p1/work.c", c.source);
+        load_work();
+        const std::string shown = generate(c.answers);
+        EXPECT_NE(std::string::npos, shown.find(c.text)) << c.what << ": " << shown;
+        EXPECT_EQ(std::string::npos, shown.find("1:work.c")) << c.what;
+    }
 }
 
 TEST_F(WorkGen, AbsentSourceIsCreatedUnaskedAndAHomeFileOutsideTheSlotsStays)

@@ -156,7 +156,7 @@ TEST_F(Keypad, ShiftAppsFromNoBarShowsTheLastPageOfThatScreen)
 TEST_F(Keypad, EnterClosesABarThenSwitchesTheHelpLine)
 {
     fkey_handler(hwndL, VK_APPS);
-    EXPECT_EQ("F1関数一覧を表示", caption(0));
+    EXPECT_EQ("F1一覧の関数を秀丸エディタで開く", caption(0));
     EXPECT_EQ(1, fkey_handler(hwndL, VK_RETURN));
     EXPECT_EQ(0, bar_group);
     EXPECT_EQ(nullptr, bar_screen);

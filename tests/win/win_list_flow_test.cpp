@@ -175,6 +175,47 @@ TEST_F(ListFlowScreens, ListRowsAndTheSelectedRow)
     EXPECT_TRUE(status_ink);
 }
 
+// A name with "_" painted at the smallest and the default font size: the
+// columns of the "_" hold ink within its row (some faces leave the glyph
+// empty at these sizes, and the screen then rules it itself).
+TEST_F(ListFlowScreens, EveryCharacterOfANameShowsAtTheSmallestAndDefaultSizes)
+{
+    FILE *fp = fopen("win_list.tag", "wb");
+    ASSERT_NE(fp, nullptr);
+    fputs("---------- a.c ----------\na.c 3 read_sales()\n", fp);
+    fclose(fp);
+    load_tag_file("win_list.tag");
+    list_shown = 1;
+    cur_index = -1;
+    for (int size : {10, 12}) {
+        list_font_size = size;
+        SendMessageA(static_cast<HWND>(hwndL), WM_SYSCOMMAND, 82, 0);
+        picture p(hwndL);
+        const list_item *row = nullptr;
+        for (int i = 0; i < list_item_num; ++i) {
+            if (list_items[i].kind == list_row && list_items[i].position == 1) row = &list_items[i];
+        }
+        ASSERT_NE(row, nullptr) << size;
+        const int at = static_cast<int>(strchr(row->text, '_') - row->text);
+        HFONT font = CreateFontA(-size, 0, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "ＭＳ 明朝");
+        HGDIOBJ old = SelectObject(p.dc, font);
+        SIZE before{}, after{};
+        GetTextExtentPoint32A(p.dc, row->text, at, &before);
+        GetTextExtentPoint32A(p.dc, row->text, at + 1, &after);
+        SelectObject(p.dc, old);
+        DeleteObject(font);
+        bool ink = false;
+        for (int y = row->y; y < row->y + list_char_height && !ink; ++y) {
+            for (int x = row->x + before.cx; x < row->x + after.cx && !ink; ++x) {
+                ink = p.at(x, y) == GetSysColor(COLOR_WINDOWTEXT);
+            }
+        }
+        EXPECT_TRUE(ink) << "size " << size << " row " << row->text;
+    }
+    list_font_size = 12;
+    SendMessageA(static_cast<HWND>(hwndL), WM_SYSCOMMAND, 82, 0);
+}
+
 // The sample sources opened through the main screen's open of a file set,
 // LIST and FLOW driven by messages.
 class SampleScreens : public ListFlowScreens {
