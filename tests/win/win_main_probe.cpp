@@ -26,12 +26,21 @@ struct probe_run {
     HWND screen = nullptr;
 };
 
+// The start-up shows the main screen last, just before the message loop: until
+// then the program may answer settle()'s send before it takes a posted message.
+bool shown(HWND hwnd)
+{
+    for (int i = 0; i < 600 && !IsWindowVisible(hwnd); i++) Sleep(50);
+    return IsWindowVisible(hwnd) != FALSE;
+}
+
 bool launch(probe_run &r)
 {
     r.pi = start(program, r.home.c_str());
     if (r.pi.hProcess == nullptr) return false;
     r.screen = wait_for_window(r.pi.dwProcessId, "TAVIR");
-    return r.screen != nullptr && wait_for_caption(r.screen, first_caption).rfind("[TAVIR]", 0) == 0;
+    return r.screen != nullptr && wait_for_caption(r.screen, first_caption).rfind("[TAVIR]", 0) == 0 &&
+           shown(r.screen);
 }
 
 // Closes the screen, answers the backup question No and waits for the end.

@@ -60,6 +60,12 @@ TEST(Programs, VoktavirStartsInAnEmptyFolderAndClosesThroughTheBackupQuestion)
     EXPECT_EQ(file_text(home + "\\ostacks.BAK"), "home\r\n");
     EXPECT_EQ(file_text(home + "\\cstack.dat"), "");
     EXPECT_EQ(file_text(home + "\\vokmemo.dat").substr(0, 2), "\r\n");
+    // The close writes the view's window places, one row a screen; a start
+    // and close on them leaves them as they were.
+    const std::string places = file_text(home + "\\vokwsize.dat");
+    for (const char *name : {"TAVIR", "LIST", "FLOW", "CODE", "FORM", "RELATION", "PROPERTY"}) {
+        EXPECT_NE(places.find(std::string("\t") + name), std::string::npos) << name << " in " << places;
+    }
 
     pi = start(program_path[0], folder);
     ASSERT_NE(nullptr, pi.hProcess);
@@ -67,6 +73,7 @@ TEST(Programs, VoktavirStartsInAnEmptyFolderAndClosesThroughTheBackupQuestion)
     ASSERT_NE(nullptr, screen);
     EXPECT_EQ(close_and_answer(screen, IDYES), backup_question);
     EXPECT_EQ(0u, wait_exit(pi));
+    EXPECT_EQ(file_text(home + "\\vokwsize.dat"), places);
     EXPECT_EQ(file_text(home + "\\vokdirBK.dat"), "home\r\n");
     EXPECT_EQ(file_text(home + "\\pstackBK.dat"), "home\r\n");
 
