@@ -23,8 +23,7 @@
 #include "shell/text.h"
 #include "shell/winmsg.h"
 
-int prop_cur_member;
-int &prop_field = prop_cur_member;
+int prop_field;
 win_handle prop_member_list;
 win_handle prop_value_edit;
 win_handle prop_value_list;
@@ -69,12 +68,12 @@ void focus(win_handle screen)
     if (screen != nullptr) send_msg(screen, WM_COMMAND, 0, 0);
 }
 
-// Stores the value edit into field prop_cur_member of the current box; 1 refused.
+// Stores the value edit into field prop_field of the current box; 1 refused.
 int store_value()
 {
     char value[value_size];
     edit_text(prop_value_edit, value, sizeof value);
-    const int r = set_cur_field(value, prop_cur_member);
+    const int r = set_cur_field(value, prop_field);
     if (r == 0 || r == 3) return 0;
     host_beep();
     return 1;
@@ -129,7 +128,7 @@ void drop_newline(char *line)
 
 void reset_prop_hook()
 {
-    prop_cur_member = -1;
+    prop_field = -1;
     prop_clear();
 }
 
@@ -139,7 +138,7 @@ void commit_prop_hook() { prop_value_commit(); }
 
 int property_reset()
 {
-    prop_cur_member = -1;
+    prop_field = -1;
     gesture_flags = -1;
     return 0;
 }
@@ -153,16 +152,16 @@ int property_bind_hooks()
 
 int prop_value_commit()
 {
-    if (prop_cur_member < 0 || gen_rel_mode != mode_relation) return 0;
+    if (prop_field < 0 || gen_rel_mode != mode_relation) return 0;
     store_value();
-    prop_cur_member = -1;
+    prop_field = -1;
     empty_controls();
     return 0;
 }
 
 int prop_value_set()
 {
-    if (prop_cur_member < 0 || gen_rel_mode != mode_relation) return 0;
+    if (prop_field < 0 || gen_rel_mode != mode_relation) return 0;
     return store_value();
 }
 
@@ -181,12 +180,12 @@ int prop_clear()
 int prop_select_member(int s)
 {
     if (s < 0) return 1;
-    if (prop_cur_member >= 0 && prop_cur_member != s && gen_rel_mode == mode_relation) store_value();
+    if (prop_field >= 0 && prop_field != s && gen_rel_mode == mode_relation) store_value();
     list_param_members(prop_value_list, s);
     char value[value_size];
     get_cur_field(value, s);
     host_set_edit_text(prop_value_edit, value);
-    prop_cur_member = s;
+    prop_field = s;
     focus(hwndP);
     return 0;
 }
@@ -223,7 +222,7 @@ int toggle_gen_rel(int flags, int letter)
     }
     if (act) {
         if (gen_rel_mode == mode_relation) prop_value_commit();
-        prop_cur_member = -1;
+        prop_field = -1;
         empty_controls();
         gen_rel_mode = gen_rel_mode == mode_relation ? mode_create : mode_relation;
         if (main_controls[ctl_mode] != nullptr)

@@ -7,8 +7,7 @@
 
 #include "shell/host.h"
 
-extern int prop_cur_member;          // the member (field number) being edited, -1 none
-extern int &prop_field;              // the same member as FORM forgets it (-1) when it loads or empties a form
+extern int prop_field;               // the member (field number) being edited, -1 none
 extern win_handle prop_member_list;  // the member list (id 3)
 extern win_handle prop_value_edit;   // the value edit (id 4)
 extern win_handle prop_value_list;   // the value list (id 5)

@@ -396,7 +396,7 @@ void fill_property(int b, const char *kind)
     char value[512];
     get_para(value, b, 0);
     host_set_edit_text(prop_value_edit, value);
-    prop_cur_member = n >= 1 ? 0 : -1;
+    prop_field = n >= 1 ? 0 : -1;
 }
 
 // The target list after a click on box b: the names the form's definition

@@ -107,7 +107,7 @@ TEST_F(Property, RelationsAndTheValueBeingEdited)
     link(b, c, "down");
     link(-1, b, "gone");
     cur_box = b;
-    prop_cur_member = 0;
+    prop_field = 0;
     capture::edit_text(prop_value_edit) = "42";
     list_members(out);
     EXPECT_EQ(std::string(header) + "  <- parent   up                 BOX:top  1\r\n" +
@@ -121,37 +121,37 @@ TEST_F(Property, StoresByMode)
     const int b = box("RBOX", "r", 0, 0, 10, 10, "a b c");
     cur_box = b;
     capture::edit_text(prop_value_edit) = "old0";
-    prop_cur_member = 0;
+    prop_field = 0;
     // Choosing member 2 stores the edit into field 0 first.
     EXPECT_EQ(0, prop_select_member(2));
     EXPECT_EQ("old0 b c\n", para_line(b));
     EXPECT_EQ("c", capture::edit_text(prop_value_edit));
-    EXPECT_EQ(2, prop_cur_member);
+    EXPECT_EQ(2, prop_field);
     EXPECT_EQ(1, prop_select_member(-1));
-    EXPECT_EQ(2, prop_cur_member);
+    EXPECT_EQ(2, prop_field);
 
     // Mode 1 stores nothing, and keeps the member.
     gen_rel_mode = mode_create;
     capture::edit_text(prop_value_edit) = "new";
     EXPECT_EQ(0, prop_value_commit());
     EXPECT_EQ("old0 b c\n", para_line(b));
-    EXPECT_EQ(2, prop_cur_member);
+    EXPECT_EQ(2, prop_field);
 
     // Mode 0 stores, forgets the member and empties the controls.
     gen_rel_mode = mode_relation;
     capture::list_items(prop_value_list) = {"x"};
     EXPECT_EQ(0, prop_value_commit());
     EXPECT_EQ("old0 b new\n", para_line(b));
-    EXPECT_EQ(-1, prop_cur_member);
+    EXPECT_EQ(-1, prop_field);
     EXPECT_EQ("", capture::edit_text(prop_value_edit));
     EXPECT_TRUE(capture::list_items(prop_value_list).empty());
 
     // The shell's hook forgets the member too.
     property_bind_hooks();
-    prop_cur_member = 1;
+    prop_field = 1;
     capture::edit_text(prop_value_edit) = "z";
     reset_cur_prop();
-    EXPECT_EQ(-1, prop_cur_member);
+    EXPECT_EQ(-1, prop_field);
     EXPECT_EQ("", capture::edit_text(prop_value_edit));
 }
 
@@ -175,13 +175,13 @@ TEST_F(Property, GestureFlipsTheMode)
     EXPECT_EQ(0, toggle_gen_rel(left, 'e'));
     EXPECT_EQ(mode_relation, gen_rel_mode);
 
-    prop_cur_member = 0;
+    prop_field = 0;
     capture::edit_text(prop_value_edit) = "v";
     EXPECT_EQ(1, toggle_gen_rel(shift | left, 's'));
     EXPECT_EQ(mode_create, gen_rel_mode);
     EXPECT_EQ("生成", capture::edit_text(main_controls[ctl_mode]));
     EXPECT_EQ("v\n", para_line(b));  // committed on the flip
-    EXPECT_EQ(-1, prop_cur_member);
+    EXPECT_EQ(-1, prop_field);
 
     EXPECT_EQ(1, toggle_gen_rel(left, 'e'));
     EXPECT_EQ(mode_relation, gen_rel_mode);

@@ -41,7 +41,7 @@ protected:
         main_state_reset();
         form_reset();
         form_alloc();
-        prop_cur_member = -1;
+        prop_field = -1;
         // One box with three fields, current.
         box_rec &b = box_table[0];
         b = box_rec{};
@@ -129,14 +129,14 @@ TEST_F(property_screen, ListNotificationsStoreFields)
     SendMessageA(hw(prop_member_list), LB_SETCURSEL, 0, 0);
     notify(3, LBN_SELCHANGE, prop_member_list);
     EXPECT_EQ("a", text_of(item(4)));
-    EXPECT_EQ(0, prop_cur_member);
+    EXPECT_EQ(0, prop_field);
     SetWindowTextA(item(4), "new");
     SendMessageA(hw(prop_member_list), LB_SETCURSEL, 2, 0);
     notify(3, LBN_SELCHANGE, prop_member_list);
     EXPECT_EQ("new b c\n", line0());
     EXPECT_EQ("c", text_of(item(4)));
     notify(3, LBN_SETFOCUS, prop_member_list);  // no store, no change
-    EXPECT_EQ(2, prop_cur_member);
+    EXPECT_EQ(2, prop_field);
 
     // A value choice loses its "//" comment.
     SendMessageA(hw(prop_value_list), LB_RESETCONTENT, 0, 0);
