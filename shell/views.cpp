@@ -40,6 +40,7 @@ int view_switch(const char *size_file)
 {
     call(view_hooks.save_places);
     store_screen_values();
+    store_screen_flags();
     save_list_setting();
     call(view_hooks.save_sizes);
     set_wview(size_file);
