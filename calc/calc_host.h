@@ -18,6 +18,9 @@ typedef FILE *(*calc_fopen_hook)(const char *name, const char *mode);
 
 // Binds both hooks (either may be null).
 void calc_bind_hooks(calc_print_hook print, calc_fopen_hook open);
+// Appends the names of the two hooks still unbound ("calc_hooks.print",
+// "calc_hooks.open"), each followed by a blank, to out; their number.
+int calc_hooks_unbound(char *out, size_t size);
 
 // The values the interpreter starts the program with: tab width 4, tolerance
 // 1e-6, registers 0, dumps off, the random sequence from its start.

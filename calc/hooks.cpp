@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "calc/calc_tables.h"
+#include "shell/hook_audit.h"
 #include "shell/text.h"
 
 namespace {
@@ -16,6 +17,15 @@ void calc_bind_hooks(calc_print_hook print, calc_fopen_hook open)
 {
     print_hook = print;
     open_hook = open;
+}
+
+int calc_hooks_unbound(char *out, size_t size)
+{
+    const hook_audit_row rows[] = {
+        {"calc_hooks.print", print_hook != nullptr},
+        {"calc_hooks.open", open_hook != nullptr},
+    };
+    return hook_audit(rows, sizeof rows / sizeof rows[0], out, size);
 }
 
 int calc_out(const char *text)

@@ -187,12 +187,6 @@ bool form_has_place_kind()
 // v moved by whole steps into 1..step.
 int into_page(int v, int step) { return ((v - 1) % step + step) % step + 1; }
 
-void canvas(int *w, int *h)
-{
-    if (form_hooks.canvas_size != nullptr) form_hooks.canvas_size(w, h);
-    else host_client_size(hwndO, w, h);
-}
-
 void count_series(int mode)
 {
     if (mode >= 0) return;
@@ -240,7 +234,7 @@ int go_back(int mode)
 int go_to(int target, int link, int mode)
 {
     int w = 0, h = 0;
-    canvas(&w, &h);
+    host_client_size(hwndO, &w, &h);
     const box_rec &b = box_table[target];
     int nx = b.x, ny = b.y;
     if (form_has_place_kind() && (b.x < 1 || b.endx >= w || b.y < 1 || b.endy >= h)) {

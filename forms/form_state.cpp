@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "forms/queries.h"
+#include "shell/hook_audit.h"
 #include "shell/screen_hooks.h"
 #include "shell/winmsg.h"
 
@@ -74,4 +75,16 @@ int form_bind_screen_hooks()
     screen_hooks.pending_mode = pending_now;
     screen_hooks.replay = replay_unions;
     return 0;
+}
+
+int form_hooks_unbound(char *out, size_t size)
+{
+    const hook_audit_row rows[] = {
+        {"form_hooks.is_attr_word", form_hooks.is_attr_word != nullptr},
+        {"form_hooks.expand_name", form_hooks.expand_name != nullptr},
+        {"form_hooks.show_counter", form_hooks.show_counter != nullptr},
+        {"form_hooks.clear_occurrence", form_hooks.clear_occurrence != nullptr},
+    };
+    static_assert(sizeof rows / sizeof rows[0] * sizeof(void (*)()) == sizeof(form_hooks_rec), "a row per member");
+    return hook_audit(rows, sizeof rows / sizeof rows[0], out, size);
 }

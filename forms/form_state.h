@@ -6,6 +6,8 @@
 #ifndef VOK_FORMS_FORM_STATE_H
 #define VOK_FORMS_FORM_STATE_H
 
+#include <cstddef>
+
 // pending_op codes: what the next left click does.
 const int op_none = 0;
 const int op_paste_once = 1;
@@ -37,17 +39,18 @@ extern int editor_pending;      // command 3 waits for the release of Shift
 extern char last_src_path[src_path_size];
 
 // What the form designer asks of the floors and windows above it.  Unbound,
-// a word is no HTML attribute word, a tree name stays as it is, the canvas
-// is the FORM window's whole client area, the counter shows nowhere and
-// the occurrence file stays.
+// a word is no HTML attribute word, a tree name stays as it is, the counter
+// shows nowhere and the occurrence file stays.
 struct form_hooks_rec {
     int (*is_attr_word)(const char *word);      // the HTML attribute list holds word
     void (*expand_name)(char *name, int size);  // a hexadecimal tree name spelt out
-    void (*canvas_size)(int *w, int *h);        // the FORM client area less the button bars
     void (*show_counter)(const char *text);     // the FORM screen's occurrence label
     void (*clear_occurrence)();                 // the tree's occurrence file deleted
 };
 extern form_hooks_rec form_hooks;
+// Appends the names of the members of form_hooks still unbound, each
+// followed by a blank, to out; their number.
+int form_hooks_unbound(char *out, size_t size);
 
 int form_state_reset();
 

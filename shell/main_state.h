@@ -4,6 +4,8 @@
 #ifndef VOK_SHELL_MAIN_STATE_H
 #define VOK_SHELL_MAIN_STATE_H
 
+#include <cstddef>
+
 #include "shell/host.h"
 
 // Entries of main_controls (9 and 10 are never created).
@@ -81,5 +83,8 @@ struct main_hooks_rec {
     void (*fit_code_output)();
 };
 extern main_hooks_rec main_hooks;
+// Appends the names of the members of main_hooks still unbound, each followed
+// by a blank, to out; their number.
+int main_hooks_unbound(char *out, size_t size);
 
 #endif

@@ -6,6 +6,8 @@
 #ifndef VOK_SHELL_SCREEN_HOOKS_H
 #define VOK_SHELL_SCREEN_HOOKS_H
 
+#include <cstddef>
+
 #include "shell/host.h"
 
 struct screen_hooks_rec {
@@ -15,5 +17,8 @@ struct screen_hooks_rec {
     void (*commit_prop)();            // PROPERTY: stores the value being edited into its box
 };
 extern screen_hooks_rec screen_hooks;
+// Appends the names of the members of screen_hooks still unbound, each followed
+// by a blank, to out; their number.
+int screen_hooks_unbound(char *out, size_t size);
 
 #endif

@@ -3,6 +3,7 @@
 // (shell/screen_hooks.h); unbound, nothing is pending, nothing recorded and
 // nothing selected.
 #include "shell/anal_owner.h"
+#include "shell/hook_audit.h"
 #include "shell/msgbox.h"
 #include "shell/screen_hooks.h"
 #include "shell/screens.h"
@@ -31,4 +32,16 @@ int commit_prop_value()
 {
     if (screen_hooks.commit_prop != nullptr) screen_hooks.commit_prop();
     return 0;
+}
+
+int screen_hooks_unbound(char *out, size_t size)
+{
+    const hook_audit_row rows[] = {
+        {"screen_hooks.pending_mode", screen_hooks.pending_mode != nullptr},
+        {"screen_hooks.replay", screen_hooks.replay != nullptr},
+        {"screen_hooks.reset_prop", screen_hooks.reset_prop != nullptr},
+        {"screen_hooks.commit_prop", screen_hooks.commit_prop != nullptr},
+    };
+    static_assert(sizeof rows / sizeof rows[0] * sizeof(void (*)()) == sizeof(screen_hooks_rec), "a row per member");
+    return hook_audit(rows, sizeof rows / sizeof rows[0], out, size);
 }

@@ -123,14 +123,19 @@ int apply_screen_values(int when)
 
 int store_screen_values()
 {
-    char value[32];
-    format_text(value, sizeof value, "%d", startup_form_flag);
-    format_screen_flags(value, sizeof value);
-    set_wvalue("PROPERTY", value);
     put_number("TAVIR", default_lang);
     put_number("FLOW", flow_zoom);
     put_number("CODE", list_font_size);
     put_number("RELATION", output_font_size);
+    return 0;
+}
+
+int store_screen_flags()
+{
+    char value[32];
+    format_text(value, sizeof value, "%d", startup_form_flag);
+    format_screen_flags(value, sizeof value);
+    set_wvalue("PROPERTY", value);
     return 0;
 }
 

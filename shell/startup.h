@@ -37,8 +37,13 @@ int take_screen_values();
 // 13 and the "CODE" size is taken as it is.
 enum values_time { values_at_startup, values_on_view };
 int apply_screen_values(int when);
-// Writes them back into the window table (MAIN's close).
+// Writes them back into the window table (MAIN's close): the language, the
+// zoom and the two font sizes; 0.
 int store_screen_values();
+// Writes the "PROPERTY" row: the start-up form flag and the hidden screens'
+// letters.  MAIN's close writes it before it shows every screen, which
+// clears their hidden flags; 0.
+int store_screen_flags();
 
 // The project in use and the main caption.
 int set_view(const char *name);

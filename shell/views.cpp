@@ -2,6 +2,7 @@
 // shell/wsize.h and the value rules of the start-up.
 #include "shell/views.h"
 
+#include "shell/hook_audit.h"
 #include "shell/list_setting.h"
 #include "shell/msgbox.h"
 #include "shell/screens.h"
@@ -40,6 +41,7 @@ int view_switch(const char *size_file)
 {
     call(view_hooks.save_places);
     store_screen_values();
+    store_screen_flags();
     save_list_setting();
     call(view_hooks.save_sizes);
     set_wview(size_file);
@@ -78,4 +80,16 @@ int view_reset_key()
     format_text(text, sizeof text, "カレント ビュー%sを初期化しますか？", wsize_label());
     if (msg_box(hwndE, text, msg_caption_text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return 2;
     return view_reset();
+}
+
+int view_hooks_unbound(char *out, size_t size)
+{
+    const hook_audit_row rows[] = {
+        {"view_hooks.save_places", view_hooks.save_places != nullptr},
+        {"view_hooks.save_sizes", view_hooks.save_sizes != nullptr},
+        {"view_hooks.load_sizes", view_hooks.load_sizes != nullptr},
+        {"view_hooks.place_screens", view_hooks.place_screens != nullptr},
+    };
+    static_assert(sizeof rows / sizeof rows[0] * sizeof(void (*)()) == sizeof(view_hooks_rec), "a row per member");
+    return hook_audit(rows, sizeof rows / sizeof rows[0], out, size);
 }

@@ -5,6 +5,8 @@
 #ifndef VOK_SHELL_VIEWS_H
 #define VOK_SHELL_VIEWS_H
 
+#include <cstddef>
+
 // What a view needs from the floors above; an unbound hook does nothing.
 struct view_hooks_rec {
     int (*save_places)();    // records the places of every screen but FORM
@@ -13,6 +15,9 @@ struct view_hooks_rec {
     int (*place_screens)();  // moves the screens to their places, shows or hides them by the hidden flags
 };
 extern view_hooks_rec view_hooks;
+// Appends the names of the members of view_hooks still unbound, each followed
+// by a blank, to out; their number.
+int view_hooks_unbound(char *out, size_t size);
 
 // Saves the view in use and loads and applies the size file; 0.
 int view_switch(const char *size_file);

@@ -27,6 +27,8 @@
 #include "generators/defs.h"
 #include "generators/gen_entry.h"
 #include "generators/gen_support.h"
+#include "generators/htmlattr.h"
+#include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/keypad.h"
 #include "shell/launcher.h"
@@ -1188,6 +1190,23 @@ void child_hint(HWND hwnd, HWND under, unsigned mouse)
 
 void show_counter(const char *text) { SetWindowTextA(occurrence_label, text); }
 
+// The other screens' redraw of FORM with a box made current.
+void redraw_with_box(int box)
+{
+    set_cur_box(box);
+    form_repaint(static_cast<HWND>(hwndO));
+}
+
+// The hooks whose targets live on this screen.
+void bind_hooks()
+{
+    form_hooks.show_counter = show_counter;
+    form_hooks.is_attr_word = is_str;
+    main_hooks.form_redraw = redraw_with_box;
+    form_bind_tree_hooks();
+    form_bind_screen_hooks();
+}
+
 void mouse_point(LPARAM lparam, int *x, int *y)
 {
     *x = static_cast<short>(LOWORD(lparam));
@@ -1210,6 +1229,7 @@ bool end_open_gesture(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 // The mouse messages: 1 when handled.
 bool mouse_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    if (msg >= WM_LBUTTONDOWN && msg <= WM_RBUTTONDBLCLK) trace_msg("▲", code_out_hwnd, msg, wparam, lparam);
     if (end_open_gesture(hwnd, msg, wparam, lparam)) return true;
     int x, y;
     mouse_point(lparam, &x, &y);
@@ -1295,14 +1315,13 @@ int open_form_file(HWND owner, const char *name)
 
 LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
+    trace_msg("△", code_out_hwnd, msg, wparam, lparam);
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
     if (mouse_message(hwnd, msg, wparam, lparam)) return 0;
     switch (msg) {
     case WM_CREATE:
         create_controls(hwnd);
-        form_hooks.show_counter = show_counter;
-        form_bind_tree_hooks();
-        form_bind_screen_hooks();
+        bind_hooks();
         break;
     case WM_SIZE: size_controls(LOWORD(lparam), HIWORD(lparam)); return 0;
     case WM_SETFOCUS: fkey_accept(hwnd); return 0;

@@ -16,6 +16,8 @@
 #include "forms/model.h"
 #include "forms/multi_cur.h"
 #include "forms/win/form_screen.h"
+#include "generators/defs.h"
+#include "generators/gen_support.h"
 #include "generators/htmlattr.h"
 #include "trees/launch.h"
 #include "trees/multi_cur.h"
@@ -738,17 +740,32 @@ int place_screens()
     return apply_screen_flags();
 }
 
+// The category "*.x" or "*.r": the definitions of the form in use, its name
+// without the extension followed by ".X" or ".R", into the list.
+void list_form_defs(win_handle list, const char *ext)
+{
+    char base[1000] = "", name[1024];
+    if (form_name_edit != nullptr) GetWindowTextA(form_name_edit, base, sizeof base);
+    char *dot = strrchr(base, '.');
+    if (dot != nullptr) *dot = '\0';
+    if (format_text(name, sizeof name, "%s%s", base, strcmp(ext, ".x") == 0 ? ".X" : ".R") != 0) return;
+    clear_defs();
+    read_defs(name);
+    list_defs(list);
+}
+
 void bind_hooks()
 {
+    main_hooks.list_form_defs = list_form_defs;
     main_hooks.show_define = [](const char *name) { return show_define(name, code_out_hwnd); };
     main_hooks.list_defines = [](const char *key) { return list_defines(key, code_out_hwnd) == -1 ? -1 : 0; };
     main_hooks.write_nesting = nesting_into_layer;
     main_hooks.flow_reset = [] { flow_reset(); };
     main_hooks.multi_cur_reset = [] { multi_cur_reset(); };
-    // The generators' kind-id cache and checked form files are forgotten by
-    // their owner once it lands; the word lists and the form model are here.
     main_hooks.project_changed = [] {
         load_htmlattr();
+        get_kind_ids(-1);
+        note_file_exists(nullptr);
         form_reset();
     };
     main_hooks.fit_code_output = [] {

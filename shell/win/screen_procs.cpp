@@ -58,8 +58,11 @@ bool offer_backup()
 }
 
 // MAIN's close: the per-screen values and the places into the size file.
+// The hidden screens are recorded before every screen is shown so that its
+// normal place can be read.
 void save_view()
 {
+    store_screen_flags();
     for (const win_handle *screen : screen_handles) ShowWindow(as_hwnd(*screen), SW_SHOWNORMAL);
     save_wrect("OTHER");
     store_screen_values();

@@ -6,10 +6,14 @@
 #include <cstring>
 
 #include "analyser/startup_tables.h"
+#include "calc/calc_host.h"
+#include "forms/form_state.h"
+#include "shell/codeout.h"
 #include "shell/devaids.h"
 #include "shell/dirs.h"
 #include "shell/list_setting.h"
 #include "shell/main_state.h"
+#include "shell/screen_hooks.h"
 #include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/sjis.h"
@@ -17,6 +21,7 @@
 #include "shell/startup.h"
 #include "shell/sysmenus.h"
 #include "shell/text.h"
+#include "shell/views.h"
 #include "shell/wsize.h"
 
 HWND hwnd_desktop;
@@ -187,6 +192,18 @@ int create_windows(HINSTANCE instance)
         if (*row.handle == nullptr) rc = 1;
     }
     return rc;
+}
+
+int bind_program_hooks()
+{
+    calc_bind_hooks(code_print, dir_fopen);
+    return 0;
+}
+
+int unbound_hooks(char *out, size_t size)
+{
+    return main_hooks_unbound(out, size) + view_hooks_unbound(out, size) + screen_hooks_unbound(out, size) +
+           form_hooks_unbound(out, size) + calc_hooks_unbound(out, size);
 }
 
 int start_timer()

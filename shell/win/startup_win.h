@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 struct bitmap_row {
     HBITMAP handle;
     int id;
@@ -42,6 +44,13 @@ int start_timer();
 int show_screens();
 int run_message_loop();
 int shutdown_files();                                   // after the loop
+// The hooks no screen binds: a calculation run prints into CODE and opens
+// its files through the folder slots; 0.
+int bind_program_hooks();
+// Appends the names of the members of every hook table the program binds
+// that are still unbound ("table.member", each followed by a blank) to out;
+// their number.  Once the windows exist it is 0.
+int unbound_hooks(char *out, size_t size);
 
 // The steps that rest on the form model (the size files of the views and
 // the release of the model), in their own file of the program.

@@ -2,10 +2,7 @@
 // after it.
 #include <windows.h>
 
-#include "calc/calc_host.h"
 #include "calc/calc_tables.h"
-#include "shell/codeout.h"
-#include "shell/dirs.h"
 #include "shell/startup.h"
 #include "shell/win/startup_win.h"
 
@@ -13,8 +10,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
 {
     startup_read_settings(command_line);
     if (dev_flag) calc_nodump = 0;
-    // A calculation run prints into CODE and opens its files through the folder slots.
-    calc_bind_hooks(code_print, dir_fopen);
+    bind_program_hooks();
     load_bitmaps(instance);
     startup_read_data();
     app_instance = instance;

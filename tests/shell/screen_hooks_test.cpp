@@ -51,3 +51,20 @@ TEST_F(ScreenHooks, BoundHooksAnswerAndReplayWhileTheWindowIsHidden)
 }
 
 }  // namespace
+
+// The audit names each empty member after the text already there, and a
+// full buffer cuts the names without overrunning it.
+TEST_F(ScreenHooks, AuditNamesTheEmptyMembersOnly)
+{
+    char names[200] = "";
+    EXPECT_EQ(screen_hooks_unbound(names, sizeof names), 4);
+    EXPECT_STREQ(names, "screen_hooks.pending_mode screen_hooks.replay screen_hooks.reset_prop screen_hooks.commit_prop ");
+    screen_hooks.replay = [](win_handle) {};
+    screen_hooks.reset_prop = [] {};
+    char more[200] = "main_hooks.clear_list ";
+    EXPECT_EQ(screen_hooks_unbound(more, sizeof more), 2);
+    EXPECT_STREQ(more, "main_hooks.clear_list screen_hooks.pending_mode screen_hooks.commit_prop ");
+    char small[30] = "";
+    EXPECT_EQ(screen_hooks_unbound(small, sizeof small), 2);
+    EXPECT_STREQ(small, "screen_hooks.pending_mode scr");
+}

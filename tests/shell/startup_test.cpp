@@ -136,6 +136,7 @@ TEST(Startup, ScreenValuesOfTheTable)
     hidden_flags[hidden_relation] = 1;
     flow_zoom = 9;
     store_screen_values();
+    store_screen_flags();
     char value[32];
     get_wvalue("PROPERTY", value);
     EXPECT_STREQ(value, "0.F...R");

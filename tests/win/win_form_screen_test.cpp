@@ -17,7 +17,9 @@
 #include "forms/para.h"
 #include "forms/relmove.h"
 #include "forms/win/form_screen.h"
+#include "shell/devaids.h"
 #include "shell/dirs.h"
+#include "shell/form_services.h"
 #include "shell/main_layout.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
@@ -610,6 +612,46 @@ TEST_F(form_screen, RelationClickOnATopBoxWritesItsPlaceAndFillsProperty)
     char value[100] = "";
     GetWindowTextA(static_cast<HWND>(prop_value_edit), value, sizeof value);
     EXPECT_STREQ(value, "sales");
+}
+
+// Another screen's redraw of FORM makes the box it names current.
+TEST_F(form_screen, RedrawFromAnotherScreenMakesTheBoxCurrent)
+{
+    const int a = box(40, 40, 140, 80);
+    const int b = box(300, 40, 400, 80);
+    reset_cur_box();
+    form_redraw(b);
+    EXPECT_EQ(cur_box, b);
+    shot drawn;
+    EXPECT_EQ(drawn.at(350, 40), red);
+    EXPECT_EQ(drawn.at(90, 40), blue);
+    form_redraw(a);
+    EXPECT_EQ(cur_box, a);
+}
+
+// With the FORM trace on, every message is written to the CODE output
+// marked "△" as it arrives, a button message once more marked "▲" as its
+// handler begins; with the trace off nothing is written.
+TEST_F(form_screen, TraceMarksEveryMessageAndTheButtonHandlers)
+{
+    HWND out = static_cast<HWND>(code_out_hwnd);
+    SetWindowTextA(out, "");
+    init_msg_names();
+    msg_trace_form = 1;
+    send(WM_RBUTTONUP, 0, 10, 10);
+    send(WM_MOUSEMOVE, 0, 12, 10);
+    msg_trace_form = 0;
+    send(WM_RBUTTONUP, 0, 10, 10);
+    char text[4000] = "";
+    GetWindowTextA(out, text, sizeof text);
+    const std::string trace = text;
+    EXPECT_NE(trace.find("△00000205 00000000 000a000a WM_RBUTTONUP\r\n▲00000205 00000000 000a000a WM_RBUTTONUP\r\n"),
+              std::string::npos) << trace;
+    EXPECT_NE(trace.find("△00000200 00000000 000a000c WM_MOUSEMOVE"), std::string::npos) << trace;
+    EXPECT_EQ(trace.find("▲00000200"), std::string::npos) << trace;
+    int lines = 0;
+    for (size_t at = trace.find("WM_RBUTTONUP"); at != std::string::npos; at = trace.find("WM_RBUTTONUP", at + 1)) ++lines;
+    EXPECT_EQ(lines, 2) << "none after the trace went off";
 }
 
 }  // namespace

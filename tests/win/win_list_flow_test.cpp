@@ -18,6 +18,7 @@
 #include "shell/codeout.h"
 #include "shell/dirs.h"
 #include "shell/list_setting.h"
+#include "shell/main_commands.h"
 #include "shell/main_fields.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
@@ -444,6 +445,19 @@ TEST_F(SampleScreens, ListSystemMenu)
     EXPECT_EQ(GetMenuState(GetSystemMenu(list(), FALSE), 53, MF_BYCOMMAND) & MF_CHECKED, 0u + MF_CHECKED);
     SendMessageA(list(), WM_SYSCOMMAND, 53, 0);
     EXPECT_EQ(keep_code_text, 0);
+}
+
+// The reload after a project command answered Yes empties the function
+// list: LIST shows nothing of the project before.
+TEST_F(SampleScreens, ProjectReloadEmptiesTheFunctionList)
+{
+    ASSERT_GE(position_of("print_totals", "sales.c"), 0);
+    project_files_reload();
+    EXPECT_EQ(i_num, 0);
+    EXPECT_EQ(position_of("print_totals", "sales.c"), -1);
+    list_item_num = 0;
+    picture p(hwndL);
+    for (int i = 0; i < list_item_num; ++i) EXPECT_EQ(strstr(list_items[i].text, "print_totals"), nullptr) << i;
 }
 
 TEST_F(SampleScreens, FlowChartOfAListClick)

@@ -10,6 +10,9 @@
 #include <cstring>
 #include <string>
 
+#include "forms/win/form_screen.h"
+#include "generators/gen_support.h"
+#include "shell/main_fields.h"
 #include "shell/main_state.h"
 #include "shell/msgbox.h"
 #include "shell/params.h"
@@ -40,6 +43,7 @@ protected:
         create_main_font();
         ASSERT_EQ(register_classes(instance), 0);
         ASSERT_EQ(create_windows(instance), 0);
+        bind_program_hooks();
     }
     void SetUp() override
     {
@@ -291,6 +295,70 @@ TEST_F(main_screen, TheExchangeItemNeedsTheMakerFile)
     SendMessageA(hw(hwndE), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
     EXPECT_EQ(0u, GetMenuState(menu, 81, MF_BYCOMMAND) & MF_GRAYED);
     DeleteFileA("maker.dat");
+}
+
+// Every member of every hook table the program binds is set once the windows
+// exist; the failure names the empty ones.
+TEST_F(main_screen, EveryHookIsBoundOnceTheWindowsExist)
+{
+    char unbound[2000] = "";
+    EXPECT_EQ(0, unbound_hooks(unbound, sizeof unbound)) << unbound;
+}
+
+// The category "*.r" or "*.x" lists the definition keys of the form in use
+// from its ".R" or ".X" file after the patterns.
+TEST_F(main_screen, DefinitionCategoriesListTheKeysOfTheFormInUse)
+{
+    struct defs_case {
+        const char *category;
+        const char *file;
+        const char *text;
+        const char *first, *second;
+    };
+    const defs_case cases[] = {
+        {"*.r", "defs.R", "BUTTON\tIDOK\t\nEDIT\tIDC_NAME\t\n", "BUTTON", "EDIT"},
+        {"*.x", "defs.X", "PushB\tok\t\nText\tname\t\n", "PushB", "Text"},
+    };
+    SetWindowTextA(form_name_edit, "defs.f");
+    char prog[] = "get_category";
+    char *argv[] = {prog};
+    HWND list = hw(main_controls[ctl_patterns]);
+    for (const defs_case &c : cases) {
+        FILE *fp = fopen(c.file, "wb");
+        ASSERT_NE(nullptr, fp);
+        fputs(c.text, fp);
+        fclose(fp);
+        SetWindowTextA(hw(main_controls[ctl_category]), c.category);
+        fill_file_list(1, argv);
+        const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        ASSERT_GE(n, 2);
+        char item[100] = "";
+        SendMessageA(list, LB_GETTEXT, n - 2, reinterpret_cast<LPARAM>(item));
+        EXPECT_STREQ(c.first, item) << c.category;
+        SendMessageA(list, LB_GETTEXT, n - 1, reinterpret_cast<LPARAM>(item));
+        EXPECT_STREQ(c.second, item) << c.category;
+        remove(c.file);
+    }
+    SetWindowTextA(form_name_edit, "");
+}
+
+// A form file found missing before a project change is looked for again
+// after it, and the identifier words of the kinds are computed anew.
+TEST_F(main_screen, ProjectChangeForgetsTheCheckedFormFilesAndTheKindIds)
+{
+    remove("later.f");
+    EXPECT_EQ(0, note_file_exists("later"));
+    FILE *fp = fopen("later.f", "w");
+    ASSERT_NE(nullptr, fp);
+    fclose(fp);
+    EXPECT_EQ(0, note_file_exists("later"));  // still the answer checked before
+    kind_id_cache[0] = "KIND\t\t";
+    kind_id_num = 1;
+    ASSERT_NE(nullptr, main_hooks.project_changed);
+    main_hooks.project_changed();
+    EXPECT_EQ(0, kind_id_num);
+    EXPECT_EQ(1, note_file_exists("later"));
+    remove("later.f");
 }
 
 }  // namespace

@@ -532,6 +532,7 @@ LRESULT CALLBACK list_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_CREATE:
         hint_popup = create_screen_buttons(hwnd, 'L', button_captions, hint_id);
         new_list_font(hwnd);
+        main_hooks.clear_list = [] { clear_list(); };
         return 0;
     case WM_DESTROY:
         if (list_font != nullptr) DeleteObject(list_font);
