@@ -23,6 +23,7 @@
 #include "shell/text.h"
 #include "shell/views.h"
 #include "shell/wsize.h"
+#include "trees/tree_hooks.h"
 
 HWND hwnd_desktop;
 HINSTANCE app_instance;
@@ -203,7 +204,7 @@ int bind_program_hooks()
 int unbound_hooks(char *out, size_t size)
 {
     return main_hooks_unbound(out, size) + view_hooks_unbound(out, size) + screen_hooks_unbound(out, size) +
-           form_hooks_unbound(out, size) + calc_hooks_unbound(out, size);
+           form_hooks_unbound(out, size) + calc_hooks_unbound(out, size) + trees_hooks_unbound(out, size);
 }
 
 int start_timer()
