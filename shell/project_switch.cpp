@@ -13,12 +13,12 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
 
 namespace {
 
-const unsigned form_clear_command = 11;  // FORM: empties the form
 const int no_name_list = -8;             // select_project: no project list loaded
 const int no_project_file = -4;          // select_project: the folder has no project file
 
@@ -51,7 +51,7 @@ void enter_project(win_handle owner, const char *name, const char *folder)
     if (main_hooks.clear_list != nullptr) main_hooks.clear_list();
     source_open = 0;
     host_repaint(hwndL);
-    send_msg(hwndO, WM_SYSCOMMAND, form_clear_command, 0);
+    send_msg(hwndO, WM_SYSCOMMAND, form_sys_clear, 0);
     reset_category();
 }
 

@@ -27,6 +27,7 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
 #include "shell/win/syskey.h"
@@ -114,10 +115,6 @@ const char warn_caption[] = "TAVIR警告画面";
 
 const char *const button_captions[screen_button_count] = {"★", "ﾌﾛ", "コ", "↑", "↓", "編"};
 const int hint_id = 3;
-const int menu_add_col = 7;
-const int menu_del_col = 8;
-const int menu_keep_code = 53;
-const int menu_font = 82;
 const LPARAM extended_key = 1 << 24;
 
 enum press_kind { press_plain = 0, press_modified = 1, press_double = 2 };
@@ -183,13 +180,13 @@ void left_release(HWND hwnd, int x, int y)
 {
     if (press_kind_now != press_plain) return;
     switch (drag_class_v(press_point.x, press_point.y, x, y)) {
-    case 0: {
+    case vdrag_click: {
         char text[list_row_text_size];
         if (select_list_entry(-1, press_point.x, press_point.y, text, sizeof text) >= 0) list_click_entry(hwnd);
         break;
     }
-    case 1: list_page("k"); break;
-    case 2: list_page("j"); break;
+    case vdrag_down: list_page("k"); break;
+    case vdrag_up: list_page("j"); break;
     default: MessageBeep(0); return;
     }
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -242,8 +239,8 @@ void right_release(HWND hwnd, int x, int y)
         return;
     }
     const int drag = drag_class_v(press_point.x, press_point.y, x, y);
-    if (drag == 1) list_page("l");
-    else if (drag == 2) list_page("h");
+    if (drag == vdrag_down) list_page("l");
+    else if (drag == vdrag_up) list_page("h");
     else return;
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -444,19 +441,19 @@ void key_up(HWND hwnd, WPARAM key, LPARAM lparam)
 bool sys_command(HWND hwnd, WPARAM item)
 {
     switch (item) {
-    case menu_add_col:
+    case list_sys_add_col:
         add_list_col();
         InvalidateRect(hwnd, nullptr, TRUE);
         return true;
-    case menu_del_col:
+    case list_sys_del_col:
         if (del_list_col()) InvalidateRect(hwnd, nullptr, TRUE);
         return true;
-    case menu_keep_code:
+    case list_sys_keep_code:
         keep_code_text = !keep_code_text;
-        CheckMenuItem(GetSystemMenu(hwnd, FALSE), menu_keep_code,
+        CheckMenuItem(GetSystemMenu(hwnd, FALSE), list_sys_keep_code,
                       MF_BYCOMMAND | (keep_code_text ? MF_CHECKED : MF_UNCHECKED));
         return true;
-    case menu_font: new_list_font(hwnd); return true;
+    case list_sys_font: new_list_font(hwnd); return true;
     default: return false;
     }
 }
