@@ -45,7 +45,7 @@ int value_number(const char *name)
 void take_language(bool view)
 {
     default_lang = value_number("TAVIR");
-    if (view && default_lang >= 0 && default_lang <= 2) send_msg(hwndE, WM_SYSCOMMAND, main_sys_lang_c + default_lang, 0);
+    if (view && default_lang >= lang_c && default_lang <= lang_java) send_msg(hwndE, WM_SYSCOMMAND, main_sys_lang_c + default_lang, 0);
     else lang_mode = project_kind();
 }
 

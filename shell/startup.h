@@ -8,7 +8,13 @@
 
 extern int running_flag;       // 1 from start-up until the main screen closes
 extern int dev_flag;           // 1 in the developer mode
-extern int default_lang;       // 0 C/C++, 1 Pro*C, 2 Java
+// The languages of default_lang and lang_mode.
+enum language_kind {
+    lang_c = 0,     // C and C++
+    lang_proc = 1,  // Pro*C
+    lang_java = 2,  // Java
+};
+extern int default_lang;       // a language_kind
 extern int lang_mode;          // language of the project in use
 extern int flow_zoom;          // FLOW zoom step, 7..16
 extern int list_font_size;     // LIST font size, 10..18
