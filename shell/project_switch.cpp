@@ -19,9 +19,6 @@
 
 namespace {
 
-const int no_name_list = -8;             // select_project: no project list loaded
-const int no_project_file = -4;          // select_project: the folder has no project file
-
 void box(win_handle owner, const char *text, unsigned style) { msg_box(owner, text, msg_caption_text, style); }
 
 // The category field after a switch: the language's pattern, or the
@@ -92,11 +89,11 @@ int switch_project(win_handle owner)
     copy_bounded(folder, sizeof folder, name);
     const char *file = "vokdir.dat";
     int rc = select_project(folder, &file);
-    if (rc == no_name_list) {
+    if (rc == home_no_name_list) {
         box(owner, "先ず左クリックして、作業用のディレクトリを選んで下さい", MB_ICONHAND);
         return 1;
     }
-    if (rc == no_project_file) {
+    if (rc == home_no_list_file) {
         char text[dir_path_size + 100];
         format_text(text, sizeof text, "ディレクトリ(%s)に%sファイルが無い\n", folder, file);
         box(owner, text, MB_ICONHAND);

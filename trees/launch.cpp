@@ -15,6 +15,7 @@
 #include "shell/line_cut.h"
 #include "shell/msgbox.h"
 #include "shell/runner.h"
+#include "shell/screens.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
 #include "trees/flow_rules.h"
@@ -65,7 +66,7 @@ int append_file_set()
         memcpy(cmd_buf + len, cat_pattern, strlen(cat_pattern) + 1);
         return 0;
     }
-    error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません",
+    error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません",
                (int)(len + strlen(cat_pattern) + 1), cmd_buf_size);
     cmd_buf[0] = '\0';
     return 1;
@@ -140,7 +141,7 @@ int format_command(const char *format, ...)
     va_end(ap);
     if (need >= 0 && (size_t)need < sizeof cmd_buf) return 0;
     cmd_buf[0] = '\0';
-    error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", need + 1, cmd_buf_size);
+    error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", need + 1, cmd_buf_size);
     return 1;
 }
 
@@ -236,7 +237,7 @@ int open_source_set(const char *text)
     home_remove("voktavir.tag");
     char command[open_command_size];
     if (format_text(command, sizeof command, "select %s", text) != 0) {
-        error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)strlen(text) + 8,
+        error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)strlen(text) + 8,
                    open_command_size);
         return 1;
     }

@@ -326,9 +326,9 @@ int take_main_fields(int b)
     form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
     cut_str31(name);
     const int r = check_object_name(b, name, category);
-    if (r == 1) error_boxf(4, "オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, category);
-    if (r == 2) error_boxf(4, "オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
-    if (r != 0) return 1;
+    if (r == name_taken) error_boxf(screen_form, "オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, category);
+    if (r == name_reserved) error_boxf(screen_form, "オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
+    if (r != name_free) return 1;
     set_box_kind(b, category);
     if (strcmp(name, "*") != 0) set_box_name(b, name);
     return 0;

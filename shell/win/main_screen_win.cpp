@@ -550,7 +550,7 @@ void open_named_entry(HWND hwnd, char *text)
 {
     const int kind = classify_entry(text);
     if (entry_refusal(kind) != nullptr) {
-        error_boxf(0, "%s", entry_refusal(kind));
+        error_boxf(screen_main, "%s", entry_refusal(kind));
         return;
     }
     if (kind == entry_calc) {

@@ -211,7 +211,7 @@ void list_of_selection(HWND hwnd, int id)
 {
     char text[selection_size];
     if (!take_selection(hwnd, text, sizeof text) || (trim_blanks(text), text[0] == '\0')) {
-        error_boxf(3, "関数または変数が指定されていません\n");
+        error_boxf(screen_code, "関数または変数が指定されていません\n");
         return;
     }
     stack_push(text);
@@ -258,7 +258,7 @@ void open_file_head()
 void save_shown_text()
 {
     if (shown_state > 0) {
-        error_boxf(3, "画面上には完全なファイルが有りませんので保存処理を中断します");
+        error_boxf(screen_code, "画面上には完全なファイルが有りませんので保存処理を中断します");
         return;
     }
     char name[dir_path_size], question[dir_path_size + 100];
