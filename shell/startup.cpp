@@ -68,11 +68,11 @@ void take_form_mode(bool view)
 {
     form_mode = value_number("FORM");
     int want = -1;  // -1 leave xwin_mode as it is
-    if (form_mode == 99) want = 1;
-    if (form_mode == 32 || form_mode == 0) want = 0;
-    if (form_mode == 32) form_mode = 0;
-    if (form_mode == 16) {
-        form_mode = 0;
+    if (form_mode == form_mode_xwindow) want = 1;
+    if (form_mode == form_mode_x_off || form_mode == form_mode_plain) want = 0;
+    if (form_mode == form_mode_x_off) form_mode = form_mode_plain;
+    if (form_mode == form_mode_win16) {
+        form_mode = form_mode_plain;
         want = 0;
         set_wvalue("FORM", "0");
     }

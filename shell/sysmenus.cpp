@@ -114,6 +114,6 @@ int sysmenu_checked(const char *screen, int id)
         if (id == main_sys_startup_form) return startup_form_flag ? 1 : 0;
         if (id >= main_sys_lang_c && id <= main_sys_lang_java) return id - main_sys_lang_c == default_lang ? 1 : 0;
     }
-    if (strcmp(screen, "FORM") == 0 && id == form_sys_xwindow) return form_mode == 99 ? 1 : 0;
+    if (strcmp(screen, "FORM") == 0 && id == form_sys_xwindow) return form_mode == form_mode_xwindow ? 1 : 0;
     return 0;
 }

@@ -84,9 +84,9 @@ int search_base(int e, int p, char *name, size_t size, int *pos)
         *pos = p;
         return ref_no_base;
     }
-    if (state == 2) {
+    if (state == state_references) {
         cur_index = -1;
-        state = 1;
+        state = state_functions;
         char command[] = "select ";
         run_command(command, select_main);
     }
@@ -109,7 +109,7 @@ int entry_search(int e, int *result)
     const char *t = fl_name[e];
     copy_bounded(ref_name, sizeof ref_name, t);
     if (strlen(t) < 2) {
-        state = 2;
+        state = state_references;
         return format_command("vokanal -r%s", t);
     }
     if (has_box_mark(t)) {
@@ -126,7 +126,7 @@ int entry_search(int e, int *result)
         *result = ref_ran;
         return -1;
     }
-    state = 2;
+    state = state_references;
     list_origin = -3;
     return format_command("vokanal -r%s", strip_quotes(t));
 }
@@ -229,7 +229,7 @@ int run_anal_ref(char *name, size_t size, int *pos)
 
 int open_source_set(const char *text)
 {
-    state = 1;
+    state = state_functions;
     source_open = 1;
     list_shown = 1;
     reset_select();

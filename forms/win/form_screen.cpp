@@ -1160,7 +1160,7 @@ void sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         hidden_flags[hidden_form] = 1;
         return;
     }
-    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == 9) return;
+    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == form_mode_desktop) return;
     undo_clear();
     SetFocus(hwnd);
     if (!form_sys_command(hwnd, id, lparam)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);

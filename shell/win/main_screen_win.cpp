@@ -496,7 +496,7 @@ void copy_failed(HWND hwnd, const char *name)
 void show_work_files(HWND hwnd)
 {
     const int slot = cur_entry_slot();
-    state = 1;
+    state = state_functions;
     char command[] = "select ";
     run_command(command, select_main);
     char first[1000];

@@ -110,7 +110,7 @@ int line_number(const char *text)
 int function_search(unsigned id, char *text)
 {
     reset_select();
-    state = 1;
+    state = state_functions;
     reload_list();
     if (id == main_sys_def_list) trim_dashes(text);
     if (id == main_sys_func_with_words) split_words(text);
@@ -127,7 +127,7 @@ int function_search(unsigned id, char *text)
 int reference_search(unsigned id, char *text, size_t size)
 {
     g_entry = -2;
-    state = 2;
+    state = state_references;
     if (id == main_sys_ref_with_words) split_words(text);
     blanks_to_at(text);
     ref_down = id == main_sys_ref_list ? 0 : id == main_sys_ref_with_text ? 1 : 2;
@@ -164,7 +164,7 @@ int run_multi_ref()
 {
     set_wait_cursor();
     g_entry = -2;
-    state = 2;
+    state = state_references;
     char key[] = "?";
     ref_down = 0;
     int pos = 0;

@@ -153,7 +153,7 @@ void modified_press(HWND hwnd, WPARAM keys, int x, int y)
         pick_entry(p);
         filter_list(".............", 3);
     } else if (ctrl) {
-        state = 1;
+        state = state_functions;
         reload_list();
         format_text(key, sizeof key, "/%s", text);
         trim_dashes(key);
@@ -165,7 +165,7 @@ void modified_press(HWND hwnd, WPARAM keys, int x, int y)
             return;
         }
         target_text(member_filter, sizeof member_filter);
-        state = 1;
+        state = state_functions;
         reload_list();
         format_text(key, sizeof key, "&%s", text);
         filter_list(key, 0);
@@ -209,13 +209,13 @@ void double_click(HWND hwnd)
             return;
         }
         stack_push(text);
-        state = 2;
+        state = state_references;
         blanks_to_at(text);
         run_anal_ref(text, sizeof text, &pos);
     } else if (result == ref_header) {
         empty_code_output();
         stack_push(name);
-        state = 1;
+        state = state_functions;
         reload_list();
         char key[ref_name_size + 2];
         format_text(key, sizeof key, "/%s", name);
@@ -256,7 +256,7 @@ bool marks_only(const char *text)
 void right_double_click(HWND hwnd)
 {
     right_double = 1;
-    state = 1;
+    state = state_functions;
     reset_select();
     reload_list();
     char text[ref_name_size];
@@ -335,7 +335,7 @@ void filter_key(HWND hwnd, const char *mark)
 // F7: the search hits of the file set's sources, in a reference list.
 void search_hits_key()
 {
-    if (state != 2) {
+    if (state != state_references) {
         MessageBeep(0);
         return;
     }
@@ -354,7 +354,7 @@ void search_hits_key()
 // entry's listing through the mark filter, in a reference list.
 void marked_listing_key(HWND hwnd, int mode)
 {
-    if (state != 2 || cur_index < 0) {
+    if (state != state_references || cur_index < 0) {
         MessageBeep(0);
         return;
     }
