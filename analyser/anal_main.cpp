@@ -141,7 +141,7 @@ int close_classes()
 {
     while (class_depth >= 1 && is("}")) {
         const class_level &level = class_stack[class_depth];
-        if (lang_mode != 2 && (level.kind == 0 || level.kind == 1)) {
+        if (lang_mode != lang_java && (level.kind == 0 || level.kind == 1)) {
             while (!is(";")) {
                 if (next_token() == -1) {
                     report_eof("E555");
@@ -172,35 +172,36 @@ int close_classes()
     return 1;
 }
 
-// A named (2) or anonymous (3) level opens.
+// A named (decl_scope) or anonymous (decl_anon_class) level opens.
 void open_level(int kind)
 {
-    if (kind == 2) anon_count = 0;
+    if (kind == decl_scope) anon_count = 0;
     class_level &level = class_stack[class_depth + 1];
     if (opt_r) report_pending_before(level.start);
     ++class_depth;
-    if (kind == 2) level.anon_no = -1;
+    if (kind == decl_scope) level.anon_no = -1;
     if (opt_o_file[0] != '\0') write_class_line(tag_fp, class_depth);
     level.pending = 1;
     if (opt_r) report_pending_before(cur_line);
 }
 
-// The anonymous class a range request asks for: 2, or -1 at the end.
+// The anonymous class a range request asks for: decl_scope (decl_too_deep
+// past the nesting limit), or decl_end at the end.
 int requested_anonymous_class()
 {
     while (!(is("new") && classify_new() == 0)) {
-        if (read_on() < 0) return -1;
+        if (read_on() < 0) return decl_end;
     }
     const int start = stmt_line();
-    if (next_name() < 0) return -1;
+    if (next_name() < 0) return decl_end;
     class_level &level = class_stack[class_depth + 1];
     copy_bounded(level.name, sizeof level.name, cur_token);
     level.start = start;
     level.kind = 0;
-    if (read_on() < 0 || scan_body("(", 0) != 0) return -1;
-    if (read_on() < 0) return -1;
+    if (read_on() < 0 || scan_body("(", 0) != 0) return decl_end;
+    if (read_on() < 0) return decl_end;
     flow_anon_line = -1;
-    return class_depth < class_cap ? 2 : 7;
+    return class_depth < class_cap ? decl_scope : decl_too_deep;
 }
 
 int block_owner;
@@ -278,30 +279,30 @@ void declaration_loop(void *)
         save_reader_state_to(&saved);
         const int r = flow_anon_line >= 1 ? requested_anonymous_class() : parse_declaration();
         switch (r) {
-        case -1:
+        case decl_end:
             return;
-        case 1:
+        case decl_read:
             if (flow_mode() && flow_decl_flag == 1) {
                 anal_end_line = cur_line;
                 return;
             }
             break;
-        case 2:
-        case 3:
+        case decl_scope:
+        case decl_anon_class:
             if (flow_mode() && flow_start_line == 0) {
                 anal_end_line = class_stack[class_depth + 1].start;
                 return;
             }
             open_level(r);
-            if (r == 3) {
+            if (r == decl_anon_class) {
                 class_stack[class_depth].anon_no = anon_count;
             }
             break;
-        case 5:
+        case decl_extern_c:
             ++extern_depth;
             if (read_on() < 0) return;
             continue;
-        case 7:
+        case decl_too_deep:
             code_printf("%s(%d):クラスのネスト(%d)が深過ぎます\r\n", cur_file, static_line, class_depth);
             return;
         default:

@@ -236,7 +236,7 @@ int scan_body(const char *opener, int mode)
         } else {
             echo_token(mode, glued);
             if (tree_extract && opener[0] == '{') record_key_hit();
-            if (lang_mode == 2 && mode != 1 && classify_new() == 0) {
+            if (lang_mode == lang_java && mode != 1 && classify_new() == 0) {
                 if (mode == 3) {
                     code_printf("%s(%d):無名クラスの入れ子を検出しました\r\n", cur_file, cur_line);
                 } else if (anonymous_class() < 0) {

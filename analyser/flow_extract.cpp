@@ -109,7 +109,7 @@ int make_run(int n, const cb *run, int parent, int *x)
 void for_statement(int depth, int at)
 {
     log_printf("○for\n");
-    node(at)->disp |= 0x10;
+    node(at)->disp |= disp_break_target;
     int x;
     const int first = make_run(5, tpl_for, at, &x);
     node(first)->sline = node(first + 1)->sline = stmt_line();
@@ -123,7 +123,7 @@ void for_statement(int depth, int at)
 // while, catch and synchronized: a test in parentheses, then the body.
 void tested_loop(int depth, int at, const cb *run, bool labels_here)
 {
-    node(at)->disp |= 0x10;
+    node(at)->disp |= disp_break_target;
     int x;
     const int first = make_run(4, run, at, &x);
     node(first)->sline = stmt_line();
@@ -137,7 +137,7 @@ void tested_loop(int depth, int at, const cb *run, bool labels_here)
 // try and finally: the body follows the keyword.
 void plain_block(int depth, int at, const cb *run)
 {
-    node(at)->disp |= 0x10;
+    node(at)->disp |= disp_break_target;
     int x;
     const int first = make_run(4, run, at, &x);
     node(first)->sline = stmt_line();
@@ -149,7 +149,7 @@ void plain_block(int depth, int at, const cb *run)
 void do_statement(int depth, int at)
 {
     log_printf("○do\n");
-    node(at)->disp |= 0x10;
+    node(at)->disp |= disp_break_target;
     int x;
     const int first = make_run(4, tpl_do, at, &x);
     node(first)->sline = stmt_line();
@@ -179,26 +179,26 @@ int enclosing(int at, int bit)
 
 void break_statement(int at)
 {
-    const int target = enclosing(at, 0x10);
+    const int target = enclosing(at, disp_break_target);
     if (target < 0) {
         write_pending_labels(at);
         skip_to(";");
         return;
     }
     int made = at;
-    if (node(target)->t == 'S') {
+    if (node(target)->t == kind_switch) {
         cb *c = node(at);
-        c->t = 'B';
-        c->m = 'e';
-        c->n = '-';
+        c->t = kind_break;
+        c->m = mode_end;
+        c->n = next_by_mode;
         c->parent = target;
         c->sline = stmt_line();
     } else {
         int x;
         made = make_run(1, tpl_break, at, &x);
         cb *c = node(made);
-        c->t = 'P';
-        c->m = 'b';
+        c->t = kind_loop_exit;
+        c->m = mode_break;
         c->branch = target;
         c->sline = stmt_line();
         node(target)->t = (char)to_lower_ascii(node(target)->t);
@@ -214,13 +214,13 @@ void continue_statement(int at)
     int x;
     const int made = make_run(1, tpl_continue, at, &x);
     node(made)->sline = stmt_line();
-    const int body = enclosing(at, 0x20);
+    const int body = enclosing(at, disp_loop_body);
     if (body < 0) {
         log_printf("ERROR(%s)\n", cur_token);
         anal_fatal(99);
     }
     node(made)->parent = body + 1;
-    node(made)->m = 'a';
+    node(made)->m = mode_action;
     skip_to(";");
     put_labels_and_end(made);
 }
@@ -230,7 +230,7 @@ void continue_statement(int at)
 int leaving_record(int at, const cb *run, bool keep_parent)
 {
     cb *c = node(at);
-    if (c->t == 'X') {
+    if (c->t == kind_slot) {
         int x;
         return make_run(1, run, at, &x);
     }
@@ -272,7 +272,7 @@ void if_statement(int depth, int at, int labelled)
     int decision = make_run(5, tpl_if, at, &x);
     node(decision)->sline = stmt_line();
     write_pending_labels(decision);
-    if (labelled) node(at)->disp |= 0x80;
+    if (labelled) node(at)->disp |= disp_jump_target;
     require_paren(13);
     pass_group();
     node(decision)->eline = cur_line;
@@ -320,13 +320,13 @@ void switch_statement_slot(int depth, int at, int *run)
     if (cb_num != count) {
         *run = -1;
         c->branch = cb_num;
-        c->m = 'y';
-        c->n = '^';
-    } else if (c->m == 'e') {
+        c->m = mode_own_records;
+        c->n = next_branch;
+    } else if (c->m == mode_end) {
         *run = -1;
-    } else if ((c->disp & 0x80) || *run < 0) {
+    } else if ((c->disp & disp_jump_target) || *run < 0) {
         *run = slot;
-        c->m = 'a';
+        c->m = mode_action;
     } else {
         node(*run)->eline = c->eline;
         --cb_num;
@@ -348,8 +348,8 @@ void switch_statement(int depth, int at)
 {
     log_printf("○switch\n");
     cb *s = node(at);
-    s->t = 'S';
-    s->disp |= 0x10;
+    s->t = kind_switch;
+    s->disp |= disp_break_target;
     int x;
     const int head = make_run(1, tpl_switch_head, at, &x);
     node(at)->sline = stmt_line();
@@ -391,10 +391,10 @@ void switch_statement(int depth, int at)
     }
     if (default_decision < 0) {
         const int end = make_run(3, tpl_switch_end, at, &x);
-        if (decision == head) node(end + 1)->t = '.';
+        if (decision == head) node(end + 1)->t = kind_case;
         node(decision)->branch = end + 1;
     } else {
-        node(default_decision)->m = '.';
+        node(default_decision)->m = mode_placeholder;
         node(decision)->branch = make_run(1, tpl_switch_end_default, at, &x);
     }
 }
@@ -432,15 +432,15 @@ void anonymous_class()
 void other_statement(int at, int labelled)
 {
     cb *c = node(at);
-    if (c->t != 'X') {
+    if (c->t != kind_slot) {
         const int32_t sline = c->sline;
         *c = tpl_other[0];
         c->sline = sline;
-        c->n = '>';
+        c->n = next_index;
     }
     if (labelled) {
-        c->m = 'a';
-        c->disp |= 0x80;
+        c->m = mode_action;
+        c->disp |= disp_jump_target;
     }
     // the last token is a name whose calls the listings mark
     bool known_name = !opt_r && starts_name(cur_token) && classify_name(cur_token) != 0;
@@ -520,25 +520,25 @@ void close_block(int owner, int prev, int prev_count, int run)
 {
     if (prev < 0) {
         cb *o = node(owner);
-        if (o->t != 'U') o->t = 'K';
-        o->m = '.';
+        if (o->t != kind_head) o->t = kind_empty_block;
+        o->m = mode_placeholder;
         return;
     }
     if (prev_count == cb_num) {
         if (run >= 0) {
             node(run)->eline = node(prev)->eline;
             const int32_t parent = node(prev)->parent;
-            const bool was_break = node(prev)->t == 'B';
+            const bool was_break = node(prev)->t == kind_break;
             --prev;
             --cb_num;
             if (was_break) node(prev)->parent = parent;
         }
-        node(prev)->m = 'a';
-        node(prev)->n = '-';
+        node(prev)->m = mode_action;
+        node(prev)->n = next_by_mode;
     } else {
         node(prev)->branch = 0;
-        node(prev)->m = 'y';
-        node(prev)->n = '-';
+        node(prev)->m = mode_own_records;
+        node(prev)->n = next_by_mode;
     }
     cb *p = node(prev);
     if (p->eline < cur_line - 1) p->eline = cur_line - 1;
@@ -570,7 +570,7 @@ int parse_block(int depth, int owner)
         int x;
         int entry = make_run(1, tpl_block, owner, &x);
         if (prev >= 0 && prev_count == cb_num - 1) {
-            node(prev)->m = 'a';
+            node(prev)->m = mode_action;
             if (run < 0) {
                 run = prev;
             } else {
@@ -582,8 +582,8 @@ int parse_block(int depth, int owner)
         } else if (prev >= 0) {
             cb *p = node(prev);
             p->branch = entry;
-            p->m = 'y';
-            p->n = '^';
+            p->m = mode_own_records;
+            p->n = next_branch;
             run = -1;
         }
         prev = entry;
@@ -598,7 +598,7 @@ int parse_block(int depth, int owner)
             node(entry)->eline = cur_line;
         }
         last_line = cur_line;
-        if (node(entry)->disp & 0x80) run = -1;
+        if (node(entry)->disp & disp_jump_target) run = -1;
     }
     close_block(owner, prev, prev_count, run);
     return 0;

@@ -67,7 +67,7 @@ void set_x_enter(walk_frame &f, int depth)
     f.child[0] = next_visible_cb(f.node);
     f.child_depth[0] = depth + 1;
     f.child[1] = branch_target_cb(f.node);
-    f.child_depth[1] = c->m == 'd' ? depth : depth + 1;  // an alternative stays in the column
+    f.child_depth[1] = c->m == mode_decision ? depth : depth + 1;  // an alternative stays in the column
 }
 
 void set_r_before(int node, int child, int index)
@@ -80,7 +80,10 @@ const walker count_flow_walker = {count_flow_enter, nullptr, true, true};
 const walker set_x_walker = {set_x_enter, nullptr, true, true};
 const walker set_r_walker = {enter_first_visit, set_r_before, true, false};
 
-bool is_loop_step(const cb *c) { return c->m == 'r' && (c->t == 'D' || c->t == 'W' || c->t == 'F'); }
+bool is_loop_step(const cb *c)
+{
+    return c->m == mode_leave && (c->t == kind_do || c->t == kind_while || c->t == kind_for);
+}
 
 void pop_pending(int *node, int *row)
 {
@@ -93,11 +96,13 @@ void pop_pending(int *node, int *row)
 // record that is drawn.
 int label_target(int n)
 {
-    while (valid_cb(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X') && cbp[n]->m == 'e') n = cbp[n]->branch;
-    if (valid_cb(n) && (cbp[n]->t == 'S' || cbp[n]->t == 'X')) {
+    while (valid_cb(n) && (cbp[n]->t == kind_switch || cbp[n]->t == kind_slot) && cbp[n]->m == mode_end) {
+        n = cbp[n]->branch;
+    }
+    if (valid_cb(n) && (cbp[n]->t == kind_switch || cbp[n]->t == kind_slot)) {
         for (int steps = 0; valid_cb(n) && steps < cb_num; ++steps) {
-            if (cbp[n]->m == 'x') n = cbp[n]->branch;
-            else if (cbp[n]->m == 'y') ++n;
+            if (cbp[n]->m == mode_container) n = cbp[n]->branch;
+            else if (cbp[n]->m == mode_own_records) ++n;
             else break;
         }
     }
@@ -127,12 +132,12 @@ int resolve_labels()
     for (label_rec *l = label_list; l != nullptr; l = l->next) {
         if (l->label_node == -1) label_undefined_fatal(l->name);
         const int n = label_target(l->label_node);
-        if (n != -1) cbp[n]->disp |= 0x80;
+        if (n != -1) cbp[n]->disp |= disp_jump_target;
         l->goto_node = n;
     }
     for (int i = 0; i < cb_num; ++i) {
         cb *c = cbp[i];
-        if (c->t != 'O') continue;
+        if (c->t != kind_goto) continue;
         label_rec *l = label_of_goto(c->branch);
         if (l == nullptr) continue;
         c->branch = l->goto_node;
@@ -140,8 +145,8 @@ int resolve_labels()
             l->first_goto = i;
             continue;
         }
-        c->t = 'P';
-        c->m = '.';
+        c->t = kind_loop_exit;
+        c->m = mode_placeholder;
         lower_kind(l->goto_node);
     }
     return 0;
@@ -160,7 +165,7 @@ int set_r(int, int target)
     int v = target;
     for (int steps = 0; valid_cb(v) && cbp[v]->ct <= 0 && steps < step_limit; ++steps) {
         cb *c = cbp[v];
-        if (c->disp & 0x40) {
+        if (c->disp & disp_loop_head) {
             c->roof = -1;
             if (head != -1) cbp[head]->roof = v;
             head = v;
@@ -203,7 +208,7 @@ int set_y_step(int i, int *row, int joining, int *next_row)
         const int lane = e->r_num + 1 + *row;
         if (e->yy < lane) e->yy = lane;
     }
-    if (c->m == 'd' || c->m == 'f') *next_row = *row + 1;
+    if (c->m == mode_decision || c->m == mode_loop_test) *next_row = *row + 1;
     return 0;
 }
 
@@ -295,13 +300,13 @@ int layout_finish()
 {
     if (anal_guard(resolve_step, nullptr) != 0) return 0;
     for (int i = 0; i < cb_num; ++i) {
-        if (cbp[i]->t == 'O') cbp[i]->m = 'r';
+        if (cbp[i]->t == kind_goto) cbp[i]->m = mode_leave;
     }
     count_in_edges(0);
     for (int i = 0; i < cb_num; ++i) {
         cb *c = cbp[i];
-        if (c->t != 'O' || !valid_cb(c->branch)) continue;
-        if (cbp[c->branch]->ct == 0) c->m = 'x';
+        if (c->t != kind_goto || !valid_cb(c->branch)) continue;
+        if (cbp[c->branch]->ct == 0) c->m = mode_container;
         else lower_kind(c->branch);
     }
     layout_count();

@@ -39,33 +39,71 @@ const char (*caption_tbl)[piece_size] = flow_pieces[0];
 
 #define R(t, m, n, disp, branch) {t, m, (unsigned char)(disp), n, branch, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
 
-const cb tpl_head[4] = {R('U', 'f', '-', 0, 1), R('U', 'a', '>', 0, 0), R('U', 'x', '>', 0, 0), R('U', 'e', '-', 0, 0)};
-const cb tpl_block[1] = {R('X', 'x', '>', 0, 0)};
-const cb tpl_break[1] = {R('B', 'a', '-', 0, 0)};
-const cb tpl_continue[1] = {R('C', 'r', '-', 0, 0)};
-const cb tpl_goto[1] = {R('O', 'x', '-', 0, 0)};
-const cb tpl_return[1] = {R('R', 'r', '-', 0, 0)};
-const cb tpl_exit[1] = {R('E', 'r', '-', 0, 0)};
-const cb tpl_abort[1] = {R('A', 'r', '-', 0, 0)};
-const cb tpl_do[4] = {R('D', '.', '>', 0x40, 0), R('D', 'x', '>', 0x20, 0), R('D', 'r', '>', 0, -2), R('D', 'e', '-', 0, 0)};
-const cb tpl_for[5] = {R('F', 'a', '>', 0, 0), R('F', 'f', '>', 0x40, 3), R('F', 'x', '>', 0x20, 0), R('F', 'r', '-', 0, -2),
-                       R('F', 'e', '-', 0, 0)};
-#define LOOP4(k) {R(k, 'f', '>', 0x40, 3), R(k, 'x', '>', 0x20, 0), R(k, 'r', '-', 0, -2), R(k, 'e', '-', 0, 0)}
-const cb tpl_while[4] = LOOP4('W');
-const cb tpl_try[4] = LOOP4('Y');
-const cb tpl_catch[4] = LOOP4('H');
-const cb tpl_sync[4] = LOOP4('Z');
-const cb tpl_finally[4] = LOOP4('N');
-#define IF5 {R('I', 'd', '>', 0, 3), R('I', 'x', '>', 0, 0), R('I', 'e', '-', 0, 0), R('I', '.', '>', 0, 0), R('I', 'e', '-', 0, 0)}
+const cb tpl_head[4] = {
+    R(kind_head, mode_loop_test, next_by_mode, 0, 1),
+    R(kind_head, mode_action, next_index, 0, 0),
+    R(kind_head, mode_container, next_index, 0, 0),
+    R(kind_head, mode_end, next_by_mode, 0, 0)
+};
+const cb tpl_block[1] = {R(kind_slot, mode_container, next_index, 0, 0)};
+const cb tpl_break[1] = {R(kind_break, mode_action, next_by_mode, 0, 0)};
+const cb tpl_continue[1] = {R(kind_continue, mode_leave, next_by_mode, 0, 0)};
+const cb tpl_goto[1] = {R(kind_goto, mode_container, next_by_mode, 0, 0)};
+const cb tpl_return[1] = {R(kind_return, mode_leave, next_by_mode, 0, 0)};
+const cb tpl_exit[1] = {R(kind_else, mode_leave, next_by_mode, 0, 0)};
+const cb tpl_abort[1] = {R(kind_abort, mode_leave, next_by_mode, 0, 0)};
+const cb tpl_do[4] = {
+    R(kind_do, mode_placeholder, next_index, disp_loop_head, 0),
+    R(kind_do, mode_container, next_index, disp_loop_body, 0),
+    R(kind_do, mode_leave, next_index, 0, -2),
+    R(kind_do, mode_end, next_by_mode, 0, 0)
+};
+const cb tpl_for[5] = {
+    R(kind_for, mode_action, next_index, 0, 0),
+    R(kind_for, mode_loop_test, next_index, disp_loop_head, 3),
+    R(kind_for, mode_container, next_index, disp_loop_body, 0),
+    R(kind_for, mode_leave, next_by_mode, 0, -2),
+    R(kind_for, mode_end, next_by_mode, 0, 0)
+};
+#define LOOP4(k) { \
+    R(k, mode_loop_test, next_index, disp_loop_head, 3), \
+    R(k, mode_container, next_index, disp_loop_body, 0), \
+    R(k, mode_leave, next_by_mode, 0, -2), \
+    R(k, mode_end, next_by_mode, 0, 0)}
+const cb tpl_while[4] = LOOP4(kind_while);
+const cb tpl_try[4] = LOOP4(kind_try);
+const cb tpl_catch[4] = LOOP4(kind_catch);
+const cb tpl_sync[4] = LOOP4(kind_sync);
+const cb tpl_finally[4] = LOOP4(kind_finally);
+#define IF5 { \
+    R(kind_if, mode_decision, next_index, 0, 3), \
+    R(kind_if, mode_container, next_index, 0, 0), \
+    R(kind_if, mode_end, next_by_mode, 0, 0), \
+    R(kind_if, mode_placeholder, next_index, 0, 0), \
+    R(kind_if, mode_end, next_by_mode, 0, 0)}
 const cb tpl_if[5] = IF5;
 const cb tpl_elseif[5] = IF5;
-const cb tpl_else[3] = {R('E', '.', '>', 0, 0), R('E', 'x', '>', 0, 0), R('E', 'e', '-', 0, 0)};
-const cb tpl_switch_head[1] = {R('.', 'x', '-', 0, 2)};
-const cb tpl_case[2] = {R('.', 'x', '-', 0, 2), R('A', 'd', '>', 0, 0)};
-const cb tpl_default[2] = {R('.', 'x', '-', 0, 2), R('T', 'd', '>', 0, 0)};
-const cb tpl_switch_end[3] = {R('E', 'e', '-', 0, 0), R('E', '.', '>', 0, 0), R('E', 'e', '-', 0, 0)};
-const cb tpl_switch_end_default[1] = {R('E', 'e', '-', 0, 0)};
-const cb tpl_other[1] = {R('M', 'a', '-', 0, 0)};
+const cb tpl_else[3] = {
+    R(kind_else, mode_placeholder, next_index, 0, 0),
+    R(kind_else, mode_container, next_index, 0, 0),
+    R(kind_else, mode_end, next_by_mode, 0, 0)
+};
+const cb tpl_switch_head[1] = {R(kind_case, mode_container, next_by_mode, 0, 2)};
+const cb tpl_case[2] = {
+    R(kind_case, mode_container, next_by_mode, 0, 2),
+    R(kind_abort, mode_decision, next_index, 0, 0)
+};
+const cb tpl_default[2] = {
+    R(kind_case, mode_container, next_by_mode, 0, 2),
+    R(kind_default, mode_decision, next_index, 0, 0)
+};
+const cb tpl_switch_end[3] = {
+    R(kind_else, mode_end, next_by_mode, 0, 0),
+    R(kind_else, mode_placeholder, next_index, 0, 0),
+    R(kind_else, mode_end, next_by_mode, 0, 0)
+};
+const cb tpl_switch_end_default[1] = {R(kind_else, mode_end, next_by_mode, 0, 0)};
+const cb tpl_other[1] = {R(kind_single, mode_action, next_by_mode, 0, 0)};
 
 #undef R
 #undef PIECES_INIT
@@ -89,7 +127,7 @@ void node_overflow()
     anal_fail_hard_text(555);
 }
 
-bool is_goto(const cb *c) { return c->t == 'O' && c->m == 'x'; }
+bool is_goto(const cb *c) { return c->t == kind_goto && c->m == mode_container; }
 
 }  // namespace
 
@@ -110,7 +148,7 @@ int get_cb(int n, const cb *run, int parent, int *out_x)
     for (int k = 0; k < n; ++k) {
         const int i = cb_num + k;
         cb *c = cbp[i];
-        if (c->m == 'x') *out_x = i;
+        if (c->m == mode_container) *out_x = i;
         if (c->branch != 0) c->branch += i;
         c->parent = c->parent != 0 ? c->parent + i : parent;
     }
@@ -127,16 +165,16 @@ int next_cb(int i)
     if (!valid_cb(i)) return -1;
     const cb *c = cbp[i];
     int j;
-    if (c->n == '>') j = i + 1;
-    else if (c->n == '^') j = c->branch;
+    if (c->n == next_index) j = i + 1;
+    else if (c->n == next_branch) j = c->branch;
     else if (is_goto(c)) j = i;
-    else return c->m == 'a' || c->m == 'x' || c->m == 'y' ? c->parent : -1;
+    else return c->m == mode_action || c->m == mode_container || c->m == mode_own_records ? c->parent : -1;
     if (!valid_cb(j)) return -1;
-    if (cbp[j]->m == 'e') return cbp[j]->parent;
+    if (cbp[j]->m == mode_end) return cbp[j]->parent;
     for (int steps = 0; steps < cb_num && valid_cb(j); ++steps) {
-        if (cbp[j]->m == 'x') {
+        if (cbp[j]->m == mode_container) {
             j = cbp[j]->branch;  // a goto drawn in line leads on to its target
-        } else if (cbp[j]->m == 'y') {
+        } else if (cbp[j]->m == mode_own_records) {
             ++j;
             if (valid_cb(j) && is_goto(cbp[j])) return j;
         } else {
@@ -158,8 +196,8 @@ int next_visible_cb(int i)
         j = next_cb(j);
         if (!valid_cb(j)) return -1;
         const cb *c = cbp[j];
-        const bool container = c->m == 'x' && c->t != 'X' && c->t != 'U' && c->t != 'O';
-        const bool placeholder = c->t == '.' && c->m == '.';
+        const bool container = c->m == mode_container && c->t != kind_slot && c->t != kind_head && c->t != kind_goto;
+        const bool placeholder = c->t == kind_case && c->m == mode_placeholder;
         if (!container && !placeholder) return j;
     }
     return -1;
@@ -167,13 +205,13 @@ int next_visible_cb(int i)
 
 int branch_target_cb(int i)
 {
-    if (!valid_cb(i) || cbp[i]->fold || (cbp[i]->m != 'd' && cbp[i]->m != 'f')) return -1;
+    if (!valid_cb(i) || cbp[i]->fold || (cbp[i]->m != mode_decision && cbp[i]->m != mode_loop_test)) return -1;
     int b = cbp[i]->branch;
     if (!valid_cb(b)) return -1;
-    if (cbp[b]->m == 'e') return cbp[b]->parent;
+    if (cbp[b]->m == mode_end) return cbp[b]->parent;
     for (int steps = 0; steps < cb_num && valid_cb(b); ++steps) {
-        if (cbp[b]->m == 'x') b = cbp[b]->branch;
-        else if (cbp[b]->m == 'y') ++b;
+        if (cbp[b]->m == mode_container) b = cbp[b]->branch;
+        else if (cbp[b]->m == mode_own_records) ++b;
         else return b;
     }
     return -1;
@@ -181,16 +219,16 @@ int branch_target_cb(int i)
 
 int loop_back_cb(int i)
 {
-    if (!valid_cb(i) || cbp[i]->t == 'D') return -1;
+    if (!valid_cb(i) || cbp[i]->t == kind_do) return -1;
     const cb *c = cbp[i];
-    if (flow_wide && c->m == 'r' && (c->t == 'F' || c->t == 'W')) {
+    if (flow_wide && c->m == mode_leave && (c->t == kind_for || c->t == kind_while)) {
         const int b = branch_target_cb(i - 2);
-        return valid_cb(b) && cbp[b]->m == 'y' ? next_visible_cb(b) : b;
+        return valid_cb(b) && cbp[b]->m == mode_own_records ? next_visible_cb(b) : b;
     }
-    if (c->m != 'r' && c->m != 'b') return -1;
+    if (c->m != mode_leave && c->m != mode_break) return -1;
     int j = c->parent;
     for (int steps = 0; valid_cb(j) && steps < cb_num; ++steps) {
-        if (cbp[j]->disp & 0x20) return j + 1;
+        if (cbp[j]->disp & disp_loop_body) return j + 1;
         j = cbp[j]->parent;
     }
     return -1;
@@ -203,8 +241,8 @@ const char *cb_caption(int i)
     if (i < 0) return caption_tbl[-i];
     if (!valid_cb(i)) return caption_tbl[0];
     const cb *c = cbp[i];
-    const int code = c->disp & 0x0F;
-    if (code >= 1 && code <= 14 && (c->disp & 0x40) == 0) {
+    const int code = c->disp & disp_caption;
+    if (code >= 1 && code <= 14 && (c->disp & disp_loop_head) == 0) {
         last_caption_code = code;
         return caption_tbl[code];
     }
@@ -217,15 +255,15 @@ const char *cb_caption(int i)
 int set_cb_caption_code(int i, int code)
 {
     if (!valid_cb(i)) return 1;
-    cbp[i]->disp &= 0xF0;
-    if (code < 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
+    cbp[i]->disp &= disp_flags;
+    if (code < 0) cbp[i]->disp |= (unsigned char)(-code & disp_caption);
     return 0;
 }
 
 int add_cb_caption_code(int i, int code)
 {
     if (!valid_cb(i)) return 1;
-    if (code < 0 && (cbp[i]->disp & 0x0F) != 0) cbp[i]->disp |= (unsigned char)(-code & 0x0F);
+    if (code < 0 && (cbp[i]->disp & disp_caption) != 0) cbp[i]->disp |= (unsigned char)(-code & disp_caption);
     return 0;
 }
 

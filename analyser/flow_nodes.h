@@ -11,11 +11,65 @@ const int cb_size = 44;  // the record size the messages print
 const int piece_count = 21;
 const int piece_size = 16;
 
+// Kind letters (t); a kind is turned to lower case when a jump or break
+// enters the node from outside its own flow.
+const char kind_head = 'U';         // function head
+const char kind_slot = 'X';         // statement slot of a block
+const char kind_empty_block = 'K';  // owner of an empty block, unless the function head
+const char kind_single = 'M';       // plain statement as the single body of a loop, if or else
+const char kind_for = 'F';          // for
+const char kind_while = 'W';        // while
+const char kind_do = 'D';           // do
+const char kind_try = 'Y';          // try, __try
+const char kind_catch = 'H';        // catch, __except
+const char kind_sync = 'Z';         // synchronized
+const char kind_finally = 'N';      // finally, __finally
+const char kind_if = 'I';           // if and else if
+const char kind_else = 'E';         // else; end records of a switch; exit(
+const char kind_switch = 'S';       // switch (its slot turned into S)
+const char kind_case = '.';         // head of a switch, entry of each case, middle end of a caseless switch
+const char kind_abort = 'A';        // abort(; the decision record of a case
+const char kind_default = 'T';      // the decision record of default
+const char kind_break = 'B';        // break (inside a switch: its own slot)
+const char kind_loop_exit = 'P';    // break out of a loop; every goto after the first to one label
+const char kind_loop_exit_entered = 'p';  // kind_loop_exit in lower case
+const char kind_continue = 'C';     // continue
+const char kind_goto = 'O';         // goto
+const char kind_return = 'R';       // return
+const char kind_link = 'G';         // connector of the line routing to a target
+const char kind_down = 'd';         // connector of the line routing, downwards
+const char kind_up = 'u';           // connector of the line routing, upwards
+
+// Mode letters (m): how the successor and the branch of a node are found.
+const char mode_container = 'x';    // the successor of a node leading here is the branch (first child)
+const char mode_own_records = 'y';  // first child at index + 1; branch the next statement of the block
+const char mode_action = 'a';       // successor by n; with n '-' the parent
+const char mode_end = 'e';          // end of a construct: arriving here continues at the parent
+const char mode_decision = 'd';     // if, else if, case, default: branch the next alternative
+const char mode_loop_test = 'f';    // loop test (also try, catch, ...): branch the end of the construct
+const char mode_leave = 'r';        // leaves its flow: return, exit, abort, loop step, connectors
+const char mode_break = 'b';        // break out of a loop
+const char mode_placeholder = '.';  // empty else, do head, switch end, owner of an empty block
+
+// Next letters (n).
+const char next_index = '>';    // the successor is the next record
+const char next_branch = '^';   // the successor is the branch
+const char next_by_mode = '-';  // the successor is found by the mode
+
+// Bits of disp; the low nibble is the caption code of a connector.
+const unsigned char disp_jump_target = 0x80;   // "L"
+const unsigned char disp_loop_head = 0x40;     // "R"
+const unsigned char disp_loop_body = 0x20;     // "C"
+const unsigned char disp_break_target = 0x10;  // "B"
+const unsigned char disp_flags = 0xF0;         // the four above
+const unsigned char disp_caption = 0x0F;       // the caption code: bits u 8, d 4, l 2, r 1
+const unsigned char disp_on_path = 0x01;       // the layout walks: on the current path
+
 struct cb {
     char t;               // kind letter
     char m;               // mode letter
     unsigned char disp;   // L R C B flags and the caption code
-    char n;               // next letter: '>' index + 1, '^' branch, '-' by m
+    char n;               // next letter
     int32_t branch;
     int32_t parent;
     int32_t sline;

@@ -27,6 +27,13 @@ bool on_grid(int column, int row)
     return column >= 0 && column < grid_cols && row >= 0 && row < grid_rows && flow_grid[row] != nullptr;
 }
 
+// Kinds whose nodes take a place of their own: a placeholder record, a
+// record that leaves its flow, and the targets a loop's line needs no way
+// back to.
+const char placed_placeholders[] = {kind_default, kind_head, kind_abort, '\0'};
+const char placed_leaving[] = {kind_return, kind_else, kind_abort, kind_continue, kind_do, kind_goto, '\0'};
+const char no_loop_back[] = {kind_return, kind_goto, kind_continue, kind_else, kind_abort, '\0'};
+
 bool is_one_of(char c, const char *letters)
 {
     for (; *letters != '\0'; ++letters) {
@@ -39,7 +46,8 @@ bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
 
 bool is_connector(int i)
 {
-    return valid_cb(i) && (cbp[i]->t == 'd' || cbp[i]->t == 'u') && cbp[i]->m == 'r' && cbp[i]->n == '-';
+    return valid_cb(i) && (cbp[i]->t == kind_down || cbp[i]->t == kind_up) && cbp[i]->m == mode_leave &&
+           cbp[i]->n == next_by_mode;
 }
 
 void remember(int column, int row)
@@ -87,7 +95,7 @@ void route_loop_back(int step)
     const int lane = h->y - roof_chain_length(head);
     if (lane < 0 || h->x < 0 || !on_grid(h->x, h->y) || !on_grid(h->x, lane)) return;
     cur_target = head;
-    if (s->t == 'D') forget_last();
+    if (s->t == kind_do) forget_last();
     else remember(s->x, s->y);
     route_vertical(s->x, s->y, lane);
     route_corner(s->x, lane, -6);
@@ -106,8 +114,8 @@ void route_backward(int from, int to)
         return;
     }
     f->yy = to;
-    f->t = 'G';
-    f->disp &= 0xF0;
+    f->t = kind_link;
+    f->disp &= disp_flags;
 }
 
 void route_forward(int from, int to)
@@ -151,7 +159,7 @@ bool joins_up_left(int column, int row, int to_row)
         add_cb_caption_code(node, -4);
         return true;
     }
-    return is_connector(node) && cbp[node]->t == 'u' && cbp[node]->parent == cur_source;
+    return is_connector(node) && cbp[node]->t == kind_up && cbp[node]->parent == cur_source;
 }
 
 }  // namespace
@@ -165,7 +173,7 @@ int fill_flow_grid()
     free_connector_records();
     for (int i = 0; i < cb_num; ++i) {
         const cb *c = cbp[i];
-        if (c->m == 'e' || !on_grid(c->x, c->y)) continue;
+        if (c->m == mode_end || !on_grid(c->x, c->y)) continue;
         cell(c->x, c->y) = i;
         set_cb_caption_code(i, cb_route_code(i));
     }
@@ -176,17 +184,17 @@ int cb_route_code(int i)
 {
     if (opt_p || !valid_cb(i)) return i;
     const cb *c = cbp[i];
-    if (c->t == 'X') return c->m == 'a' ? i : -2;
+    if (c->t == kind_slot) return c->m == mode_action ? i : -2;
     if (is_lower(c->t)) return i;
-    if (c->t == 'K') return -3;
-    if (c->t == 'B' || c->t == 'C') return -2;
+    if (c->t == kind_empty_block) return -3;
+    if (c->t == kind_break || c->t == kind_continue) return -2;
     switch (c->m) {
-    case 'x': return c->t == 'U' ? i : -2;
-    case 'y': return -2;
-    case '.':
-        if (c->t == 'E' || c->t == 'I') return -9;
-        return is_one_of(c->t, "TUA") ? i : -2;
-    case 'r': return is_one_of(c->t, "REACDO") ? i : -10;
+    case mode_container: return c->t == kind_head ? i : -2;
+    case mode_own_records: return -2;
+    case mode_placeholder:
+        if (c->t == kind_else || c->t == kind_if) return -9;
+        return is_one_of(c->t, placed_placeholders) ? i : -2;
+    case mode_leave: return is_one_of(c->t, placed_leaving) ? i : -10;
     default: return i;
     }
 }
@@ -208,7 +216,7 @@ int route_link(int from, int to)
     const cb *f = cbp[from];
     const cb *t = cbp[to];
     if (!on_grid(f->x, f->y) || !on_grid(t->x, t->y)) return 0;
-    if (t->m == 'r' && !is_one_of(t->t, "ROCEA") && t->ct == 0) route_loop_back(to);
+    if (t->m == mode_leave && !is_one_of(t->t, no_loop_back) && t->ct == 0) route_loop_back(to);
     cur_target = to;
     forget_last();
     const int x1 = f->x, y1 = f->y, x2 = t->x, y2 = t->y;
@@ -231,9 +239,9 @@ int make_connector(int base, int column, int row, int old_cell)
     }
     cb *b = cbp[base];
     *slot = cb{};
-    slot->t = row < b->y ? 'd' : 'u';
-    slot->m = 'r';
-    slot->n = '-';
+    slot->t = row < b->y ? kind_down : kind_up;
+    slot->m = mode_leave;
+    slot->n = next_by_mode;
     slot->branch = old_cell;
     slot->parent = base;
     slot->x = column;
@@ -241,7 +249,7 @@ int make_connector(int base, int column, int row, int old_cell)
     slot->yy = -1;
     slot->roof = -1;
     if (cb_route_code(base) < 0) {
-        b->disp = (unsigned char)((b->disp & 0xF0) | 0x0F);
+        b->disp = (unsigned char)((b->disp & disp_flags) | disp_caption);
         b->t = (char)to_lower_ascii(b->t);
     }
     return cb_num++;

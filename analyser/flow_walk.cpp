@@ -8,7 +8,7 @@ namespace {
 
 walk_frame walk_stack[cb_cap + 1];
 
-bool on_path(int i) { return (cbp[i]->disp & 0x01) != 0; }
+bool on_path(int i) { return (cbp[i]->disp & disp_on_path) != 0; }
 
 void enter(const walker &w, walk_frame &f, int node, int depth)
 {
@@ -16,13 +16,13 @@ void enter(const walker &w, walk_frame &f, int node, int depth)
     f.child[0] = f.child[1] = -1;
     f.child_depth[0] = f.child_depth[1] = depth;
     f.next = 0;
-    if (w.mark_path) cbp[node]->disp |= 0x01;
+    if (w.mark_path) cbp[node]->disp |= disp_on_path;
     w.enter(f, depth);
 }
 
 void leave(const walker &w, const walk_frame &f)
 {
-    if (w.mark_path) cbp[f.node]->disp &= (unsigned char)~0x01;
+    if (w.mark_path) cbp[f.node]->disp &= (unsigned char)~disp_on_path;
 }
 
 }  // namespace

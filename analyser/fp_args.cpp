@@ -201,7 +201,7 @@ scan_result scan_uses()
 bool close_level()
 {
     const class_level &level = class_stack[class_depth];
-    if (lang_mode != 2 && (level.kind == 0 || level.kind == 1)) {
+    if (lang_mode != lang_java && (level.kind == 0 || level.kind == 1)) {
         while (!is(";")) {
             if (next_token() == -1) {
                 report_eof("E555");

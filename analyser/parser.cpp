@@ -322,7 +322,7 @@ int after_params(const reader_state &after_group)
             }
             continue;
         }
-        if (lang_mode == 2 && is("throws")) {
+        if (lang_mode == lang_java && is("throws")) {
             while (rd("E2061") > 0 && !is("{") && !is(";")) {
             }
             if (cur_token[0] == '\0') return -1;
@@ -356,7 +356,7 @@ int at_param_list(int start)
 // An initializer: a Java anonymous class (3), else skipped up to ";" (1).
 int skip_initializer(int)
 {
-    if (is("=") && lang_mode == 2) {
+    if (is("=") && lang_mode == lang_java) {
         if (rd("E230") < 0) return -1;
         if (classify_new() == 0) {
             if (next_name() < 0) return -1;
@@ -426,7 +426,7 @@ int leading_words(int start)
             if (is(":")) return 1;
             continue;
         }
-        if (is("void") && lang_mode != 2) {
+        if (is("void") && lang_mode != lang_java) {
             reader_state state;
             save_reader_state_to(&state);
             if (rd("E2091") < 0) return -1;
@@ -522,14 +522,14 @@ int parse_declaration()
     static_line = cur_line;
     copy_bounded(static_cmd, sizeof static_cmd, cur_token);
     const int start = stmt_line();
-    if (lang_mode == 2 && is("static")) {
+    if (lang_mode == lang_java && is("static")) {
         reader_state state;
         save_reader_state_to(&state);
         if (rd("E203") < 0) return -1;
         if (is("{")) return skip_group("{") == 0 ? 1 : report_eof("E203");
         load_reader_state_from(&state);
     }
-    if (lang_mode != 2) {
+    if (lang_mode != lang_java) {
         if (is("template")) {
             reader_state state;
             save_reader_state_to(&state);

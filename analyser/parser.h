@@ -30,9 +30,17 @@ extern int prev_class_depth;
 extern int head_static;  // the last head began with "static"
 extern FILE *tag_fp;     // the open tag file, or null
 
-// -1 end of input, 0 a function head follows, 1 a declaration was read,
-// 2 a named scope opened, 3 an anonymous class opened, 5 an extern "C"
-// block opened, 7 a 21st nested level was refused.
+// What parse_declaration found.
+enum decl_result {
+    decl_end = -1,        // end of input
+    decl_func_head = 0,   // a function head follows
+    decl_read = 1,        // a declaration was read
+    decl_scope = 2,       // a named scope opened
+    decl_anon_class = 3,  // an anonymous class opened
+    decl_extern_c = 5,    // an extern "C" block opened
+    decl_too_deep = 7,    // a 21st nested level was refused
+};
+// Reads one construct of file scope or of a class body: a decl_result.
 int parse_declaration();
 int parse_func_head(int *head, int slot);
 int check_begin_end(const char *token);

@@ -7,6 +7,7 @@
 #include "forms/queries.h"
 #include "shell/hook_audit.h"
 #include "shell/screen_hooks.h"
+#include "shell/sysmenus.h"
 #include "shell/winmsg.h"
 
 int pending_op;
@@ -43,7 +44,7 @@ void replay_unions(win_handle form)
         get_union(i, &x, &y);
         const intptr_t at = mouse_point(x, y), away = mouse_point(-32767, -32767);
         for (unsigned msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}) host_send(form, msg, 0, at);
-        host_send(form, WM_SYSCOMMAND, 5, -1);
+        host_send(form, WM_SYSCOMMAND, form_sys_generate, -1);
         for (unsigned msg : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK}) host_send(form, msg, 0, away);
     }
 }

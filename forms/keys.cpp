@@ -9,6 +9,7 @@
 #include "forms/relmove.h"
 #include "shell/dirs.h"
 #include "shell/text.h"
+#include "shell/winmsg.h"
 
 void key_file_name(char *file, int file_size, char *kind, int kind_size)
 {
@@ -235,9 +236,9 @@ int scroll_form(win_handle window, int code)
         find_history_num = 0;
         return 0;
     }
-    if (code == 0) return scroll_org.x != 0 || scroll_org.y != 0 ? 1 : 0;
+    if (code == scroll_query) return scroll_org.x != 0 || scroll_org.y != 0 ? 1 : 0;
     if (!scrollable_form()) {
-        if (code != 1911 && code != 2184) host_beep();
+        if (code != scroll_to_origin && code != scroll_undo) host_beep();
         return 0;
     }
     int w = 0, h = 0;
@@ -246,13 +247,13 @@ int scroll_form(win_handle window, int code)
     const int half_y = shift_held ? 26 : h / 26 / 2 * 26;
     scroll_point d = {0, 0};
     switch (code) {
-    case 36:
-    case 1911: d = {-scroll_org.x, -scroll_org.y}; break;
-    case 2184: d = {-last_scroll.x, -last_scroll.y}; break;
-    case 37: d.x = half_x; break;
-    case 38: d.y = half_y; break;
-    case 39: d.x = -half_x; break;
-    case 40: d.y = -half_y; break;
+    case VK_HOME:
+    case scroll_to_origin: d = {-scroll_org.x, -scroll_org.y}; break;
+    case scroll_undo: d = {-last_scroll.x, -last_scroll.y}; break;
+    case VK_LEFT: d.x = half_x; break;
+    case VK_UP: d.y = half_y; break;
+    case VK_RIGHT: d.x = -half_x; break;
+    case VK_DOWN: d.y = -half_y; break;
     default: return 0;
     }
     scroll_org.x += d.x;

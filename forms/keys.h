@@ -18,6 +18,14 @@ int move_children(int i, int dx, int dy);
 // carrying the boxes related to it.
 void move_with_children(int i, int dx, int dy, bool with_children);
 int align_siblings(int i, int with_children);
+// scroll_form's codes besides the keys: Home scrolls back to the origin,
+// the arrows by half the client area (130 x 26 with Shift).
+enum scroll_code {
+    scroll_query = 0,          // 1 when the form is scrolled away from the origin
+    scroll_to_origin = 0x777,  // Home, without a beep on a form that cannot scroll
+    scroll_undo = 0x888,       // undoes the last scroll, likewise quiet
+};
+// Scrolls the form (a null window forgets the scroll): 1 scrolled, 0 not.
 int scroll_form(win_handle window, int code);
 void scroll_form_reset();  // forgets the previous scroll
 

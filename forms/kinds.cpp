@@ -82,16 +82,18 @@ void cut_str10(char *text)
 
 int check_object_name(int i, char *name, char *kind)
 {
-    if (name[0] == '\0' || kind_in(kind, unchecked_kinds) || !not_item_kind(kind) || case_no(kind) >= 0) return 0;
-    if (!is_user_kind(kind)) return 0;
+    if (name[0] == '\0' || kind_in(kind, unchecked_kinds) || !not_item_kind(kind) || case_no(kind) >= 0) {
+        return name_free;
+    }
+    if (!is_user_kind(kind)) return name_free;
     cut_str31(name);
     cut_str10(kind);
     for (int r = form_sta; r < form_num; ++r) {
         if (r == i || strcmp(box_table[r].name, name) != 0 || !is_user_kind(box_table[r].kind)) continue;
         copy_bounded(kind, kind_size, box_table[r].kind);
-        return 1;
+        return name_taken;
     }
-    return kind_in(name, reserved_names) ? 2 : 0;
+    return kind_in(name, reserved_names) ? name_reserved : name_free;
 }
 
 namespace {
@@ -125,8 +127,8 @@ int validate_object_name(int holder, const char *name)
     const int r = check_object_name(holder, n, kind);
     form_sta = saved_sta;
     form_num = saved_num;
-    if (r == 1) return name_error("オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, kind);
-    if (r == 2) return name_error("オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
+    if (r == name_taken) return name_error("オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, kind);
+    if (r == name_reserved) return name_error("オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
     return 0;
 }
 

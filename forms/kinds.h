@@ -14,7 +14,14 @@ bool kind_in(const char *kind, const char *const *table);
 
 int case_no(const char *kind);
 int bad_name_char(const char *name);
-// name and kind are cut in place (31 and 10 bytes); kind holds 11 bytes.
+// What check_object_name says of an object name.
+enum object_name_check {
+    name_free = 0,      // usable (or not checked for this kind)
+    name_taken = 1,     // another box of a user kind has it; kind gets that box's kind
+    name_reserved = 2,  // one of the reserved names (Olist, olist, oname)
+};
+// The name of box i against the others: an object_name_check.  name and
+// kind are cut in place (31 and 10 bytes); kind holds 11 bytes.
 int check_object_name(int i, char *name, char *kind);
 int validate_object_name(int holder, const char *name);
 int is_long32(const char *text);

@@ -36,7 +36,10 @@ int refuse_kind(const char *text)
 
 // The 16-bit forms serve form_mode values other than Win32 (0), the FORM
 // screen's display mode (9) and X-Window generation (99).
-bool is_16bit_mode() { return form_mode != 0 && form_mode != 9 && form_mode != 99; }
+bool is_16bit_mode()
+{
+    return form_mode != form_mode_plain && form_mode != form_mode_desktop && form_mode != form_mode_xwindow;
+}
 
 // Hands the classified form to the writer or generator of its kind.
 int route(int code, const char *c_name, const char *h_name, const char *base, int top)

@@ -635,7 +635,9 @@ void write_tables(gen_file *f, const form_plan &p)
     gen_put(f, p.top, "\tstatic int * FAR tabstop[] = {");
     for (int k = 0; k < tabs; ++k) gen_put(f, p.top, "tab%d, ", k);
     gen_put(f, p.top, "0L};\n");
-    if (form_mode == 16) gen_put(f, p.top, "\tlpfnControlProc = MakeProcInstance((FARPROC)ControlProc, hInstance);\n");
+    if (form_mode == form_mode_win16) {
+        gen_put(f, p.top, "\tlpfnControlProc = MakeProcInstance((FARPROC)ControlProc, hInstance);\n");
+    }
 }
 
 void write_objects(gen_file *f)
@@ -787,7 +789,7 @@ void write_create(gen_file *f, const form_plan &p, const char *base)
     gen_put(f, t, "\tHINSTANCE hInstance = ((LPCREATESTRUCT)lParam)->hInstance;\n");
     if (p.has_tabstop) {
         gen_put(f, t, "\tlong FAR PASCAL %sControlProc(HWND, UINT, UINT, LONG);\n", export_prefix);
-        if (form_mode == 16) gen_put(f, t, "\tFARPROC lpfnControlProc;\n");
+        if (form_mode == form_mode_win16) gen_put(f, t, "\tFARPROC lpfnControlProc;\n");
     }
     if (p.has_repeat) gen_put(f, t, "\tint _x, _y;\n");
     write_tables(f, p);

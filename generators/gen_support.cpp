@@ -254,9 +254,9 @@ int report_cut_line()
 int merge_header(const char *c_name, const char *h_name)
 {
     switch (add_include_lines(h_name, c_name)) {
-    case 0: return 0;
-    case 3:
-    case 4: return report_open_failure(c_name);
+    case include_merged: return 0;
+    case include_source_missing:
+    case include_source_unwritten: return report_open_failure(c_name);
     default: return report_open_failure("work.fil");
     }
 }

@@ -46,17 +46,17 @@ int piece_segs(int c, int r, int ox, int oy, int zoom, int code, cell_seg out[pi
     }
     const cell_seg across = seg(left, cy, right, cy), through = seg(cx, top, cx, bottom + 1);
     switch (code) {
-    case 3: out[n++] = seg(left, cy, right + 1, cy); break;
-    case 5: out[n++] = seg(right, cy, cx, cy), out[n++] = seg(cx, cy, cx, bottom); break;
-    case 6: out[n++] = seg(cx, bottom, cx, cy), out[n++] = seg(cx, cy, left, cy); break;
-    case 7: out[n++] = across, out[n++] = seg(cx, bottom, cx, cy); break;
-    case 9: out[n++] = seg(cx, top, cx, cy), out[n++] = seg(cx, cy, right, cy); break;
-    case 10: out[n++] = seg(left, cy, cx, cy), out[n++] = seg(cx, cy, cx, top); break;
-    case 11: out[n++] = seg(cx, top, cx, cy), out[n++] = across; break;
-    case 12: out[n++] = through; break;
-    case 13: out[n++] = seg(right, cy, cx, cy), out[n++] = through; break;
-    case 14: out[n++] = seg(left, cy, cx, cy), out[n++] = through; break;
-    case 15: out[n++] = across, out[n++] = through; break;
+    case arm_left | arm_right: out[n++] = seg(left, cy, right + 1, cy); break;
+    case arm_down | arm_right: out[n++] = seg(right, cy, cx, cy), out[n++] = seg(cx, cy, cx, bottom); break;
+    case arm_down | arm_left: out[n++] = seg(cx, bottom, cx, cy), out[n++] = seg(cx, cy, left, cy); break;
+    case arm_down | arm_left | arm_right: out[n++] = across, out[n++] = seg(cx, bottom, cx, cy); break;
+    case arm_up | arm_right: out[n++] = seg(cx, top, cx, cy), out[n++] = seg(cx, cy, right, cy); break;
+    case arm_up | arm_left: out[n++] = seg(left, cy, cx, cy), out[n++] = seg(cx, cy, cx, top); break;
+    case arm_up | arm_left | arm_right: out[n++] = seg(cx, top, cx, cy), out[n++] = across; break;
+    case arm_up | arm_down: out[n++] = through; break;
+    case arm_up | arm_down | arm_right: out[n++] = seg(right, cy, cx, cy), out[n++] = through; break;
+    case arm_up | arm_down | arm_left: out[n++] = seg(left, cy, cx, cy), out[n++] = through; break;
+    case arm_up | arm_down | arm_left | arm_right: out[n++] = across, out[n++] = through; break;
     default: break;  // single arms and unknown codes draw nothing
     }
     *count = n;

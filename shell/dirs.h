@@ -48,8 +48,20 @@ int resolve_dir_name(char *name, size_t size);
 int locate_file(char *out, size_t size, const char *name);
 int find_in_dirs(char *out, size_t size, const char *name, const char *hint);
 
+// The refusals of the home-folder and project steps below; a project switch
+// shows the number in its failure box.
+enum home_refusal {
+    home_unentered = -2,     // the home folder could not be entered
+    home_cwd_unknown = -3,   // the current directory could not be read
+    home_no_list_file = -4,  // "vokdir.dat" could not be opened
+    home_not_listed = -5,    // the project has no line in "vokdir.dat"
+    home_unleft = -6,        // a project was selected, but the way back failed
+    home_no_way_back = -7,   // the saved directory could not be entered again
+    home_no_name_list = -8,  // the name list in use is not the project list
+};
+
 // The home folder.
-int fill_home_dir();  // home_dir from the current directory when empty; 0, or -3
+int fill_home_dir();  // home_dir from the current directory when empty; 0, or home_cwd_unknown
 FILE *home_fopen(const char *name, const char *mode);
 int home_remove(const char *name);
 int home_path(char *name, size_t size);
@@ -65,10 +77,13 @@ bool close_written(FILE *fp);
 
 // Directories.
 int change_dir(const char *path);
-int enter_home();  // saves the current directory and enters home_dir: 0, -3, -2
-int leave_home();  // back to the saved directory: 0, or -7
+int enter_home();  // saves the current directory and enters home_dir: 0, home_cwd_unknown, home_unentered
+int leave_home();  // back to the saved directory: 0, or home_no_way_back
 
 // Projects.
+// Selects the project named in name_buf ("home" the home folder, whose path
+// then goes to name_buf): 0, or a home_refusal; home_no_list_file puts the
+// current directory into name_buf and the file's name into *file.
 int select_project(char *name_buf, const char **file);
 int list_project_dirs(const char *name, char dirs[][256], char defs[][1000]);
 int edit_project_file(char *name, size_t name_size, const char *line, char op);

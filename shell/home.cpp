@@ -25,7 +25,7 @@ int fill_home_dir()
     if (home_dir[0] != '\0') return 0;
     if (host_getcwd(home_dir, sizeof home_dir) != 0) {
         home_dir[0] = '\0';
-        return -3;
+        return home_cwd_unknown;
     }
     return 0;
 }
@@ -144,15 +144,15 @@ int enter_home()
     if (home_dir[0] == '\0') return fill_home_dir();
     if (host_getcwd(saved_cwd, sizeof saved_cwd) != 0) {
         saved_cwd[0] = '\0';
-        return -3;
+        return home_cwd_unknown;
     }
-    return change_dir(home_dir) == 0 ? 0 : -2;
+    return change_dir(home_dir) == 0 ? 0 : home_unentered;
 }
 
 int leave_home()
 {
     if (saved_cwd[0] == '\0') return 0;
-    const int rc = change_dir(saved_cwd) == 0 ? 0 : -7;
+    const int rc = change_dir(saved_cwd) == 0 ? 0 : home_no_way_back;
     saved_cwd[0] = '\0';
     return rc;
 }

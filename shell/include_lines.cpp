@@ -19,8 +19,6 @@ namespace {
 const char work_name[] = "work.fil";
 const int merge_line_size = 1000;
 
-enum merge_result { merged = 0, work_unwritten = 1, source_missing = 3, source_unwritten = 4, work_unread = 5 };
-
 void include_line(char *out, size_t size, const char *part)
 {
     const char *bare = has_dir_prefix(part) ? part + 2 : part;
@@ -60,15 +58,15 @@ bool write_merged(FILE *source, const char *include, const char *part)
 int copy_back(const char *located)
 {
     FILE *work = include_work_open(work_name, "r");
-    if (work == nullptr) return work_unread;
+    if (work == nullptr) return include_work_unread;
     dir_replacement out;
     if (!dir_replace_open(&out, located)) {
         fclose(work);
-        return source_unwritten;
+        return include_source_unwritten;
     }
     const bool ok = copy_lines(work, out.fp) && !ferror(work);
     fclose(work);
-    return dir_replace_close(&out, ok) == 0 ? merged : source_unwritten;
+    return dir_replace_close(&out, ok) == 0 ? include_merged : include_source_unwritten;
 }
 
 // Removes the part file where the merge read it from: a plain name is
@@ -88,11 +86,11 @@ int add_include_lines(const char *part, const char *source)
     include_line(include, sizeof include, part);
     char located[dir_path_size];
     FILE *in = locate_file(located, sizeof located, source) == 0 ? dir_fopen(located, "r") : nullptr;
-    if (in == nullptr) return source_missing;
+    if (in == nullptr) return include_source_missing;
     const bool written = write_merged(in, include, part);
     fclose(in);
-    const int result = written ? copy_back(located) : work_unwritten;
+    const int result = written ? copy_back(located) : include_work_unwritten;
     sys_remove(work_name);
-    if (result == merged) remove_merged_part(part);
+    if (result == include_merged) remove_merged_part(part);
     return result;
 }

@@ -11,10 +11,18 @@
 // "#include \"part\"", each without the part's slot prefix.  The merged text
 // goes to "work.fil" in the current directory first; the source is replaced
 // only when all of it was written and read back.
-// 0 done; 1 "work.fil" not written; 3 source not found; 4 source not
-// rewritten; 5 "work.fil" not read back.  On a failure the source and the
-// part file stay as they were.
+// An include_result; on a failure the source and the part file stay as they
+// were.
 int add_include_lines(const char *part, const char *source);
+
+// The results of add_include_lines.
+enum include_result {
+    include_merged = 0,            // done
+    include_work_unwritten = 1,    // "work.fil" not written
+    include_source_missing = 3,    // source not found
+    include_source_unwritten = 4,  // source not rewritten
+    include_work_unread = 5,       // "work.fil" not read back
+};
 
 // The open of "work.fil" (a test may replace it).
 extern FILE *(*include_work_open)(const char *path, const char *mode);

@@ -21,7 +21,8 @@ struct keypad_row {
     unsigned command;
 };
 const keypad_row keypad_table[] = {
-    {&hwndF, "FLOW", 25}, {&hwndO, "FORM", 31}, {&hwndE, "main", 36}, {&hwndL, "LIST", 25}, {&hwndC, "CODE", 29},
+    {&hwndF, "FLOW", chart_cmd_f1}, {&hwndO, "FORM", 31},           {&hwndE, "main", 36},
+    {&hwndL, "LIST", chart_cmd_f1}, {&hwndC, "CODE", code_cmd_editor},
 };
 
 // The keypad keys of the main screen and CODE: key, extended flag, screen, command.
@@ -32,7 +33,7 @@ struct pad_key_row {
     unsigned command;
 };
 const pad_key_row pad_keys[] = {
-    {VK_ADD, false, &hwndC, 28},        // Excel on the CODE screen
+    {VK_ADD, false, &hwndC, code_cmd_excel},  // Excel on the CODE screen
     {VK_NUMLOCK, true, &hwndE, 32},     // function tree
     {VK_DIVIDE, true, &hwndE, 33},      // text search
     {VK_MULTIPLY, false, &hwndE, 34},   // step count

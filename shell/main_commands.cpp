@@ -14,6 +14,7 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
 #include "shell/words.h"
@@ -22,7 +23,6 @@ namespace {
 
 const char work_file[] = "work.dat";
 const int stacks_pairs = 4;  // vokdir.dat and the three stacks files; begin.f is the fifth pair
-const unsigned form_clear_command = 11;  // FORM: empties the form
 
 bool ends_with_either(const char *text, const char *a, const char *b)
 {
@@ -168,7 +168,7 @@ int project_files_reload()
     if (main_hooks.clear_list != nullptr) main_hooks.clear_list();
     source_open = 0;
     host_repaint(hwndL);
-    send_msg(hwndO, WM_SYSCOMMAND, form_clear_command, 0);
+    send_msg(hwndO, WM_SYSCOMMAND, form_sys_clear, 0);
     set_lang_patterns();
     target_clear();
     return 0;

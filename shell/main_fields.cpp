@@ -50,16 +50,16 @@ int check_field(win_handle owner, const char *text, const char *field)
 int language_patterns(int lang, const char *const **patterns)
 {
     switch (lang) {
-    case 0: *patterns = c_patterns; return 3;
-    case 1: *patterns = proc_patterns; return 4;
-    case 2: *patterns = java_patterns; return 9;
+    case lang_c: *patterns = c_patterns; return 3;
+    case lang_proc: *patterns = proc_patterns; return 4;
+    case lang_java: *patterns = java_patterns; return 9;
     default: *patterns = nullptr; return 0;
     }
 }
 
 const char *first_pattern(int lang, const char *const *patterns)
 {
-    return lang == 0 && is_folder_mode() ? c_folder_pattern : patterns[0];
+    return lang == lang_c && is_folder_mode() ? c_folder_pattern : patterns[0];
 }
 
 void list_append(win_handle list, const char *text)

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "shell/main_commands.h"
+#include "shell/screens.h"
+#include "shell/sysmenus.h"
 #include "shell/winmsg.h"
 
 const hint_row hint_table[hint_table_num] = {
@@ -285,39 +288,39 @@ const help_text_row help_texts[] = {
 }  // namespace
 
 const form_button_row form_buttons[form_button_num] = {
-    {"ABOUT", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 1},
-    {"HELP", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 2},
-    {"保存", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 4},
-    {"生成", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 5},
-    {"ﾘｻｲｽﾞ", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 57},
-    {"展開", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 77},
-    {"初期化", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 88},
-    {"現状読込", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 89},
-    {"更新", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 90},
-    {"戻る", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 91},
-    {"前回保存状態読込", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 92},
-    {"パラメータの設定", "主画面", target_main, WM_SYSCOMMAND, 73},
-    {"プロジェクトの設定", "主画面", target_main, WM_SYSCOMMAND, 66},
-    {"プロジェクトの復旧", "主画面", target_main, WM_SYSCOMMAND, 78},
-    {"プロジェクトの交換", "主画面", target_main, WM_SYSCOMMAND, 81},
-    {"プロジェクトの加算", "主画面", target_main, WM_SYSCOMMAND, 83},
-    {"プロジェクトの逆加算", "主画面", target_main, WM_SYSCOMMAND, 84},
+    {"ABOUT", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, sys_about},
+    {"HELP", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, sys_help},
+    {"保存", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_save},
+    {"生成", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_generate},
+    {"ﾘｻｲｽﾞ", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_resize_all},
+    {"展開", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_browser},
+    {"初期化", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_reset_items},
+    {"現状読込", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_name_items},
+    {"更新", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_store_values},
+    {"戻る", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_return},
+    {"前回保存状態読込", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_apply_data},
+    {"パラメータの設定", "主画面", target_main, WM_SYSCOMMAND, main_sys_param_dialog},
+    {"プロジェクトの設定", "主画面", target_main, WM_SYSCOMMAND, main_sys_project_dialog},
+    {"プロジェクトの復旧", "主画面", target_main, WM_SYSCOMMAND, project_restore},
+    {"プロジェクトの交換", "主画面", target_main, WM_SYSCOMMAND, project_exchange},
+    {"プロジェクトの加算", "主画面", target_main, WM_SYSCOMMAND, project_add},
+    {"プロジェクトの逆加算", "主画面", target_main, WM_SYSCOMMAND, project_add_back},
     {"プロジェクトの一覧", "主画面", target_main, WM_LBUTTONDOWN, 0},
     {"プロジェクトの切替", "主画面", target_main, WM_RBUTTONDOWN, 0},
-    {"デフォルト言語選択(C,C++)", "主画面", target_main, WM_SYSCOMMAND, 67},
-    {"デフォルト言語選択(ProC)", "主画面", target_main, WM_SYSCOMMAND, 68},
-    {"デフォルト言語選択(JAVA)", "主画面", target_main, WM_SYSCOMMAND, 69},
-    {"全画面のアイコン化", "主画面", target_main, WM_SYSCOMMAND, 9},
-    {"主画面を出す", "ﾌｫｰﾑ画面", target_form, WM_COMMAND, 0},
+    {"デフォルト言語選択(C,C++)", "主画面", target_main, WM_SYSCOMMAND, main_sys_lang_c},
+    {"デフォルト言語選択(ProC)", "主画面", target_main, WM_SYSCOMMAND, main_sys_lang_proc},
+    {"デフォルト言語選択(JAVA)", "主画面", target_main, WM_SYSCOMMAND, main_sys_lang_java},
+    {"全画面のアイコン化", "主画面", target_main, WM_SYSCOMMAND, main_sys_minimize_all},
+    {"主画面を出す", "ﾌｫｰﾑ画面", target_form, WM_COMMAND, cmd_focus},
     {"ビューの初期化", "主画面", target_main, WM_KEYUP, 'C'},
     {"ビュー１への切替", "主画面", target_main, WM_KEYUP, 'V'},
     {"ビュー２への切替", "主画面", target_main, WM_KEYUP, 'B'},
     {"ビュー３への切替", "主画面", target_main, WM_KEYUP, 'N'},
     {"重複関数表示", "ﾌｫｰﾑ画面", target_form, WM_KEYUP, VK_SPACE},
-    {"全削除", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 11},
-    {"次へ", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 94},
-    {"終了", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 95},
-    {"TAVIR紹介画面", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, 2},
+    {"全削除", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_clear},
+    {"次へ", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_next_subform},
+    {"終了", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, form_sys_close_all},
+    {"TAVIR紹介画面", "ﾌｫｰﾑ画面", target_form, WM_SYSCOMMAND, sys_help},
     {"TAVIRの終了", "主画面", target_main, WM_CLOSE, 0},
 };
 

@@ -22,7 +22,6 @@
 namespace {
 
 const int field_size = 1000;          // a field read: at most 999 bytes
-const unsigned show_code_command = 5;  // main: shows the CODE screen
 char code_name[dir_path_size + 2];
 
 const char *const extract_captions[fkey_button_count] = {
@@ -158,7 +157,7 @@ int define_key()
     if (r == 2) {
         return refuse_named("対象欄のdefine定義名(%s)が見つかりません！\r\ndefine定義名ではないかも知れません", target);
     }
-    send_msg(hwndE, WM_COMMAND, show_code_command, 0);
+    send_msg(hwndE, WM_COMMAND, ctl_code, 0);
     return 0;
 }
 

@@ -51,7 +51,7 @@ int drag_class(int x0, int y0, int x1, int y1)
 
 int drag_class_v(int x0, int y0, int x1, int y1)
 {
-    if (y0 - y1 > drag_page) return 2;
-    if (y1 - y0 > drag_page) return 1;
-    return abs(x1 - x0) >= drag_near || abs(y1 - y0) >= drag_near ? -1 : 0;
+    if (y0 - y1 > drag_page) return vdrag_up;
+    if (y1 - y0 > drag_page) return vdrag_down;
+    return abs(x1 - x0) >= drag_near || abs(y1 - y0) >= drag_near ? vdrag_move : vdrag_click;
 }

@@ -22,8 +22,14 @@ int swap_strings(char *a, size_t a_size, char *b, size_t b_size);
 // A FLOW drag from (x0, y0) to (x1, y1): 1 a move beyond 64 pixels in x or
 // y, -1 one of 6 or more, 0 a click.
 int drag_class(int x0, int y0, int x1, int y1);
-// A LIST drag: 2 more than 32 pixels up, 1 more than 32 down, -1 a move of 6
-// or more in x or y, 0 a click.
+// What a LIST drag was.
+enum vertical_drag {
+    vdrag_move = -1,  // a move of 6 or more in x or y
+    vdrag_click = 0,  // less: a click
+    vdrag_down = 1,   // more than 32 pixels down
+    vdrag_up = 2,     // more than 32 pixels up
+};
+// A LIST drag from (x0, y0) to (x1, y1), a vertical_drag.
 int drag_class_v(int x0, int y0, int x1, int y1);
 
 #endif

@@ -8,7 +8,8 @@
 
 #include "shell/host.h"
 
-// Entries of main_controls (9 and 10 are never created).
+// Entries of main_controls, which are also the controls' ids and so the
+// main screen's WM_COMMAND ids (9 and 10 are never created).
 enum main_control {
     ctl_category = 0,   // the category edit
     ctl_target = 1,     // the target field (its edit and list in target_field)
@@ -29,6 +30,7 @@ extern win_handle main_controls[main_control_cap];
 
 // The four function buttons of the main screen (ids 1000 to 1003).
 const int fkey_button_count = 4;
+const int fkey_first_id = 1000;  // the id of button 0
 extern win_handle fkey_buttons[fkey_button_count];
 
 // FORM editing mode, shown on the mode button.

@@ -13,14 +13,11 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
 
 namespace {
-
-const unsigned form_clear_command = 11;  // FORM: empties the form
-const int no_name_list = -8;             // select_project: no project list loaded
-const int no_project_file = -4;          // select_project: the folder has no project file
 
 void box(win_handle owner, const char *text, unsigned style) { msg_box(owner, text, msg_caption_text, style); }
 
@@ -51,7 +48,7 @@ void enter_project(win_handle owner, const char *name, const char *folder)
     if (main_hooks.clear_list != nullptr) main_hooks.clear_list();
     source_open = 0;
     host_repaint(hwndL);
-    send_msg(hwndO, WM_SYSCOMMAND, form_clear_command, 0);
+    send_msg(hwndO, WM_SYSCOMMAND, form_sys_clear, 0);
     reset_category();
 }
 
@@ -92,11 +89,11 @@ int switch_project(win_handle owner)
     copy_bounded(folder, sizeof folder, name);
     const char *file = "vokdir.dat";
     int rc = select_project(folder, &file);
-    if (rc == no_name_list) {
+    if (rc == home_no_name_list) {
         box(owner, "先ず左クリックして、作業用のディレクトリを選んで下さい", MB_ICONHAND);
         return 1;
     }
-    if (rc == no_project_file) {
+    if (rc == home_no_list_file) {
         char text[dir_path_size + 100];
         format_text(text, sizeof text, "ディレクトリ(%s)に%sファイルが無い\n", folder, file);
         box(owner, text, MB_ICONHAND);

@@ -39,7 +39,7 @@ bool is_home_name(const char *name) { return strcmp(name, "home") == 0 || strcmp
 int find_project_line(const char *name, char *dirs, size_t size)
 {
     FILE *fp = home_fopen("vokdir.dat", "r");
-    if (fp == nullptr) return -4;
+    if (fp == nullptr) return home_no_list_file;
     char line_name[dir_path_size];
     while (read_line(line_buf, sizeof line_buf, fp) != nullptr) {
         const char *list = split_project_line(line_buf, line_name, sizeof line_name);
@@ -51,7 +51,7 @@ int find_project_line(const char *name, char *dirs, size_t size)
         }
     }
     fclose(fp);
-    return -5;
+    return home_not_listed;
 }
 
 // Reads up to 8 lines of a file into defs (newline removed).
@@ -72,13 +72,13 @@ const char *proj_name() { return proj_selected ? project_name_buf : "home"; }
 
 int select_project(char *name_buf, const char **file)
 {
-    if (strcmp(last_name_list, "vokdir.dat") != 0) return -8;
+    if (strcmp(last_name_list, "vokdir.dat") != 0) return home_no_name_list;
     saved_cwd[0] = '\0';
     if (home_dir[0] != '\0') {
-        if (host_getcwd(saved_cwd, sizeof saved_cwd) != 0) return -3;
-        if (change_dir(home_dir) != 0) return -2;
+        if (host_getcwd(saved_cwd, sizeof saved_cwd) != 0) return home_cwd_unknown;
+        if (change_dir(home_dir) != 0) return home_unentered;
     } else if (fill_home_dir() != 0) {
-        return -3;
+        return home_cwd_unknown;
     }
     if (is_home_name(name_buf)) {
         copy_bounded(name_buf, dir_path_size, home_dir);
@@ -88,18 +88,18 @@ int select_project(char *name_buf, const char **file)
     }
     char dirs[dir_line_size];
     const int rc = find_project_line(name_buf, dirs, sizeof dirs);
-    if (rc == -4) {
+    if (rc == home_no_list_file) {
         if (file != nullptr) *file = "vokdir.dat";
         const int got = host_getcwd(name_buf, dir_path_size);
         leave_home();
-        return got == 0 ? -4 : -3;
+        return got == 0 ? home_no_list_file : home_cwd_unknown;
     }
-    if (rc == -5) return leave_home() == 0 ? -5 : -7;
+    if (rc == home_not_listed) return leave_home() == 0 ? home_not_listed : home_no_way_back;
     copy_bounded(proj_dirs, sizeof proj_dirs, dirs);
     copy_bounded(project_name_buf, sizeof project_name_buf, name_buf);
     proj_selected = 1;
     get_proj_dir(name_buf, 0);
-    return leave_home() == 0 ? 0 : -6;
+    return leave_home() == 0 ? 0 : home_unleft;
 }
 
 int list_project_dirs(const char *name, char dirs[][256], char defs[][1000])

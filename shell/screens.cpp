@@ -14,13 +14,13 @@ win_handle code_out_hwnd;
 win_handle screen_window(int screen)
 {
     switch (screen) {
-    case 0: return hwndE;
-    case 1: return hwndL;
-    case 2: return hwndF;
-    case 3: return hwndC;
-    case 4: return hwndO;
-    case 5: return hwndR;
-    case 6: return hwndP;
+    case screen_main: return hwndE;
+    case screen_list: return hwndL;
+    case screen_flow: return hwndF;
+    case screen_code: return hwndC;
+    case screen_form: return hwndO;
+    case screen_relation: return hwndR;
+    case screen_property: return hwndP;
     default: return nullptr;
     }
 }

@@ -12,6 +12,7 @@
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/stacks.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/winmsg.h"
 #include "shell/wsize.h"
@@ -41,17 +42,10 @@ int value_number(const char *name)
     return atoi(value);
 }
 
-// System commands and commands the values send to the running screens.
-const unsigned lang_command = 67;          // main: 67, 68, 69 choose the default language
-const unsigned startup_form_command = 79;  // main: toggles startup_form_flag and its check mark
-const unsigned list_font_command = 82;     // LIST: takes list_font_size
-const unsigned xwin_command = 58;          // FORM: toggles xwin_mode
-const unsigned code_font_command = 1;      // CODE (WM_COMMAND): rebuilds its font from output_font_size
-
 void take_language(bool view)
 {
     default_lang = value_number("TAVIR");
-    if (view && default_lang >= 0 && default_lang <= 2) send_msg(hwndE, WM_SYSCOMMAND, lang_command + default_lang, 0);
+    if (view && default_lang >= lang_c && default_lang <= lang_java) send_msg(hwndE, WM_SYSCOMMAND, main_sys_lang_c + default_lang, 0);
     else lang_mode = project_kind();
 }
 
@@ -61,7 +55,7 @@ void take_startup_form(bool view)
     get_wvalue("PROPERTY", value);
     const int flag = atoi(value);
     if (!view) startup_form_flag = flag;
-    else if (flag != startup_form_flag) send_msg(hwndE, WM_SYSCOMMAND, startup_form_command, 0);
+    else if (flag != startup_form_flag) send_msg(hwndE, WM_SYSCOMMAND, main_sys_startup_form, 0);
     if (view && startup_form_flag) {
         send_msg(main_controls[ctl_category], WM_SETTEXT, 0, reinterpret_cast<intptr_t>("begin.f"));
     }
@@ -74,11 +68,11 @@ void take_form_mode(bool view)
 {
     form_mode = value_number("FORM");
     int want = -1;  // -1 leave xwin_mode as it is
-    if (form_mode == 99) want = 1;
-    if (form_mode == 32 || form_mode == 0) want = 0;
-    if (form_mode == 32) form_mode = 0;
-    if (form_mode == 16) {
-        form_mode = 0;
+    if (form_mode == form_mode_xwindow) want = 1;
+    if (form_mode == form_mode_x_off || form_mode == form_mode_plain) want = 0;
+    if (form_mode == form_mode_x_off) form_mode = form_mode_plain;
+    if (form_mode == form_mode_win16) {
+        form_mode = form_mode_plain;
         want = 0;
         set_wvalue("FORM", "0");
     }
@@ -86,7 +80,7 @@ void take_form_mode(bool view)
         if (want == 1) xwin_mode = 1;
         return;
     }
-    if (want >= 0 && want != xwin_mode) send_msg(hwndO, WM_SYSCOMMAND, xwin_command, 0);
+    if (want >= 0 && want != xwin_mode) send_msg(hwndO, WM_SYSCOMMAND, form_sys_xwindow, 0);
 }
 
 void put_number(const char *name, int n)
@@ -115,9 +109,9 @@ int apply_screen_values(int when)
     if (view) host_repaint(hwndF);
     list_font_size = value_number("CODE");
     if (!view && (list_font_size < 10 || list_font_size > 18)) list_font_size = 12;
-    if (view) send_msg(hwndL, WM_SYSCOMMAND, list_font_command, 0);
+    if (view) send_msg(hwndL, WM_SYSCOMMAND, list_sys_font, 0);
     take_form_mode(view);
-    if (view) send_msg(hwndC, WM_COMMAND, code_font_command, 0);
+    if (view) send_msg(hwndC, WM_COMMAND, code_cmd_font, 0);
     return 0;
 }
 

@@ -8,12 +8,26 @@
 
 extern int running_flag;       // 1 from start-up until the main screen closes
 extern int dev_flag;           // 1 in the developer mode
-extern int default_lang;       // 0 C/C++, 1 Pro*C, 2 Java
+// The languages of default_lang and lang_mode.
+enum language_kind {
+    lang_c = 0,     // C and C++
+    lang_proc = 1,  // Pro*C
+    lang_java = 2,  // Java
+};
+extern int default_lang;       // a language_kind
 extern int lang_mode;          // language of the project in use
 extern int flow_zoom;          // FLOW zoom step, 7..16
 extern int list_font_size;     // LIST font size, 10..18
 extern int output_font_size;   // CODE output font size
-extern int form_mode;          // 9 FORM covers the desktop, 99 X-Window generation
+// Values of form_mode ("FORM" of the screen values).
+enum form_mode_value {
+    form_mode_plain = 0,     // the FORM screen as a window, Win32 generation
+    form_mode_desktop = 9,   // FORM covers the desktop
+    form_mode_win16 = 16,    // 16-bit Win32 generation; read at start-up as 0
+    form_mode_x_off = 32,    // X-Window generation switched off, then 0
+    form_mode_xwindow = 99,  // X-Window generation
+};
+extern int form_mode;          // a form_mode_value
 extern int xwin_mode;          // 1 when form_mode is 99
 extern int startup_form_flag;  // 1: "begin.f" goes into the category field
 extern int hidden_flags[6];    // screens hidden at start-up, in the order of "LFOPCR"

@@ -75,7 +75,7 @@ int save_code_text(win_handle edit, const char *name)
         result = dir_replace_close(&r, written);
     }
     free(text);
-    if (result != 0) error_boxf(0, "ファイル(%s)がオープン出来ない\n", name);
+    if (result != 0) error_boxf(screen_main, "ファイル(%s)がオープン出来ない\n", name);
     return result;
 }
 

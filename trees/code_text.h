@@ -9,22 +9,13 @@
 #include <cstdio>
 
 #include "shell/host.h"
+#include "shell/sysmenus.h"  // the memo commands
 
 const int selection_size = 100;   // the selection taken through the clipboard (99 bytes)
 
 // What the output holds: -1 nothing special, positive after the head of a
 // longer file was shown (saving is then refused).
 extern int shown_state;
-
-// The memo commands (system menu ids of the CODE screen).
-enum memo_command_id {
-    memo_set = 46,      // the selection replaces the memo
-    memo_append = 47,   // the selection is appended
-    memo_swap = 48,     // memo and its copy exchanged
-    memo_show = 56,     // the memo into the output (window code)
-    memo_erase = 74,    // the memo emptied
-    memo_builtin = 75   // the built-in memo
-};
 
 // Writes the text line by line (CR, LF or CR LF end a line) with "\n",
 // leaving out the lines that begin with "★": 0, or 1 when a write failed.

@@ -93,15 +93,17 @@ void node_look(int n, char *text, size_t size, int *piece)
     const cb *c = cbp[n];
     *piece = 0;
     text[0] = '\0';
-    if (c->t == 'P' || (c->t == 'O' && c->m == 'r')) format_text(text, size, caption_tbl[slot_jump], (int)c->branch);
-    else if (c->t == 'O' && c->m == 'x') *piece = piece_arrow;
-    else if (c->t == 'G') copy_bounded(text, size, cb_caption(n));
+    const bool jump = c->t == kind_loop_exit || (c->t == kind_goto && c->m == mode_leave);
+    if (jump) format_text(text, size, caption_tbl[slot_jump], (int)c->branch);
+    else if (c->t == kind_goto && c->m == mode_container) *piece = piece_arrow;
+    else if (c->t == kind_link) copy_bounded(text, size, cb_caption(n));
     else if ((c->disp & disp_piece) == piece_back) format_text(text, size, caption_tbl[slot_back], (int)c->parent);
-    else if (c->t == 'u' && c->m == 'r') format_text(text, size, caption_tbl[slot_up], (int)c->parent);
-    else if (c->t == 'd' && c->m == 'r') format_text(text, size, caption_tbl[slot_down], (int)c->parent);
+    else if (c->t == kind_up && c->m == mode_leave) format_text(text, size, caption_tbl[slot_up], (int)c->parent);
+    else if (c->t == kind_down && c->m == mode_leave) format_text(text, size, caption_tbl[slot_down], (int)c->parent);
     else {
         const int k = node_piece(c);
-        if (k >= 1 && k <= 14) *piece = k == piece_box && (c->t == 'B' || c->t == 'C') ? piece_arrow : k;
+        const bool stops = c->t == kind_break || c->t == kind_continue;
+        if (k >= 1 && k <= 14) *piece = k == piece_box && stops ? piece_arrow : k;
         else copy_bounded(text, size, cb_caption(n));
     }
     if (*piece == 0 && c->eline < c->sline) {
@@ -283,7 +285,7 @@ void loop_back(seg_sink &s, int n, bool with_do)
 {
     if (!valid_cb(n)) return;
     const cb *c = cbp[n];
-    if (c->m != 'r' || !(c->t == 'W' || c->t == 'F' || (with_do && c->t == 'D'))) return;
+    if (c->m != mode_leave || !(c->t == kind_while || c->t == kind_for || (with_do && c->t == kind_do))) return;
     const int h = c->branch;
     if (!valid_cb(h)) return;
     const cb *hb = cbp[h];
@@ -361,8 +363,9 @@ int jump_target_cb(int n)
     if (!valid_cb(n)) return -1;
     const cb *c = cbp[n];
     int t = -1;
-    if (c->t == 'P' || c->t == 'p' || (c->t == 'O' && c->m == 'r')) t = c->branch;
-    else if (c->t == 'u' || c->t == 'd') t = c->parent;
+    const bool loop_exit = c->t == kind_loop_exit || c->t == kind_loop_exit_entered;
+    if (loop_exit || (c->t == kind_goto && c->m == mode_leave)) t = c->branch;
+    else if (c->t == kind_up || c->t == kind_down) t = c->parent;
     for (int steps = 0; valid_cb(t) && !placed(t) && steps <= cb_num; ++steps) t = next_visible_cb(t);
     return placed(t) ? t : -1;
 }

@@ -148,7 +148,7 @@ bool next_tag_line(FILE *fp)
 
 int limit_box()
 {
-    error_boxf(0, "関数の数が限界値(%d)を越えました", fl_count);
+    error_boxf(screen_main, "関数の数が限界値(%d)を越えました", fl_count);
     return 0;
 }
 
@@ -216,7 +216,7 @@ int build_select_command(int argc, char **argv, const char *tag)
     }
     if (fits) return 0;
     cmd_buf[0] = '\0';
-    error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)len + 1, cmd_buf_size);
+    error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)len + 1, cmd_buf_size);
     return 1;
 }
 

@@ -16,6 +16,7 @@
 #include "shell/line_cut.h"
 #include "shell/msgbox.h"
 #include "shell/runner.h"
+#include "shell/screens.h"
 #include "shell/sysfile.h"
 #include "shell/text.h"
 #include "trees/flow_rules.h"
@@ -66,7 +67,7 @@ int append_file_set()
         memcpy(cmd_buf + len, cat_pattern, strlen(cat_pattern) + 1);
         return 0;
     }
-    error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません",
+    error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません",
                (int)(len + strlen(cat_pattern) + 1), cmd_buf_size);
     cmd_buf[0] = '\0';
     return 1;
@@ -84,9 +85,9 @@ int search_base(int e, int p, char *name, size_t size, int *pos)
         *pos = p;
         return ref_no_base;
     }
-    if (state == 2) {
+    if (state == state_references) {
         cur_index = -1;
-        state = 1;
+        state = state_functions;
         char command[] = "select ";
         run_command(command, select_main);
     }
@@ -109,7 +110,7 @@ int entry_search(int e, int *result)
     const char *t = fl_name[e];
     copy_bounded(ref_name, sizeof ref_name, t);
     if (strlen(t) < 2) {
-        state = 2;
+        state = state_references;
         return format_command("vokanal -r%s", t);
     }
     if (has_box_mark(t)) {
@@ -126,7 +127,7 @@ int entry_search(int e, int *result)
         *result = ref_ran;
         return -1;
     }
-    state = 2;
+    state = state_references;
     list_origin = -3;
     return format_command("vokanal -r%s", strip_quotes(t));
 }
@@ -141,7 +142,7 @@ int format_command(const char *format, ...)
     va_end(ap);
     if (need >= 0 && (size_t)need < sizeof cmd_buf) return 0;
     cmd_buf[0] = '\0';
-    error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", need + 1, cmd_buf_size);
+    error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", need + 1, cmd_buf_size);
     return 1;
 }
 
@@ -229,7 +230,7 @@ int run_anal_ref(char *name, size_t size, int *pos)
 
 int open_source_set(const char *text)
 {
-    state = 1;
+    state = state_functions;
     source_open = 1;
     list_shown = 1;
     reset_select();
@@ -237,7 +238,7 @@ int open_source_set(const char *text)
     home_remove("voktavir.tag");
     char command[open_command_size];
     if (format_text(command, sizeof command, "select %s", text) != 0) {
-        error_boxf(0, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)strlen(text) + 8,
+        error_boxf(screen_main, "一覧作成用作業域が足りない、要求が%dですが、%dしか有りません", (int)strlen(text) + 8,
                    open_command_size);
         return 1;
     }

@@ -298,7 +298,7 @@ int click_history_text(char *out, size_t size)
     const int e = selected();
     if (e < 0 || is_header(e)) return 1;
     const char *name = fl_name[e];
-    if (state == 2) {
+    if (state == state_references) {
         const int at = find_tag_index(name, e);
         const int sub = fl_kind_line[e].sub_line;
         if (at < 0) copy_bounded(out, size, name);

@@ -181,7 +181,7 @@ bool walk_class(int nest)
         walk.result = -1;
         return false;
     }
-    if (lang_mode != 2 && nest < 2) {
+    if (lang_mode != lang_java && nest < 2) {
         while (!is(";")) {
             if (next_token() == -1) {
                 report_eof("E555");

@@ -65,7 +65,7 @@ void empty_controls()
 
 void focus(win_handle screen)
 {
-    if (screen != nullptr) send_msg(screen, WM_COMMAND, 0, 0);
+    if (screen != nullptr) send_msg(screen, WM_COMMAND, cmd_focus, 0);
 }
 
 // Stores the value edit into field prop_field of the current box; 1 refused.

@@ -118,7 +118,7 @@ int list_work_files(win_handle owner, char *out, size_t size, int slot)
 {
     out[0] = '\0';
     if (work_folder_check(owner) != 0) return work_no_folder;
-    if (state == 2) {
+    if (state == state_references) {
         msg_box(owner, "検索状態では使えません", caption, MB_OK | MB_ICONHAND);
         return work_no_selection;
     }

@@ -29,6 +29,7 @@
 #include "shell/msgbox.h"
 #include "shell/params.h"
 #include "shell/screens.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/words.h"
 #include "shell/wsize.h"
@@ -215,12 +216,12 @@ int related_dblclk(HWND hwnd, int b)
             return -1;
         }
         prop_value_commit();
-        scroll_form(hwnd, 0x777);
-        scroll_form(hwnd, 0x888);
+        scroll_form(hwnd, scroll_to_origin);
+        scroll_form(hwnd, scroll_undo);
     }
     if (is(kind, "GENERATE")) {
         get_union_list();
-        PostMessageA(static_cast<HWND>(hwndE), WM_COMMAND, 0, 0);
+        PostMessageA(static_cast<HWND>(hwndE), WM_COMMAND, cmd_focus, 0);
     } else if (is(kind, "VBUTTON")) {
         press_vbutton(hwnd, b);
         return gesture_consumed;
@@ -235,7 +236,7 @@ int related_dblclk(HWND hwnd, int b)
         char name[name_size];
         copy_box_name(b, name);
         SetWindowTextA(static_cast<HWND>(target_field.edit), name);
-        PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 54, 0);
+        PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, main_sys_def_list, 0);
     } else if (is(kind, "TAG")) {
         open_tag(hwnd, b);
     } else if (is_quiet_kind(b, kind)) {
@@ -311,9 +312,9 @@ void return_to_caller(HWND hwnd, bool ask)
         msg_box(hwnd, "現フォームは上位画面で更新されています、保存しますか？", msg_caption_text,
                 MB_YESNO | MB_ICONQUESTION) == IDYES) {
         prop_value_commit();
-        scroll_form(hwnd, 0x777);
+        scroll_form(hwnd, scroll_to_origin);
         save_form(name);
-        scroll_form(hwnd, 0x888);
+        scroll_form(hwnd, scroll_undo);
     }
     char back[100];
     int b = -1;

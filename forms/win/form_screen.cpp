@@ -40,9 +40,11 @@
 #include "shell/msgbox.h"
 #include "shell/screens.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/win/main_screen_win.h"
 #include "shell/win/startup_win.h"
+#include "shell/win/syskey.h"
 #include "shell/wsize.h"
 #include "trees/property.h"
 
@@ -326,9 +328,9 @@ int take_main_fields(int b)
     form_field_text(static_cast<HWND>(target_field.edit), name, sizeof name);
     cut_str31(name);
     const int r = check_object_name(b, name, category);
-    if (r == 1) error_boxf(4, "オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, category);
-    if (r == 2) error_boxf(4, "オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
-    if (r != 0) return 1;
+    if (r == name_taken) error_boxf(screen_form, "オブジェクト（対象）名(%s)がカテゴリ(%s)と重複しています", name, category);
+    if (r == name_reserved) error_boxf(screen_form, "オブジェクト（対象）名(%s)が使用禁止名(Olist,olist,oname)です", name);
+    if (r != name_free) return 1;
     set_box_kind(b, category);
     if (strcmp(name, "*") != 0) set_box_name(b, name);
     return 0;
@@ -778,8 +780,8 @@ void references(HWND hwnd)
         form_tree_refs(hwnd);
         return;
     }
-    PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 55, 0);
-    PostMessageA(static_cast<HWND>(hwndE), WM_COMMAND, 7, 0);
+    PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, main_sys_ref_list, 0);
+    PostMessageA(static_cast<HWND>(hwndE), WM_COMMAND, ctl_list, 0);
 }
 
 // The keys without an assignment.
@@ -798,7 +800,7 @@ void other_key(HWND hwnd, unsigned key)
             return;
         }
         key_for_def(target_field_handle());
-        PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 54, 0);
+        PostMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, main_sys_def_list, 0);
         return;
     case VK_DELETE: delete_current(hwnd); return;
     case VK_END: arm_move(hwnd); return;
@@ -818,7 +820,7 @@ void form_key_up(HWND hwnd, unsigned key, LPARAM lparam)
         shift_down = 0;
         if (editor_pending == 1) {
             editor_pending = 0;
-            PostMessageA(hwnd, WM_COMMAND, 3, 0);
+            PostMessageA(hwnd, WM_COMMAND, form_cmd_editor, 0);
         }
     }
     if (form_keypad_nav(hwnd, key, lparam) != 0) return;
@@ -897,7 +899,7 @@ void command(HWND hwnd, int id)
 {
     static const unsigned pad_keys[] = {0, 0, 0, VK_LEFT, VK_DELETE, VK_DOWN, VK_RIGHT, VK_UP, VK_HOME, VK_INSERT, VK_NEXT, 0};
     if (id == name_edit_id || (id >= pane_first_id && id < pane_first_id + pane_count)) return;
-    if (id == 3) {
+    if (id == form_cmd_editor) {
         if (editor_cmd[0] != '\0') exec_wait(editor_cmd, 0);
     } else if (id == pad_first_id + 1) {
         show_screen(hwndL);
@@ -935,9 +937,9 @@ void save_current(HWND hwnd)
     format_text(question, sizeof question, "ファィル(%s)を保存します、よろしいですか？", name);
     if (!ask(hwnd, question)) return;
     prop_value_commit();
-    scroll_form(hwnd, 0x777);
+    scroll_form(hwnd, scroll_to_origin);
     const int failed = save_form(name);
-    scroll_form(hwnd, 0x888);
+    scroll_form(hwnd, scroll_undo);
     if (failed != 0) {
         char text[300];
         format_text(text, sizeof text, "ファイル(%s)を保存出来ません", name);
@@ -1048,7 +1050,8 @@ void toggle_xwindow(HWND hwnd)
     xwin_mode = xwin_mode != 0 ? 0 : 1;
     form_mode = xwin_mode != 0 ? 99 : 0;
     set_wvalue("FORM", xwin_mode != 0 ? "99" : "0");
-    CheckMenuItem(GetSystemMenu(hwnd, FALSE), 58, MF_BYCOMMAND | (xwin_mode != 0 ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), form_sys_xwindow,
+                  MF_BYCOMMAND | (xwin_mode != 0 ? MF_CHECKED : MF_UNCHECKED));
     fill_pattern_list(main_controls[ctl_patterns]);
     get_kind_ids(-1);
 }
@@ -1074,7 +1077,7 @@ void generate_sources(HWND hwnd, LPARAM lparam)
         msg_box(hwnd, "ソースを生成するフォーム名を入れてください", msg_caption_text, MB_ICONHAND);
         return;
     }
-    scroll_form(hwnd, 0x777);
+    scroll_form(hwnd, scroll_to_origin);
     char name[320];
     format_text(name, sizeof name, "%s%s", base, xwin_mode ? ".X" : ".R");
     read_defs(name);
@@ -1099,26 +1102,26 @@ void generate_sources(HWND hwnd, LPARAM lparam)
         format_text(h_name, sizeof h_name, "%s.h", base);
         gen_source(c_name, h_name);
     }
-    scroll_form(hwnd, 0x888);
+    scroll_form(hwnd, scroll_undo);
 }
 
 // The file and view commands of the system menu; false for another id.
 bool file_sys_command(HWND hwnd, unsigned id, LPARAM lparam)
 {
     switch (id) {
-    case 1: SendMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, 1, 1); return true;
-    case 2: open_homepage(hwnd); return true;
-    case 4: save_current(hwnd); return true;
-    case 5: generate_sources(hwnd, lparam); return true;
-    case 57: resize_all_boxes(hwnd); return true;
-    case 58: toggle_xwindow(hwnd); return true;
-    case 59:
-        scroll_form(hwnd, 0x777);
+    case sys_about: SendMessageA(static_cast<HWND>(hwndE), WM_SYSCOMMAND, sys_about, 1); return true;
+    case sys_help: open_homepage(hwnd); return true;
+    case form_sys_save: save_current(hwnd); return true;
+    case form_sys_generate: generate_sources(hwnd, lparam); return true;
+    case form_sys_resize_all: resize_all_boxes(hwnd); return true;
+    case form_sys_xwindow: toggle_xwindow(hwnd); return true;
+    case form_sys_split:
+        scroll_form(hwnd, scroll_to_origin);
         split_steps(hwnd);
-        scroll_form(hwnd, 0x888);
+        scroll_form(hwnd, scroll_undo);
         return true;
-    case 77: open_in_browser(hwnd); return true;
-    case 80: delete_form_file(hwnd); return true;
+    case form_sys_browser: open_in_browser(hwnd); return true;
+    case form_sys_delete_file: delete_form_file(hwnd); return true;
     default: return false;
     }
 }
@@ -1128,21 +1131,25 @@ bool form_sys_command(HWND hwnd, unsigned id, LPARAM lparam)
 {
     if (file_sys_command(hwnd, id, lparam)) return true;
     switch (id) {
-    case 11: empty_form(hwnd); return true;
-    case 12: clear_links(); form_repaint(hwnd); return true;
-    case 39: prop_value_commit(); move_cur_box_first(); after_reload(hwnd); return true;
-    case 40: toggle_item(hwnd, &relate_off, id); return true;
-    case 41: toggle_item(hwnd, &keep_main_shown, id); return true;
-    case 42: toggle_item(hwnd, &keep_prop_shown, id); return true;
-    case 44: toggle_item(hwnd, &full_as_centering, id); return true;
-    case 62: toggle_item(hwnd, &show_hidden_links, id); reset_cur_box(); form_repaint(hwnd); return true;
-    case 88: reset_item_marks(); form_repaint(hwnd); return true;
-    case 89: name_items(); form_repaint(hwnd); return true;
-    case 90: store_item_values(); return true;
-    case 91: return_to_caller(hwnd, false); return true;
-    case 92: apply_data_values(); form_repaint(hwnd); return true;
-    case 94: open_subform_by_name(hwnd, cur_box, vbutton_next); return true;
-    case 95: close_every_form(hwnd); return true;
+    case form_sys_clear: empty_form(hwnd); return true;
+    case form_sys_clear_links: clear_links(); form_repaint(hwnd); return true;
+    case form_sys_box_first: prop_value_commit(); move_cur_box_first(); after_reload(hwnd); return true;
+    case form_sys_sizing_off: toggle_item(hwnd, &relate_off, id); return true;
+    case form_sys_keep_main: toggle_item(hwnd, &keep_main_shown, id); return true;
+    case form_sys_keep_prop: toggle_item(hwnd, &keep_prop_shown, id); return true;
+    case form_sys_full_off: toggle_item(hwnd, &full_as_centering, id); return true;
+    case form_sys_hidden_links:
+        toggle_item(hwnd, &show_hidden_links, id);
+        reset_cur_box();
+        form_repaint(hwnd);
+        return true;
+    case form_sys_reset_items: reset_item_marks(); form_repaint(hwnd); return true;
+    case form_sys_name_items: name_items(); form_repaint(hwnd); return true;
+    case form_sys_store_values: store_item_values(); return true;
+    case form_sys_return: return_to_caller(hwnd, false); return true;
+    case form_sys_apply_data: apply_data_values(); form_repaint(hwnd); return true;
+    case form_sys_next_subform: open_subform_by_name(hwnd, cur_box, vbutton_next); return true;
+    case form_sys_close_all: close_every_form(hwnd); return true;
     default: return false;
     }
 }
@@ -1155,7 +1162,7 @@ void sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         hidden_flags[hidden_form] = 1;
         return;
     }
-    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == 9) return;
+    if ((id & 0xFFF0) == SC_MAXIMIZE && form_mode == form_mode_desktop) return;
     undo_clear();
     SetFocus(hwnd);
     if (!form_sys_command(hwnd, id, lparam)) DefWindowProcA(hwnd, WM_SYSCOMMAND, wparam, 0);
@@ -1316,6 +1323,7 @@ int open_form_file(HWND owner, const char *name)
 LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
 {
     trace_msg("△", code_out_hwnd, msg, wparam, lparam);
+    if (f10_as_key_up(&msg, wparam)) return 0;
     if (keypad_dispatch(msg, hwnd, static_cast<unsigned>(wparam), lparam) != 0) return 0;
     if (mouse_message(hwnd, msg, wparam, lparam)) return 0;
     switch (msg) {
@@ -1343,15 +1351,6 @@ LRESULT CALLBACK FORM_PROC(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam)
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     case WM_KEYDOWN:
         if (wparam == VK_SHIFT) shift_held = shift_down = 1;
-        break;
-    case WM_SYSKEYDOWN:
-        if (wparam == VK_F10) return 0;
-        break;
-    case WM_SYSKEYUP:
-        if (wparam == VK_F10) {
-            SendMessageA(hwnd, WM_KEYUP, VK_F10, lparam);
-            return 0;
-        }
         break;
     case WM_PARENTNOTIFY:
         if (LOWORD(wparam) == WM_RBUTTONDOWN) child_rclick_point = static_cast<int>(lparam);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 const int gesture_consumed = -9;  // the press box after a designed-form button or item
+const int form_cmd_editor = 3;     // WM_COMMAND: starts the editor command in editor_cmd
 
 // RedrawWindow with invalidate, erase, update-now and all children.
 void form_repaint(HWND hwnd);

@@ -29,6 +29,7 @@
 #include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/sysfile.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "trees/flow_chart.h"
 #include "trees/ftree_files.h"
@@ -142,7 +143,7 @@ int enter_on_entry(HWND hwnd, const char *name)
 {
     SetWindowTextA(hw(target_field.edit), name);
     key_for_def(target_field_handle());
-    SendMessageA(hw(hwndE), WM_SYSCOMMAND, 54, 0);
+    SendMessageA(hw(hwndE), WM_SYSCOMMAND, main_sys_def_list, 0);
     SetFocus(hwnd);
     char folder[dir_path_size], file[dir_path_size];
     int line = 0;
@@ -186,7 +187,7 @@ void keypad_enter(HWND hwnd, LPARAM lparam)
     const int refused = strchr(name, '.') != nullptr ? enter_on_file(hwnd, name) : enter_on_entry(hwnd, name);
     if (refused != 0) return;
     if (lparam == key_extended) editor_pending = 1;
-    else PostMessageA(hwnd, WM_COMMAND, 3, 0);
+    else PostMessageA(hwnd, WM_COMMAND, form_cmd_editor, 0);
 }
 
 void expand_tree_name(char *name, int size) { expand_hex_name(name, size); }

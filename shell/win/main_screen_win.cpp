@@ -38,12 +38,14 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/views.h"
 #include "shell/win/cell_grid.h"
 #include "shell/win/dialogs_win.h"
 #include "shell/win/main_searches.h"
 #include "shell/win/startup_win.h"
+#include "shell/win/syskey.h"
 #include "shell/wsize.h"
 #include "trees/func_list.h"
 #include "trees/listings.h"
@@ -67,14 +69,19 @@ const int text_line_step = 14;
 const int text_top = 26;
 const UINT_PTR text_paint_phase_idle = 0;
 
+// The four function buttons by position, in the multiple-extraction mode
+// and in the work-folder mode.
+enum multi_button { multi_add_button, multi_list_button, multi_check_button, multi_clear_button };
+enum work_button { work_show_button, work_back_button, work_in_button, work_clear_button };
+
 // The screen buttons in their row after the target field: id and caption.
 struct row_button {
     int id;
     const char *caption;
 };
 const row_button row_buttons[] = {
-    {2, "個性"}, {3, "ﾍﾙﾌﾟ"}, {4, "ﾌｫｰﾑ"}, {5, "ｺｰﾄﾞ"}, {6, "ﾌﾛｰ"},
-    {7, "一覧"}, {8, "関連"},  {11, "開く"}, {13, "ﾎﾞﾀﾝ"}, {14, "削除"},
+    {ctl_property, "個性"}, {ctl_help, "ﾍﾙﾌﾟ"}, {ctl_form, "ﾌｫｰﾑ"}, {ctl_code, "ｺｰﾄﾞ"},  {ctl_flow, "ﾌﾛｰ"},
+    {ctl_list, "一覧"},     {ctl_mode, "関連"},  {ctl_open, "開く"}, {ctl_button, "ﾎﾞﾀﾝ"}, {ctl_bars, "削除"},
 };
 
 // The small command buttons: caption, and the system command (sys) or key they send.
@@ -84,9 +91,11 @@ struct small_button {
     unsigned code;
 };
 const small_button small_buttons[small_count] = {
-    {"cD", true, 54}, {"pD", true, 65}, {"mD", true, 70}, {"cR", true, 55},      {"pR", true, 64},
-    {"mR", true, 71}, {"・", false, 0}, {"パ", false, VK_F1}, {"設", false, VK_F1 + 1}, {"プ", false, VK_F1 + 2},
-    {"変", false, VK_F1 + 3}, {"・", false, 0}, {"ツ", true, 85}, {"索", false, VK_F9},  {"計", true, 87},
+    {"cD", true, main_sys_def_list}, {"pD", true, main_sys_func_with_text}, {"mD", true, main_sys_func_with_words},
+    {"cR", true, main_sys_ref_list}, {"pR", true, main_sys_ref_with_text},  {"mR", true, main_sys_ref_with_words},
+    {"・", false, 0}, {"パ", false, VK_F1}, {"設", false, VK_F1 + 1}, {"プ", false, VK_F1 + 2},
+    {"変", false, VK_F1 + 3}, {"・", false, 0}, {"ツ", true, main_sys_tree_build}, {"索", false, VK_F9},
+    {"計", true, main_sys_step_count},
     {"層", false, '2'}, {"編", false, '1'},
 };
 const char about_text[] =
@@ -166,7 +175,8 @@ void create_buttons(HWND hwnd)
 {
     for (int n = 0; n < fkey_button_count; ++n) {
         fkey_buttons[n] = CreateWindowA("BUTTON", "", WS_CHILD | BS_PUSHBUTTON, 0, 0, fkey_w, row_height, hwnd,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + n)), app_instance, nullptr);
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(fkey_first_id + n)), app_instance,
+                                        nullptr);
     }
     win_handle handles[small_count];
     for (int i = 0; i < small_count; ++i) {
@@ -290,7 +300,7 @@ void text_search(HWND hwnd)
     set_wait_cursor();
     run_all_patterns(key, code_out_hwnd, 0);
     restore_cursor();
-    SendMessageA(hwnd, WM_COMMAND, 5, 0);
+    SendMessageA(hwnd, WM_COMMAND, ctl_code, 0);
 }
 
 // ---- Keys ----
@@ -467,9 +477,9 @@ void small_button_pressed(HWND hwnd, int i)
 void multi_extract_button(HWND hwnd, int n)
 {
     switch (n) {
-    case 0: multi_cur_add(target_field_handle(), hwnd); break;
-    case 1: multi_cur_list(target_field_handle()); break;
-    case 2: multi_cur_check(0, hwndO, hwnd); break;
+    case multi_add_button: multi_cur_add(target_field_handle(), hwnd); break;
+    case multi_list_button: multi_cur_list(target_field_handle()); break;
+    case multi_check_button: multi_cur_check(0, hwndO, hwnd); break;
     default: multi_cur_clear(target_field_handle()); break;
     }
 }
@@ -488,7 +498,7 @@ void copy_failed(HWND hwnd, const char *name)
 void show_work_files(HWND hwnd)
 {
     const int slot = cur_entry_slot();
-    state = 1;
+    state = state_functions;
     char command[] = "select ";
     run_command(command, select_main);
     char first[1000];
@@ -507,14 +517,14 @@ void work_folder_button(HWND hwnd, int n)
     char name[1000];
     int rc = 0;
     switch (n) {
-    case 0: show_work_files(hwnd); break;
-    case 1:
+    case work_show_button: show_work_files(hwnd); break;
+    case work_back_button:
         read_target(name, sizeof name);
         trim_blanks(name);
         rc = copy_back_from_work(hwnd, name);
         if (name[0] == '\0') sel_file(name, sizeof name);
         break;
-    case 2:
+    case work_in_button:
         sel_file(name, sizeof name);
         rc = copy_to_work(hwnd);
         break;
@@ -522,7 +532,7 @@ void work_folder_button(HWND hwnd, int n)
         if (clear_work_folder(hwnd) < 0) MessageBeep(0);
         break;
     }
-    if ((n == 1 || n == 2) && rc < 0 && rc != work_no_folder) copy_failed(hwnd, name);
+    if ((n == work_back_button || n == work_in_button) && rc < 0 && rc != work_no_folder) copy_failed(hwnd, name);
     InvalidateRect(hw(hwndL), nullptr, TRUE);
     flow_reset();
     InvalidateRect(hw(hwndF), nullptr, TRUE);
@@ -542,7 +552,7 @@ void open_named_entry(HWND hwnd, char *text)
 {
     const int kind = classify_entry(text);
     if (entry_refusal(kind) != nullptr) {
-        error_boxf(0, "%s", entry_refusal(kind));
+        error_boxf(screen_main, "%s", entry_refusal(kind));
         return;
     }
     if (kind == entry_calc) {
@@ -592,46 +602,46 @@ bool command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         small_button_pressed(hwnd, id - small_first_id);
         return true;
     }
-    if (id >= 1000 && id < 1000 + fkey_button_count) {
-        function_button(hwnd, id - 1000);
+    if (id >= fkey_first_id && id < fkey_first_id + fkey_button_count) {
+        function_button(hwnd, id - fkey_first_id);
         return true;
     }
     switch (id) {
-    case 0:
+    case cmd_focus:
         if (lparam == 0) SetFocus(hwnd);
         return true;
-    case 1:
+    case ctl_target:
         if (note == LBN_SELCHANGE) list_selection_to(hw(target_field.list), target_field.edit);
         SetFocus(hwnd);
         return true;
-    case 2: case 4:
+    case ctl_property: case ctl_form:
         ShowWindow(hw(hwndP), SW_SHOWNORMAL);
-        if (id == 4) ShowWindow(hw(hwndO), SW_SHOWNORMAL);
-        SetFocus(hw(id == 4 ? hwndO : hwndP));
+        if (id == ctl_form) ShowWindow(hw(hwndO), SW_SHOWNORMAL);
+        SetFocus(hw(id == ctl_form ? hwndO : hwndP));
         return true;
-    case 5:
+    case ctl_code:
         ShowWindow(hw(hwndC), SW_SHOWNORMAL);
         SetFocus(hw(code_out_hwnd));
         return true;
-    case 7:
+    case ctl_list:
         stack_fill(target_field_handle());
         ShowWindow(hw(hwndL), SW_SHOWNORMAL);
         SetFocus(hw(hwndL));
         return true;
-    case 3: {
+    case ctl_help: {
         char help[] = "AHELPA.F";
         open_named_entry(hwnd, help);
         return true;
     }
-    case 6: flow_marks(hwnd); return true;
-    case 8: toggle_mode(hwnd); return true;
-    case 11: open_entry(hwnd); return true;
-    case 12:
+    case ctl_flow: flow_marks(hwnd); return true;
+    case ctl_mode: toggle_mode(hwnd); return true;
+    case ctl_open: open_entry(hwnd); return true;
+    case ctl_patterns:
         if (note != LBN_SELCHANGE) return true;
         list_selection_to(hw(main_controls[ctl_patterns]), main_controls[ctl_category]);
         refill_file_list();
         return true;
-    case 14:
+    case ctl_bars:
         show_buttons(buttons_shown != bars_hidden ? bars_hidden : bars_shown);
         SetWindowTextA(hw(main_controls[ctl_bars]), buttons_shown != bars_hidden ? "削除" : "ﾎﾞﾀﾝ");
         return true;
@@ -662,51 +672,52 @@ void project_files(HWND hwnd, int id, LPARAM lparam)
 bool sys_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
 {
     const UINT id = static_cast<UINT>(wparam);
-    if (id == 78 || id == 81 || id == 83 || id == 84) {
+    if (id == project_restore || id == project_exchange || id == project_add || id == project_add_back) {
         project_files(hwnd, static_cast<int>(id), lparam);
         return true;
     }
-    if (id >= 67 && id <= 69) {
-        for (UINT item = 67; item <= 69; ++item) check_item(hwnd, item, item == id);
-        default_lang = static_cast<int>(id - 67);
+    if (id >= main_sys_lang_c && id <= main_sys_lang_java) {
+        for (UINT item = main_sys_lang_c; item <= main_sys_lang_java; ++item) check_item(hwnd, item, item == id);
+        default_lang = static_cast<int>(id - main_sys_lang_c);
         lang_mode = project_kind();
         set_lang_patterns();
         return true;
     }
-    if (id == 85) {
+    if (id == main_sys_tree_build) {
         tree_command();
         return true;
     }
-    if (id == 79) {
+    if (id == main_sys_startup_form) {
         startup_form_flag = startup_form_flag ? 0 : 1;
-        check_item(hwnd, 79, startup_form_flag != 0);
+        check_item(hwnd, main_sys_startup_form, startup_form_flag != 0);
         return true;
     }
-    if (id == 1 || id == 2) {
+    if (id == sys_about || id == sys_help) {
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
-        if (id == 1) msg_box(owner, about_text, msg_caption_text, MB_ICONINFORMATION);
+        if (id == sys_about) msg_box(owner, about_text, msg_caption_text, MB_ICONINFORMATION);
         else open_homepage(owner);
         return true;
     }
-    if (id == 73 || id == 66) {
+    if (id == main_sys_param_dialog || id == main_sys_project_dialog) {
         HWND owner = lparam == 0 ? hw(hwndO) : hwnd;
-        if (id == 73) param_dialog(owner);
+        if (id == main_sys_param_dialog) param_dialog(owner);
         else open_project_dlg(app_instance, owner);
         return true;
     }
-    if (id == 54 || id == 55 || id == 64 || id == 65 || id == 70 || id == 71) {
+    if (id == main_sys_def_list || id == main_sys_ref_list || id == main_sys_ref_with_text ||
+        id == main_sys_func_with_text || id == main_sys_func_with_words || id == main_sys_ref_with_words) {
         run_search(hwnd, id);
         return true;
     }
-    if (id == 87) {
+    if (id == main_sys_step_count) {
         step_count(hwnd);
         return true;
     }
-    if (id == 93) {
+    if (id == main_sys_step_check) {
         SendMessageA(hwnd, WM_KEYUP, '3', 0);
         return true;
     }
-    if (id == 9 || (id & 0xFFF0) == SC_MINIMIZE) {
+    if (id == main_sys_minimize_all || (id & 0xFFF0) == SC_MINIMIZE) {
         // The system's own minimising hides the screens the owner owns.
         SendMessageA(hw(hwndM), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return true;
@@ -719,7 +730,7 @@ void grey_exchange(HMENU menu)
 {
     FILE *fp = home_fopen("maker.dat", "r");
     if (fp != nullptr) fclose(fp);
-    EnableMenuItem(menu, 81, MF_BYCOMMAND | (fp != nullptr ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, project_exchange, MF_BYCOMMAND | (fp != nullptr ? MF_ENABLED : MF_GRAYED));
 }
 
 // ---- Hooks ----
@@ -884,6 +895,7 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
 {
     *result = 0;
     static POINT pressed_at;
+    if (f10_as_key_up(&msg, wparam)) return 1;
     switch (msg) {
     case WM_CREATE:
         create_main_controls(hwnd);
@@ -906,11 +918,6 @@ int main_screen_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LRESU
         fkey_handler(hwnd, static_cast<unsigned>(wparam));
         return 1;
     case WM_KEYUP: key_up(hwnd, wparam); return 1;
-    case WM_SYSKEYDOWN: return wparam == VK_F10 ? 1 : 0;
-    case WM_SYSKEYUP:
-        if (wparam != VK_F10) return 0;
-        SendMessageA(hwnd, WM_KEYUP, VK_F10, 0);
-        return 1;
     case WM_LBUTTONDOWN: left_click(wparam); return 1;
     case WM_RBUTTONDOWN: right_click(wparam, lparam); return 1;
     case WM_RBUTTONDBLCLK: draw_junctions(); return 1;

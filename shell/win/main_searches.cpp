@@ -27,6 +27,7 @@
 #include "shell/runner.h"
 #include "shell/screens.h"
 #include "shell/stacks.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "trees/func_list.h"
 #include "trees/list_filter.h"
@@ -104,28 +105,32 @@ int line_number(const char *text)
     return atoi(text);
 }
 
-// 54, 65, 70: the definitions of the key, names holding it, names holding all its words.
+// main_sys_def_list, main_sys_func_with_text, main_sys_func_with_words: the
+// definitions of the key, names holding it, names holding all its words.
 int function_search(unsigned id, char *text)
 {
     reset_select();
-    state = 1;
+    state = state_functions;
     reload_list();
-    if (id == 54) trim_dashes(text);
-    if (id == 70) split_words(text);
+    if (id == main_sys_def_list) trim_dashes(text);
+    if (id == main_sys_func_with_words) split_words(text);
     char key[1100];
     format_text(key, sizeof key, "/%s", text);
-    run_anal_at(key, id == 54 ? filter_exact : id == 65 ? filter_substring : filter_patterns);
+    run_anal_at(key, id == main_sys_def_list         ? filter_exact
+                     : id == main_sys_func_with_text ? filter_substring
+                                                     : filter_patterns);
     return 0;
 }
 
-// 55, 64, 71: the functions referring to the key, holding the text, holding all the words.
+// main_sys_ref_list, main_sys_ref_with_text, main_sys_ref_with_words: the
+// functions referring to the key, holding the text, holding all the words.
 int reference_search(unsigned id, char *text, size_t size)
 {
     g_entry = -2;
-    state = 2;
-    if (id == 71) split_words(text);
+    state = state_references;
+    if (id == main_sys_ref_with_words) split_words(text);
     blanks_to_at(text);
-    ref_down = id == 55 ? 0 : id == 64 ? 1 : 2;
+    ref_down = id == main_sys_ref_list ? 0 : id == main_sys_ref_with_text ? 1 : 2;
     int pos = 0;
     return run_anal_ref(text, size, &pos) != 0 ? 1 : 0;
 }
@@ -137,7 +142,7 @@ int run_search(HWND hwnd, unsigned id)
     char text[1000];
     target_get_text(text, sizeof text);
     trim_blanks(text);
-    const bool multi = id == 55 && multi_key_num > 0;
+    const bool multi = id == main_sys_ref_list && multi_key_num > 0;
     if (multi) {
         msg_box(hwnd, "多重論理検索の登録がありますので多重論理検索を実行します", msg_caption_text, MB_ICONEXCLAMATION);
         copy_bounded(text, sizeof text, multi_key_text);
@@ -148,7 +153,7 @@ int run_search(HWND hwnd, unsigned id)
     set_wait_cursor();
     if (!multi) stack_push(text);
     SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    const bool functions = id == 54 || id == 65 || id == 70;
+    const bool functions = id == main_sys_def_list || id == main_sys_func_with_text || id == main_sys_func_with_words;
     const int rc = functions ? function_search(id, text) : reference_search(id, text, sizeof text);
     if (rc == 0) show_new_list();
     restore_cursor();
@@ -159,7 +164,7 @@ int run_multi_ref()
 {
     set_wait_cursor();
     g_entry = -2;
-    state = 2;
+    state = state_references;
     char key[] = "?";
     ref_down = 0;
     int pos = 0;
@@ -186,7 +191,7 @@ int step_count(HWND hwnd)
         SendMessageA(hw(code_out_hwnd), EM_SETMODIFY, FALSE, 0);
     }
     step_mode = 1;
-    SendMessageA(hwnd, WM_COMMAND, 11, 0);
+    SendMessageA(hwnd, WM_COMMAND, ctl_open, 0);
     step_mode = 0;
     count_list_kinds();
     if (write_step_report("stepcnt.txt", editor[0] == '\0' ? 1 : 0) == 1) return listing_failed("stepcnt.txt");

@@ -70,7 +70,7 @@ HWND create_screen(HINSTANCE instance, const char *cls, const char *label, HWND 
     format_text(caption, sizeof caption, "%s%s", label, product_caption);
     int x = 0, y = 0, w = 0, h = 0;
     get_wsize(cls, &x, &y, &w, &h);
-    if (strcmp(cls, "FORM") == 0 && form_mode == 9) {
+    if (strcmp(cls, "FORM") == 0 && form_mode == form_mode_desktop) {
         RECT desk;
         GetClientRect(hwnd_desktop, &desk);
         x = desk.left;
@@ -169,7 +169,7 @@ int register_classes(HINSTANCE instance)
         wc.hInstance = instance;
         wc.hIcon = LoadIconA(instance, "VOKTAVIR");
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        const bool hollow = strcmp(row.name, "FORM") == 0 && form_mode == 9;
+        const bool hollow = strcmp(row.name, "FORM") == 0 && form_mode == form_mode_desktop;
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(hollow ? HOLLOW_BRUSH : WHITE_BRUSH));
         wc.lpszClassName = row.name;
         if (RegisterClassA(&wc) == 0) return 1;

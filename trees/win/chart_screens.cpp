@@ -117,11 +117,11 @@ int screen_command(HWND hwnd, WPARAM wparam, LPARAM lparam, void *other, LPARAM 
         return 0;
     }
     switch (LOWORD(wparam)) {
-    case 21: show_and_focus(other); break;
-    case 22: show_and_focus(hwndC); break;
-    case 23: key_to_self(hwnd, VK_UP, extended_key); break;
-    case 24: key_to_self(hwnd, VK_DOWN, extended_key); break;
-    case 25: key_to_self(hwnd, VK_F1, f1_lparam); break;
+    case chart_cmd_other: show_and_focus(other); break;
+    case chart_cmd_code: show_and_focus(hwndC); break;
+    case chart_cmd_up: key_to_self(hwnd, VK_UP, extended_key); break;
+    case chart_cmd_down: key_to_self(hwnd, VK_DOWN, extended_key); break;
+    case chart_cmd_f1: key_to_self(hwnd, VK_F1, f1_lparam); break;
     default: show_and_focus(hwndE); break;
     }
     return 0;

@@ -26,10 +26,9 @@ void show_and_focus(void *screen);
 // The main screen's target field: its trimmed text, set and emptied.
 int target_text(char *out, size_t size);
 void set_target_text(const char *text);
-// The buttons' WM_COMMAND: 21 the other screen (LIST's FLOW, FLOW's LIST),
-// 22 CODE, 23 and 24 the Up and Down keys to the window itself (with the
-// extended-key flag), 25 F1 (with f1_lparam), any other id the main screen;
-// wParam and lParam 0 focus the window.
+// The buttons' WM_COMMAND (chart_command_id, shell/screens.h): the Up and
+// Down keys go with the extended-key flag, F1 with f1_lparam, any other id
+// shows the main screen; wParam and lParam 0 focus the window.
 int screen_command(HWND hwnd, WPARAM wparam, LPARAM lparam, void *other, LPARAM f1_lparam);
 // WM_CTLCOLORSTATIC: black on white, the white stock brush.
 LRESULT white_static(WPARAM dc);

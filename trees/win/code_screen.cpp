@@ -26,6 +26,7 @@
 #include "shell/screens.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
 #include "shell/win/syskey.h"
@@ -204,19 +205,20 @@ void open_in_editor(HWND hwnd)
     exec_wait(command, 0);
 }
 
-// 54 and 55: the definition or reference list of the selected name.
+// code_sys_def_list and code_sys_ref_list: the definition or reference list
+// of the selected name.
 void list_of_selection(HWND hwnd, int id)
 {
     char text[selection_size];
     if (!take_selection(hwnd, text, sizeof text) || (trim_blanks(text), text[0] == '\0')) {
-        error_boxf(3, "関数または変数が指定されていません\n");
+        error_boxf(screen_code, "関数または変数が指定されていません\n");
         return;
     }
     stack_push(text);
     SendMessageA(hw(target_field.edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     reset_select();
-    state = id == 55 ? state_references : state_functions;
-    if (id == 55) {
+    state = id == code_sys_ref_list ? state_references : state_functions;
+    if (id == code_sys_ref_list) {
         blanks_to_at(text);
         int pos = 0;
         if (run_anal_ref(text, sizeof text, &pos) != 0) return;
@@ -256,7 +258,7 @@ void open_file_head()
 void save_shown_text()
 {
     if (shown_state > 0) {
-        error_boxf(3, "画面上には完全なファイルが有りませんので保存処理を中断します");
+        error_boxf(screen_code, "画面上には完全なファイルが有りませんので保存処理を中断します");
         return;
     }
     char name[dir_path_size], question[dir_path_size + 100];
@@ -290,7 +292,7 @@ void clear_output(HWND hwnd)
 void toggle_brackets(HWND hwnd)
 {
     bracket_flag = !bracket_flag;
-    CheckMenuItem(GetSystemMenu(hwnd, FALSE), 72, MF_BYCOMMAND | (bracket_flag ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), code_sys_brackets, MF_BYCOMMAND | (bracket_flag ? MF_CHECKED : MF_UNCHECKED));
 }
 
 int paint_top(win_handle window, int x, const char *text)
@@ -406,8 +408,8 @@ bool code_key(HWND hwnd, WPARAM key, LPARAM lparam)
     case VK_DOWN: font_key(-1); return true;
     case VK_INSERT: insert_selection(hwnd, true); return true;
     case VK_F10: tree_from_selection(hwnd, lparam); return true;
-    case VK_ADD: SendMessageA(hwnd, WM_COMMAND, 28, 0); return true;
-    case VK_DELETE: SendMessageA(hwnd, WM_COMMAND, 21, 0); return true;
+    case VK_ADD: SendMessageA(hwnd, WM_COMMAND, code_cmd_excel, 0); return true;
+    case VK_DELETE: SendMessageA(hwnd, WM_COMMAND, code_cmd_clear, 0); return true;
     default: return false;
     }
 }
@@ -420,23 +422,23 @@ bool code_command(HWND hwnd, WPARAM wparam, LPARAM lparam)
         return true;
     }
     switch (id) {
-    case 1: new_output_font(); return true;
-    case 20: ShowWindow(hw(hwndE), SW_SHOWNORMAL); SetFocus(hw(hwndE)); return true;
-    case 21: clear_output(hwnd); return true;
-    case 22:
+    case code_cmd_font: new_output_font(); return true;
+    case code_cmd_main: ShowWindow(hw(hwndE), SW_SHOWNORMAL); SetFocus(hw(hwndE)); return true;
+    case code_cmd_clear: clear_output(hwnd); return true;
+    case code_cmd_ext_funcs:
         print_ext_func_list();
         code_print("Ornak.C言語作図ソフト\r\n関数の一覧は計算言語の外部関数です\r\n");
         SetFocus(hwnd);
         return true;
-    case 23: ShowWindow(hw(hwndL), SW_SHOWNORMAL); SetFocus(hw(hwndL)); return true;
-    case 24: ShowWindow(hw(hwndF), SW_SHOWNORMAL); SetFocus(hw(hwndF)); return true;
-    case 25: case 26:
+    case code_cmd_list: ShowWindow(hw(hwndL), SW_SHOWNORMAL); SetFocus(hw(hwndL)); return true;
+    case code_cmd_flow: ShowWindow(hw(hwndF), SW_SHOWNORMAL); SetFocus(hw(hwndF)); return true;
+    case code_cmd_up: case code_cmd_down:
         SetFocus(hwnd);
-        SendMessageA(hwnd, WM_KEYUP, id == 25 ? VK_UP : VK_DOWN, extended_bit);
+        SendMessageA(hwnd, WM_KEYUP, id == code_cmd_up ? VK_UP : VK_DOWN, extended_bit);
         return true;
-    case 27: SendMessageA(hwnd, WM_KEYUP, VK_INSERT, extended_bit); return true;
-    case 28: open_excel_csv(hwndC); return true;
-    case 29: SetFocus(hwnd); SendMessageA(hwnd, WM_SYSCOMMAND, 76, 0); return true;
+    case code_cmd_insert: SendMessageA(hwnd, WM_KEYUP, VK_INSERT, extended_bit); return true;
+    case code_cmd_excel: open_excel_csv(hwndC); return true;
+    case code_cmd_editor: SetFocus(hwnd); SendMessageA(hwnd, WM_SYSCOMMAND, code_sys_editor, 0); return true;
     default: return false;
     }
 }
@@ -452,22 +454,22 @@ bool code_sys_command(HWND hwnd, WPARAM wparam)
     if (id >= 0xF000) return false;
     SetFocus(hwnd);
     switch (id) {
-    case 1: SendMessageA(hw(hwndE), WM_SYSCOMMAND, 1, 1); return true;  // the common about box
-    case 2: open_homepage(hwndC); return true;
-    case 3: open_file_head(); return true;
-    case 4: save_shown_text(); return true;
-    case 5: msg_box(hwndC, "ファイル全体の保存は未サポート！", nullptr, MB_ICONINFORMATION); return true;
-    case 6: ShowWindow(hw(hwndE), SW_SHOWNORMAL); SetFocus(hw(hwndE)); return true;
-    case 49: insert_selection(hwnd, false); return true;
-    case 51:
+    case sys_about: SendMessageA(hw(hwndE), WM_SYSCOMMAND, sys_about, 1); return true;  // the common about box
+    case sys_help: open_homepage(hwndC); return true;
+    case code_sys_open_head: open_file_head(); return true;
+    case code_sys_save_shown: save_shown_text(); return true;
+    case code_sys_save_whole: msg_box(hwndC, "ファイル全体の保存は未サポート！", nullptr, MB_ICONINFORMATION); return true;
+    case code_sys_main_front: ShowWindow(hw(hwndE), SW_SHOWNORMAL); SetFocus(hw(hwndE)); return true;
+    case code_sys_insert: insert_selection(hwnd, false); return true;
+    case code_sys_file_name:
         if (code_caption_name()[0] != '\0') SendMessageA(out(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(code_caption_name()));
         return true;
-    case 54: case 55: list_of_selection(hwnd, id); return true;
+    case code_sys_def_list: case code_sys_ref_list: list_of_selection(hwnd, id); return true;
     case memo_set: case memo_append: case memo_swap: case memo_show: case memo_erase: case memo_builtin:
         memo_step(hwnd, id);
         return true;
-    case 72: toggle_brackets(hwnd); return true;
-    case 76: open_in_editor(hwnd); return true;
+    case code_sys_brackets: toggle_brackets(hwnd); return true;
+    case code_sys_editor: open_in_editor(hwnd); return true;
     default: return false;
     }
 }

@@ -23,6 +23,7 @@
 #include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/win/cell_grid.h"
 #include "shell/win/startup_win.h"
 #include "trees/flow_chart.h"
@@ -80,10 +81,6 @@ HWND hw(win_handle h) { return static_cast<HWND>(h); }
 
 const char *const flow_buttons[screen_button_count] = {"★", "覧", "コ", "↑", "↓", "編"};
 const int hint_id = 99;
-const int menu_keep_code = 45;
-const int menu_wide = 50;
-const int menu_fix_zoom = 52;
-const int menu_node_table = 63;
 const int target_size = 1000;
 
 HWND hint_popup;
@@ -305,23 +302,23 @@ void key_up(HWND hwnd, WPARAM key)
 bool sys_command(HWND hwnd, WPARAM item)
 {
     switch (item) {
-    case menu_keep_code:
+    case flow_sys_keep_code:
         flow_keep_code = !flow_keep_code;
-        check_item(hwnd, menu_keep_code, flow_keep_code);
+        check_item(hwnd, flow_sys_keep_code, flow_keep_code);
         if (flow_keep_code) SetFocus(hw(code_out_hwnd));
         return true;
-    case menu_wide:
+    case flow_sys_wide:
         flow_wide = !flow_wide;
         run_anal_range();
         code_mark_clear();
         highlight_clear();
         repaint(hwnd);
         return true;
-    case menu_fix_zoom:
+    case flow_sys_fix_zoom:
         flow_fix_zoom = !flow_fix_zoom;
-        check_item(hwnd, menu_fix_zoom, flow_fix_zoom);
+        check_item(hwnd, flow_sys_fix_zoom, flow_fix_zoom);
         return true;
-    case menu_node_table: dump_cb_to_edit(code_out_hwnd); return true;
+    case flow_sys_node_table: dump_cb_to_edit(code_out_hwnd); return true;
     default: return false;
     }
 }

@@ -29,6 +29,7 @@
 #include "shell/sjis.h"
 #include "shell/stacks.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
 #include "shell/win/syskey.h"
@@ -172,10 +173,6 @@ const char warn_caption[] = "TAVIR警告画面";
 
 const char *const button_captions[screen_button_count] = {"★", "ﾌﾛ", "コ", "↑", "↓", "編"};
 const int hint_id = 3;
-const int menu_add_col = 7;
-const int menu_del_col = 8;
-const int menu_keep_code = 53;
-const int menu_font = 82;
 const LPARAM extended_key = 1 << 24;
 
 enum press_kind { press_plain = 0, press_modified = 1, press_double = 2 };
@@ -214,7 +211,7 @@ void modified_press(HWND hwnd, WPARAM keys, int x, int y)
         pick_entry(p);
         filter_list(".............", 3);
     } else if (ctrl) {
-        state = 1;
+        state = state_functions;
         reload_list();
         format_text(key, sizeof key, "/%s", text);
         trim_dashes(key);
@@ -226,7 +223,7 @@ void modified_press(HWND hwnd, WPARAM keys, int x, int y)
             return;
         }
         target_text(member_filter, sizeof member_filter);
-        state = 1;
+        state = state_functions;
         reload_list();
         format_text(key, sizeof key, "&%s", text);
         filter_list(key, 0);
@@ -241,13 +238,13 @@ void left_release(HWND hwnd, int x, int y)
 {
     if (press_kind_now != press_plain) return;
     switch (drag_class_v(press_point.x, press_point.y, x, y)) {
-    case 0: {
+    case vdrag_click: {
         char text[list_row_text_size];
         if (select_list_entry(-1, press_point.x, press_point.y, text, sizeof text) >= 0) list_click_entry(hwnd);
         break;
     }
-    case 1: list_page("k"); break;
-    case 2: list_page("j"); break;
+    case vdrag_down: list_page("k"); break;
+    case vdrag_up: list_page("j"); break;
     default: MessageBeep(0); return;
     }
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -270,13 +267,13 @@ void double_click(HWND hwnd)
             return;
         }
         stack_push(text);
-        state = 2;
+        state = state_references;
         blanks_to_at(text);
         run_anal_ref(text, sizeof text, &pos);
     } else if (result == ref_header) {
         empty_code_output();
         stack_push(name);
-        state = 1;
+        state = state_functions;
         reload_list();
         char key[ref_name_size + 2];
         format_text(key, sizeof key, "/%s", name);
@@ -300,8 +297,8 @@ void right_release(HWND hwnd, int x, int y)
         return;
     }
     const int drag = drag_class_v(press_point.x, press_point.y, x, y);
-    if (drag == 1) list_page("l");
-    else if (drag == 2) list_page("h");
+    if (drag == vdrag_down) list_page("l");
+    else if (drag == vdrag_up) list_page("h");
     else return;
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -317,7 +314,7 @@ bool marks_only(const char *text)
 void right_double_click(HWND hwnd)
 {
     right_double = 1;
-    state = 1;
+    state = state_functions;
     reset_select();
     reload_list();
     char text[ref_name_size];
@@ -396,7 +393,7 @@ void filter_key(HWND hwnd, const char *mark)
 // F7: the search hits of the file set's sources, in a reference list.
 void search_hits_key()
 {
-    if (state != 2) {
+    if (state != state_references) {
         MessageBeep(0);
         return;
     }
@@ -415,7 +412,7 @@ void search_hits_key()
 // entry's listing through the mark filter, in a reference list.
 void marked_listing_key(HWND hwnd, int mode)
 {
-    if (state != 2 || cur_index < 0) {
+    if (state != state_references || cur_index < 0) {
         MessageBeep(0);
         return;
     }
@@ -502,19 +499,19 @@ void key_up(HWND hwnd, WPARAM key, LPARAM lparam)
 bool sys_command(HWND hwnd, WPARAM item)
 {
     switch (item) {
-    case menu_add_col:
+    case list_sys_add_col:
         add_list_col();
         InvalidateRect(hwnd, nullptr, TRUE);
         return true;
-    case menu_del_col:
+    case list_sys_del_col:
         if (del_list_col()) InvalidateRect(hwnd, nullptr, TRUE);
         return true;
-    case menu_keep_code:
+    case list_sys_keep_code:
         keep_code = !keep_code;
-        CheckMenuItem(GetSystemMenu(hwnd, FALSE), menu_keep_code,
+        CheckMenuItem(GetSystemMenu(hwnd, FALSE), list_sys_keep_code,
                       MF_BYCOMMAND | (keep_code ? MF_CHECKED : MF_UNCHECKED));
         return true;
-    case menu_font: new_list_font(hwnd); return true;
+    case list_sys_font: new_list_font(hwnd); return true;
     default: return false;
     }
 }

@@ -9,6 +9,7 @@
 #include "shell/params.h"
 #include "shell/screens.h"
 #include "shell/startup.h"
+#include "shell/sysmenus.h"
 #include "shell/text.h"
 #include "shell/win/startup_win.h"
 #include "trees/graph.h"
@@ -21,9 +22,6 @@ HWND hw(win_handle h) { return static_cast<HWND>(h); }
 
 const COLORREF node_blue = RGB(0, 0, 255);
 const int node_size = 6;  // the outline of a named node, in pixels
-
-// System-menu items.
-enum relation_item { item_about = 1, item_help = 2, item_open = 3, item_save = 4 };
 
 POINT pressed = {-1, -1};    // the press point, -1 none
 int cur_node = -1;           // the node of the last left press, -1 none
@@ -158,13 +156,13 @@ void save_graph(HWND hwnd)
 bool sys_command(HWND hwnd, WPARAM wparam)
 {
     switch (wparam) {
-    case item_about: SendMessageA(hw(hwndE), WM_SYSCOMMAND, item_about, 1); return true;
-    case item_help: open_homepage(hwnd); return true;
-    case item_open:
+    case sys_about: SendMessageA(hw(hwndE), WM_SYSCOMMAND, sys_about, 1); return true;
+    case sys_help: open_homepage(hwnd); return true;
+    case relation_sys_open:
         MessageBeep(0);
         msg_box(hwnd, "not yet implemented!", msg_caption_text, MB_ICONEXCLAMATION);
         return true;
-    case item_save: save_graph(hwnd); return true;
+    case relation_sys_save: save_graph(hwnd); return true;
     default: break;
     }
     if ((wparam & 0xFFF0) == SC_MINIMIZE) {
