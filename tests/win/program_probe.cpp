@@ -107,6 +107,12 @@ std::string wait_for_caption(HWND hwnd, const char *caption)
     return text;
 }
 
+bool wait_visible(HWND hwnd)
+{
+    for (DWORD i = 0; i < polls && !IsWindowVisible(hwnd); ++i) Sleep(poll_ms);
+    return IsWindowVisible(hwnd) != FALSE;
+}
+
 HWND wait_for_box(HWND owner)
 {
     found_window f = {1, "#32770", owner};

@@ -27,6 +27,9 @@ HWND wait_for_window(DWORD pid, const char *cls);
 // The window's caption once it equals caption, else the last one read.
 std::string wait_for_caption(HWND hwnd, const char *caption);
 
+// Waits until the window is shown; false when it stays hidden.
+bool wait_visible(HWND hwnd);
+
 // The next visible dialog or box owned by owner, or null.
 HWND wait_for_box(HWND owner);
 

@@ -68,10 +68,12 @@ TEST_F(ClosePass, ClosingKeepsRelationHiddenForTheNextStart)
     close();
     EXPECT_TRUE(relation_only_hidden(property_row("vokwsize.dat"))) << property_row("vokwsize.dat");
     launch();
+    // The screens are shown after the caption is set, the main screen last.
+    EXPECT_TRUE(wait_visible(wait_for_window(pi.dwProcessId, "LIST")));
+    EXPECT_TRUE(wait_visible(screen));
     HWND relation = wait_for_window(pi.dwProcessId, "RELATION");
     ASSERT_NE(relation, nullptr);
     EXPECT_FALSE(IsWindowVisible(relation));
-    EXPECT_TRUE(IsWindowVisible(wait_for_window(pi.dwProcessId, "LIST")));
     close();
 }
 
